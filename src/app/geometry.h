@@ -1,0 +1,31 @@
+// Plain geometry records shared by the pure decisions and the Win32 code.
+#pragma once
+
+// One monitor's place on the virtual screen, in pixels.
+struct MonitorArea {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+// A window rectangle in screen coordinates, frame included.
+struct ScreenRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+struct ScreenPoint {
+    int x;
+    int y;
+};
+
+// A position and size, as MoveWindow and SetWindowPos take them.
+struct Box {
+    int x;
+    int y;
+    int width;
+    int height;
+};

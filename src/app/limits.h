@@ -1,0 +1,12 @@
+// Fixed capacities of the window table and of the program's text buffers.
+#pragma once
+
+enum {
+    MAX_WINDOWS = 30,  // catalogue entries, checklist rows and remembered-title slots
+    TEXT_LEN = 1024,   // window titles, class names and settings values
+    PATH_LEN = 260     // the settings file's path
+};
+
+// Entries 0 .. win_count - 1 form the catalogue; the entry just past it is still pumped,
+// relabelled and consulted for ticks, but only while the table has room for it.
+int entries_with_next(int win_count);

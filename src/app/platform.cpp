@@ -1,0 +1,30 @@
+// Title and class reads that always leave a terminated text, and the bounded paint request.
+#include "app/platform.h"
+
+void window_title(HWND window, char *out)
+{
+    out[0] = '\0';
+    if (window != NULL && GetWindowTextA(window, out, TEXT_LEN) <= 0)
+        out[0] = '\0';
+}
+
+void window_class(HWND window, char *out)
+{
+    out[0] = '\0';
+    if (window != NULL && GetClassNameA(window, out, TEXT_LEN) <= 0)
+        out[0] = '\0';
+}
+
+void place_window(HWND window, HWND insert_after, int x, int y, int width, int height)
+{
+    SetWindowPos(window, insert_after, x, y, width, height, SWP_NOACTIVATE);
+}
+
+void nudge_paint(HWND target)
+{
+    enum { PAINT_WAIT_MS = 50 };
+    if (target == NULL)
+        return;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(target, WM_PAINT, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, PAINT_WAIT_MS, &result);
+}

@@ -1,0 +1,17 @@
+// Small platform operations that several Parts share.
+#pragma once
+#include "app/win32.h"
+#include "app/limits.h"
+
+// Title and class name of a window into a TEXT_LEN buffer; empty for a null or vanished window.
+void window_title(HWND window, char *out);
+void window_class(HWND window, char *out);
+
+// Asks another program's window to repaint, giving up after a short wait so that a window
+// that has stopped answering cannot hold up the program.
+void nudge_paint(HWND target);
+
+// Moves, sizes and re-stacks one of the program's windows without activating it. Activation
+// would take the foreground from the user's window, and an activated window goes on top of
+// its group whatever place in the Z order was asked for.
+void place_window(HWND window, HWND insert_after, int x, int y, int width, int height);

@@ -1,0 +1,21 @@
+// The checklist window: one checkbox row per catalogued window and the three switches.
+#pragma once
+#include "app/win32.h"
+
+enum {
+    ID_MOUSE_LIMIT = 1012,
+    ID_MOUSE_POINTER = 1020,
+    ID_WALLPAPER = 1021
+};
+
+// Registers the class and creates the window, whose creation builds the catalogue.
+// Returns null when either fails.
+HWND create_checklist(HINSTANCE instance);
+
+LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// After a rebuild, ticks every row whose window's title is remembered in a slot.
+void restore_checks(void);
+
+// Puts the three switch items at the top of the window menu.
+void add_menu_items(HWND window);

@@ -1,0 +1,24 @@
+// Decisions of the display set-up that need no platform: which monitor is which, the
+// common resolution, and whether the display modes are changed at all.
+#pragma once
+#include "app/geometry.h"
+
+struct Resolution {
+    int width;
+    int height;
+};
+
+// The main monitor is the one whose rectangle starts at the virtual screen's origin.
+bool is_main_monitor(int left, int top);
+
+// The narrower monitor's width and height; on equal widths the external monitor's.
+// Heights are never compared.
+Resolution choose_common_resolution(const MonitorArea &main_area, const MonitorArea &ext_area);
+
+// With a single monitor the mirrors go to an area of its size just left of it, on no screen.
+MonitorArea off_screen_area(const MonitorArea &main_area);
+
+// Modes are changed only when a main and an external monitor were both found: with one
+// monitor there is nothing to match, and with none the device names would be empty, which
+// the platform takes as the primary display.
+bool should_change_display_modes(int monitor_count);

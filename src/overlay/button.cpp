@@ -1,0 +1,160 @@
+// Toggle button window. Its two faces are loaded once, at creation, into memory DCs; each
+// paint stretches the current face to 30 x 20.
+#include "overlay/button.h"
+#include "app/limits.h"
+#include "app/platform.h"
+#include "app/settings.h"
+#include "app/state.h"
+#include "app/texts.h"
+#include "app/trace.h"
+#include "mirror/placement.h"
+#include "overlay/overlay_geometry.h"
+
+enum { BUTTON_STYLE = 0x90880080, REPAINT_TIMER = 1, REPAINT_MS = 30 };
+
+static char first_bitmap_path[TEXT_LEN];
+static char second_bitmap_path[TEXT_LEN];
+static HBITMAP bmpBtn1;
+static HBITMAP bmpBtn2;
+static HDC hdcBtn1;
+static HDC hdcBtn2;
+static HDC hdcBtnFace;  // the face drawn on every paint; null until both faces are loaded
+static BITMAP bmBtn2;   // its size is the source size for either face
+
+HWND create_button(HINSTANCE instance)
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = button_proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(NULL, IDI_APPLICATION);
+    wc.hIconSm = wc.hIcon;
+    wc.hCursor = LoadCursorA(NULL, IDC_HAND);
+    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    wc.lpszClassName = TXT_BUTTON_CLASS;
+    if (RegisterClassExA(&wc) == 0)
+        return NULL;
+    return CreateWindowExA(WS_EX_TOPMOST, TXT_BUTTON_CLASS, TXT_BUTTON_TITLE, BUTTON_STYLE, 0, 0, 1, 1, NULL, NULL,
+                           instance, NULL);
+}
+
+static HBITMAP load_bitmap_file(const char *path)
+{
+    return (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+}
+
+static void warn(HWND window, const char *text)
+{
+    MessageBoxA(window, text, TXT_BOX_CAPTION, MB_ICONWARNING);
+}
+
+static void on_create(HWND window)
+{
+    SetTimer(window, REPAINT_TIMER, REPAINT_MS, NULL);
+    read_setting_filename(TXT_SECTION_BUTTON1, first_bitmap_path);
+    read_setting_filename(TXT_SECTION_BUTTON2, second_bitmap_path);
+
+    HDC dc = GetDC(window);
+    bmpBtn1 = load_bitmap_file(first_bitmap_path);
+    if (bmpBtn1 == NULL) {
+        warn(window, TXT_BOX_BUTTON1_FAILED);
+        ReleaseDC(window, dc);
+        return;
+    }
+    hdcBtn1 = CreateCompatibleDC(dc);
+    SelectObject(hdcBtn1, bmpBtn1);
+
+    bmpBtn2 = load_bitmap_file(second_bitmap_path);
+    if (bmpBtn2 == NULL) {
+        warn(window, TXT_BOX_BUTTON2_FAILED);
+        ReleaseDC(window, dc);
+        return;
+    }
+    hdcBtn2 = CreateCompatibleDC(dc);
+    SelectObject(hdcBtn2, bmpBtn2);
+    GetObjectA(bmpBtn2, sizeof bmBtn2, &bmBtn2);
+    ReleaseDC(window, dc);
+    hdcBtnFace = hdcBtn1;
+}
+
+static void on_paint(HWND window)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    // After a failed load there is no face, or no source size: leave the button blank.
+    if (hdcBtnFace != NULL && bmBtn2.bmWidth > 0 && bmBtn2.bmHeight > 0)
+        StretchBlt(dc, 0, 0, BUTTON_WIDTH, BUTTON_HEIGHT, hdcBtnFace, 0, 0, bmBtn2.bmWidth, bmBtn2.bmHeight, SRCCOPY);
+    EndPaint(window, &ps);
+}
+
+static void on_click(void)
+{
+    trace(TXT_TR_LBUTTONDOWN);
+    SendMessageA(hwChecklist, WM_COMMAND, (WPARAM)fore_index, 0);
+    SetForegroundWindow(win_table[fore_index].hwTarget);
+}
+
+static void show_face(HWND window, HDC face)
+{
+    hdcBtnFace = face;
+    InvalidateRect(window, NULL, TRUE);
+    UpdateWindow(window);
+}
+
+static void on_destroy(void)
+{
+    DeleteDC(hdcBtn1);
+    DeleteDC(hdcBtn2);
+    DeleteObject(bmpBtn1);
+    DeleteObject(bmpBtn2);
+    hdcBtn1 = hdcBtn2 = hdcBtnFace = NULL;
+    bmpBtn1 = bmpBtn2 = NULL;
+    PostQuitMessage(0);
+}
+
+LRESULT CALLBACK button_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        on_create(window);
+        return 0;
+    case WM_PAINT:
+        on_paint(window);
+        break;
+    case WM_ERASEBKGND:
+        return 0;
+    case WM_TIMER:
+        InvalidateRect(window, NULL, TRUE);
+        return 0;
+    case WM_LBUTTONDOWN:
+        on_click();
+        break;
+    case BTN_STATE_ON:
+        show_face(window, hdcBtn2);
+        break;
+    case BTN_STATE_OFF:
+        show_face(window, hdcBtn1);
+        break;
+    case WM_DESTROY:
+        on_destroy();
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void place_button(int left, int top, int width)
+{
+    if (hwFore == hwButton || hwFore == hwDesktop || hwFore == hwChecklist || hwFore == hwWallPaper)
+        return;
+    char class_name[TEXT_LEN];
+    window_class(hwFore, class_name);
+    if (button_ignores_class(class_name))
+        return;
+    if (IsIconic(hwFore)) {
+        place_window(hwButton, HWND_TOPMOST, 0, 0, 1, 1);
+        return;
+    }
+    Box b = button_box(left, top, width);
+    place_window(hwButton, HWND_TOPMOST, b.x, b.y, b.width, b.height);
+}

@@ -1,0 +1,12 @@
+// The wallpaper window: a picture over the whole external monitor, behind the mirrors.
+#pragma once
+#include "app/win32.h"
+
+// Registers the class and creates the window, loading the picture. Null on failure.
+HWND create_wallpaper(HINSTANCE instance);
+
+LRESULT CALLBACK wallpaper_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Shows the window without activating it and lays it over the external monitor, at the
+// bottom of the Z order, disabled so that it never takes input.
+void show_wallpaper(void);
