@@ -20,6 +20,12 @@ void place_window(HWND window, HWND insert_after, int x, int y, int width, int h
     SetWindowPos(window, insert_after, x, y, width, height, SWP_NOACTIVATE);
 }
 
+void place_on_top(HWND window, int x, int y, int width, int height)
+{
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    place_window(window, HWND_TOPMOST, x, y, width, height);
+}
+
 void nudge_paint(HWND target)
 {
     enum { PAINT_WAIT_MS = 50 };

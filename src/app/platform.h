@@ -15,3 +15,9 @@ void nudge_paint(HWND target);
 // would take the foreground from the user's window, and an activated window goes on top of
 // its group whatever place in the Z order was asked for.
 void place_window(HWND window, HWND insert_after, int x, int y, int width, int height);
+
+// Places a topmost window on top of everything, at the given position and size. It leaves the
+// topmost group for an instant first: a window system that raises every activated window above
+// the topmost ones (Wine's X11 driver without a window manager) would otherwise keep it under
+// the foreground window, since a window that already heads the Z order is not restacked.
+void place_on_top(HWND window, int x, int y, int width, int height);

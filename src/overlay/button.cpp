@@ -156,5 +156,5 @@ void place_button(int left, int top, int width)
         return;
     }
     Box b = button_box(left, top, width);
-    place_window(hwButton, HWND_TOPMOST, b.x, b.y, b.width, b.height);
+    place_on_top(hwButton, b.x, b.y, b.width, b.height);
 }

@@ -5,6 +5,7 @@ Every process started here is stopped by PID when the bed closes, and `wineserve
 is scoped to the bed's own prefix."""
 
 import fcntl
+import glob
 import os
 import shutil
 import signal
@@ -18,6 +19,7 @@ from screen import capture
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("VANTOSCOPE_BUILD", os.path.join(ROOT, "build", "win64"))
 PREFIX_VERSION = "vantoscope-prefix-1"
+PID_DIR = os.path.join(BUILD, "wine", "running")
 
 
 def build_path(*parts):
@@ -58,7 +60,10 @@ def _start_x_server(argv_for, env, first=40):
 
 
 def _stop_process(proc, grace=3.0):
-    if proc is None or proc.poll() is not None:
+    if proc is None:
+        return
+    if proc.poll() is not None:
+        _close_pipes(proc)
         return
     try:
         os.killpg(proc.pid, signal.SIGTERM)
@@ -72,6 +77,16 @@ def _stop_process(proc, grace=3.0):
         except (ProcessLookupError, PermissionError):
             proc.kill()
         proc.wait(grace)
+    _close_pipes(proc)
+
+
+def _close_pipes(proc):
+    for pipe in (proc.stdin, proc.stdout, proc.stderr):
+        if pipe is not None:
+            try:
+                pipe.close()
+            except OSError:
+                pass
 
 
 class TestBed:
@@ -84,12 +99,16 @@ class TestBed:
         self.probe = None
         self.display = None
         self._lock_file = None
+        self._pid_file = None
 
     # -- life cycle -------------------------------------------------------------------
     def start(self):
         os.makedirs(os.path.dirname(self.prefix), exist_ok=True)
         self._lock_file = open(self.prefix + ".lock", "w")
         fcntl.flock(self._lock_file, fcntl.LOCK_EX)
+        os.makedirs(PID_DIR, exist_ok=True)
+        self._pid_file = os.path.join(PID_DIR, "%d-%d" % (os.getpid(), id(self)))
+        self._record()
         try:
             self._start_displays()
             self._ensure_prefix()
@@ -111,6 +130,8 @@ class TestBed:
         for proc in reversed(self.procs):
             _stop_process(proc)
         self.procs = []
+        if self._pid_file and os.path.exists(self._pid_file):
+            os.remove(self._pid_file)
         if self._lock_file is not None:
             fcntl.flock(self._lock_file, fcntl.LOCK_UN)
             self._lock_file.close()
@@ -131,6 +152,7 @@ class TestBed:
             lambda n: ["Xvfb", ":%d" % n, "-screen", "0", "%dx%dx24" % (width + 64, height + 64), "-nolisten", "tcp"],
             host_env)
         self.procs.append(host)
+        self._record()
         nested_env = dict(os.environ, DISPLAY=":%d" % host_n)
         screens = []
         for w, h in self.heads:
@@ -141,6 +163,13 @@ class TestBed:
             nested_env, first=host_n + 1)
         self.procs.append(nested)
         self.display = ":%d" % n
+        self._record()
+
+    def _record(self):
+        """Writes the bed's prefix and process IDs, for cleanup() after an interrupted run."""
+        with open(self._pid_file, "w") as f:
+            f.write(self.prefix + "\n")
+            f.write(" ".join(str(p.pid) for p in self.procs) + "\n")
 
     def env(self, **extra):
         env = dict(os.environ)
@@ -202,4 +231,33 @@ class TestBed:
     def spawn(self, argv, cwd=None, env=None, **kwargs):
         proc = subprocess.Popen(argv, cwd=cwd, env=env or self.env(), start_new_session=True, **kwargs)
         self.procs.append(proc)
+        self._record()
         return proc
+
+
+def cleanup():
+    """Stops whatever beds of interrupted runs left behind: their processes and wineservers."""
+    for path in glob.glob(os.path.join(PID_DIR, "*")):
+        try:
+            with open(path) as f:
+                prefix = f.readline().strip()
+                pids = [int(p) for p in f.readline().split()]
+        except (OSError, ValueError):
+            continue
+        if prefix:
+            subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix),
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+        for pid in pids:
+            for sig in (signal.SIGTERM, signal.SIGKILL):
+                try:
+                    os.killpg(pid, sig)
+                except (ProcessLookupError, PermissionError):
+                    pass
+                time.sleep(0.1)
+        os.remove(path)
+
+
+if __name__ == "__main__":
+    import sys
+    if sys.argv[1:] == ["--cleanup"]:
+        cleanup()

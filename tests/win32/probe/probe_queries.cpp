@@ -186,8 +186,13 @@ std::string cmd_box(const Args &args)
     GetWindowRect(s.found, &r);
     std::string reply = hwnd_text(s.found) + " owner=" + hwnd_text(GetWindow(s.found, GW_OWNER)) + " text=" +
                         to_hex(text) + " rect=" + rect_text(r);
-    if (!(args.size() > 3 && args[3] == "keep"))
+    if (!(args.size() > 3 && args[3] == "keep")) {
         PostMessageA(s.found, WM_COMMAND, IDOK, 0);
+        // Answer only once the box has gone, so the next search cannot find it again.
+        DWORD gone_by = GetTickCount() + 5000;
+        while (IsWindow(s.found) && IsWindowVisible(s.found) && (LONG)(GetTickCount() - gone_by) < 0)
+            Sleep(2);
+    }
     return ok(reply);
 }
 
