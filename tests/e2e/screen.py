@@ -62,3 +62,26 @@ def capture(display):
     raw = subprocess.run(["import", "-window", "root", "-display", display, "-depth", "8", "ppm:-"],
                          capture_output=True, check=True, timeout=60).stdout
     return parse_ppm(raw)
+
+
+def load_bmp(path):
+    """A 24-bit BMP file as an Image (top row first)."""
+    import struct
+    with open(path, "rb") as f:
+        raw = f.read()
+    offset = struct.unpack_from("<I", raw, 10)[0]
+    width, height = struct.unpack_from("<ii", raw, 18)
+    bits = struct.unpack_from("<H", raw, 28)[0]
+    if bits != 24:
+        raise ValueError("only 24-bit bitmaps")
+    bottom_up = height > 0
+    height = abs(height)
+    row_size = (width * 3 + 3) & ~3
+    data = bytearray()
+    for y in range(height):
+        src = height - 1 - y if bottom_up else y
+        row = raw[offset + src * row_size:offset + src * row_size + width * 3]
+        for x in range(width):
+            b, g, r = row[x * 3:x * 3 + 3]
+            data += bytes((r, g, b))
+    return Image(width, height, bytes(data))
