@@ -2,7 +2,8 @@
 """The README's run command: Vantoscope on a private two-monitor desktop with sample windows.
 
 Opens three sample application windows, starts Vantoscope in the sample settings
-directory, ticks one window with the toggle button as a user would, prints the trace
+directory, ticks one window with the toggle button and another in the checklist, as a
+user would with the mouse, prints the trace
 (decoded from code page 932) and writes a screenshot of both monitors."""
 
 import argparse
@@ -63,6 +64,12 @@ def main():
             wait_for(lambda: probe.info(v.find_own("VantoscopeButton"))["rect"][:2] == (rect[2] - 140, rect[1]),
                      10, what="the toggle button on the viewer")
             bed.click(bx, by)
+            # Tick the notes window in the checklist too, with a click on its row.
+            rows = [r for r in v.rows() if r["text"] == b"Notes"]
+            if rows:
+                r = rows[0]["rect"]
+                bed.click(r[0] + 12, (r[1] + r[3]) // 2)
+            probe.foreground(viewer)
             bed.move_pointer(rect[0] + 200, rect[1] + 150)
             time.sleep(2)
             shown = print_trace(v, shown, state)

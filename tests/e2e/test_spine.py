@@ -98,8 +98,12 @@ class Win32InProcess(unittest.TestCase):
     def test_win32_tests_pass(self):
         import subprocess
         from testbed import build_path
+        import os
+        from testbed import ROOT
+        exes = [build_path("Vantoscope.exe"), os.path.join(ROOT, "build", "win32", "Vantoscope.exe")]
+        env = TWO.bed.env(VANTOSCOPE_EXES=";".join("Z:" + p.replace("/", "\\") for p in exes))
         proc = TWO.bed.spawn(["wine", build_path("tests", "win32", "win32_tests.exe")], stdout=subprocess.PIPE,
-                             stderr=subprocess.STDOUT)
+                             stderr=subprocess.STDOUT, env=env)
         out, _ = proc.communicate(timeout=120)
         self.assertEqual(proc.returncode, 0, out.decode("latin-1")[-3000:])
         self.assertIn(b"[  PASSED  ]", out)

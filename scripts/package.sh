@@ -1,0 +1,7 @@
+#!/bin/bash
+# Builds the release package: build/dist/Vantoscope-<version>-windows.zip.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+python3 scripts/make_package.py
