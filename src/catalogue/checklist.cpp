@@ -140,6 +140,12 @@ static void rebuild_catalogue(void)
         place_window(hwButton, HWND_BOTTOM, 0, 0, 1, 1);
         ShowWindow(win_table[0].hwMir, SW_HIDE);
     }
+    // Entries past the catalogue are no longer placed or shown by the main loop: a mirror
+    // left visible there would freeze on the external monitor (a window that closed or was
+    // minimised), or show a listed window a second time in its old place.
+    for (int i = win_count; i < MAX_WINDOWS; ++i)
+        if (win_table[i].hwMir != NULL)
+            ShowWindow(win_table[i].hwMir, SW_HIDE);
 }
 
 static void on_timer(HWND window)

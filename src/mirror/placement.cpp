@@ -59,7 +59,10 @@ void update_mirror_visibility(void)
 {
     for (int i = 0; i < win_count; ++i) {
         WinEntry &e = win_table[i];
-        if (e.hwTarget == NULL) {
+        // A target that has closed since the last rebuild (another window opened in the same
+        // tick, so the count did not change) has nothing left to show: its mirror would keep
+        // the closed window's last picture on the external monitor.
+        if (e.hwTarget == NULL || !IsWindow(e.hwTarget)) {
             if (e.hwMir != NULL)
                 ShowWindow(e.hwMir, SW_HIDE);
             continue;

@@ -78,6 +78,11 @@ class Probe:
             except ProbeError:
                 self.samples.remove(hwnd)
 
+    def replace(self, old, new):
+        """Closes sample `old` and shows the hidden sample `new` in one step."""
+        self.cmd("replace", "%x" % old, "%x" % new)
+        self.samples.remove(old)
+
     def fill(self, hwnd, colour):
         self.cmd("fill", "%x" % hwnd, "%06x" % colour)
 

@@ -122,6 +122,54 @@ class Mirrors(MirroringTest):
         self.assertEqual(visible, [self.mirror_for("Picture")])
 
 
+class StaleMirrors(MirroringTest):
+    """A mirror never shows a window that has gone from the catalogue or from the desktop."""
+
+    def visible_mirror_titles(self):
+        return sorted(title for h, vis, c, title in self.probe.top() if vis and c.startswith(b"Mirror"))
+
+    def tick_three(self):
+        hwnds = {}
+        for i, name in enumerate(("One", "Two", "Three")):
+            hwnds[name] = self.probe.open(name, x=60 + 300 * i, y=200, w=280, h=200, seed=40 + i)
+        self.start()
+        wait_for(lambda: len(self.row_texts()) == 30 and b"" in self.row_texts()[:4], 10, what="three rows")
+        self.probe.foreground(hwnds["One"])
+        for row in range(3):
+            self.toggle_row(row)
+        wait_for(lambda: self.visible_mirror_titles() == [b"One ", b"Three ", b"Two "], 5, what="three mirrors")
+        return hwnds
+
+    def test_each_closing_or_minimised_ticked_window_takes_its_mirror_along(self):
+        for name, how in (("One", "close"), ("Two", "close"), ("Three", "minimise")):
+            with self.subTest(window=name, how=how):
+                self.probe.close_all()
+                if self.v:
+                    self.assertEqual(self.v.close(), 0)
+                    self.v = None
+                hwnds = self.tick_three()
+                if how == "close":
+                    self.probe.close_window(hwnds[name])
+                else:
+                    self.probe.show(hwnds[name], SW_MINIMIZE)
+                rest = sorted(n.encode() + b" " for n in hwnds if n != name)
+                wait_for(lambda: self.visible_mirror_titles() == rest, 5, what="mirrors of %r only" % rest)
+                self.v.wait_iterations(10)
+                self.assertEqual(self.visible_mirror_titles(), rest)
+
+    def test_a_window_replaced_within_one_tick_leaves_no_picture_behind(self):
+        old = self.probe.open("Document", cls="EditorClass", x=100, y=150, w=400, h=300, seed=44)
+        new = self.probe.open("Document", cls="Chrome_WidgetWin_1", x=600, y=200, w=300, h=200, show=0)
+        self.start()
+        self.probe.foreground(old)
+        self.toggle_row(0)
+        self.wait_match(old)
+        self.probe.replace(old, new)
+        wait_for(lambda: self.visible_mirror_titles() == [], 5, what="no visible mirror")
+        self.v.wait_iterations(10)
+        self.assertEqual(self.visible_mirror_titles(), [])
+
+
 class Marker(MirroringTest):
     def disc_centre(self, mirror, chrome, target_rect, pointer):
         client = self.probe.info(mirror)["client"]

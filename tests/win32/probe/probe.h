@@ -27,6 +27,7 @@ std::string cmd_fill(const Args &args);
 std::string cmd_hang(const Args &args);
 std::string cmd_unhang(const Args &args);
 std::string cmd_settitle(const Args &args);
+std::string cmd_replace(const Args &args);
 
 // Queries and actions on any window.
 std::string cmd_info(const Args &args);

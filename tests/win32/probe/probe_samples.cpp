@@ -160,6 +160,27 @@ std::string cmd_close(const Args &args)
 }
 
 // fill <hwnd> <rrggbb | pattern> [seed]: new picture, painted before the reply.
+// replace <old> <new>: closes one sample and shows another, prepared hidden, in one step,
+// so that no count of the windows sees one without the other.
+std::string cmd_replace(const Args &args)
+{
+    Sample *old_one = args.size() > 2 ? sample_arg(args[1]) : NULL;
+    Sample *new_one = args.size() > 2 ? sample_arg(args[2]) : NULL;
+    if (!old_one || !new_one)
+        return err("usage: replace old new");
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(old_one->hwnd, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &result);
+    ShowWindow(new_one->hwnd, SW_SHOWNOACTIVATE);
+    if (WaitForSingleObject(old_one->thread, 10000) != WAIT_OBJECT_0)
+        return err("sample did not close");
+    samples.erase(old_one->hwnd);
+    CloseHandle(old_one->thread);
+    CloseHandle(old_one->ready);
+    CloseHandle(old_one->release);
+    delete old_one;
+    return ok();
+}
+
 std::string cmd_fill(const Args &args)
 {
     Sample *s = args.size() > 2 ? sample_arg(args[1]) : NULL;
