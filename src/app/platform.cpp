@@ -1,5 +1,6 @@
 // Title and class reads that always leave a terminated text, and the bounded paint request.
 #include "app/platform.h"
+#include <string.h>
 
 void window_title(HWND window, char *out)
 {
@@ -13,6 +14,16 @@ void window_class(HWND window, char *out)
     out[0] = '\0';
     if (window != NULL && GetClassNameA(window, out, TEXT_LEN) <= 0)
         out[0] = '\0';
+}
+
+void set_text_if_changed(HWND window, const char *text)
+{
+    char now[TEXT_LEN + 2];
+    if (window == NULL)
+        return;
+    if (GetWindowTextA(window, now, sizeof now) >= 0 && strcmp(now, text) == 0)
+        return;
+    SetWindowTextA(window, text);
 }
 
 void place_window(HWND window, HWND insert_after, int x, int y, int width, int height)

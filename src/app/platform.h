@@ -7,6 +7,10 @@
 void window_title(HWND window, char *out);
 void window_class(HWND window, char *out);
 
+// Sets a window's text unless it already reads so: setting a text redraws and, for a
+// top-level window, tells the window system, even when nothing changes.
+void set_text_if_changed(HWND window, const char *text);
+
 // Asks another program's window to repaint, giving up after a short wait so that a window
 // that has stopped answering cannot hold up the program.
 void nudge_paint(HWND target);

@@ -117,9 +117,9 @@ static void refresh_labels(void)
         WinEntry &e = win_table[i];
         window_title(e.hwTarget, title);
         snprintf(mirror_title, sizeof mirror_title, TXT_MIRROR_TITLE_FMT, title);
-        SetWindowTextA(e.hwMir, mirror_title);
+        set_text_if_changed(e.hwMir, mirror_title);
         window_title(e.hwTarget, title);
-        SetWindowTextA(check_rows[i].hwCheck, title);
+        set_text_if_changed(check_rows[i].hwCheck, title);
         nudge_paint(e.hwTarget);
         SendMessageA(e.hwMir, WM_PAINT, 0, 0);
     }

@@ -41,9 +41,15 @@ static const WinEntry &entry_of(HWND mirror)
 
 static void copy_target_image(HWND mirror, HWND target)
 {
+    // At most the main monitor's size, and no more than the mirror can show: the rest would
+    // be clipped anyway, and every pixel read costs a read back from the display.
+    RECT r = {0, 0, 0, 0};
+    GetWindowRect(mirror, &r);
+    int width = main_area.width < r.right - r.left ? main_area.width : r.right - r.left;
+    int height = main_area.height < r.bottom - r.top ? main_area.height : r.bottom - r.top;
     HDC target_dc = GetWindowDC(target);
     HDC mirror_dc = GetWindowDC(mirror);
-    BitBlt(mirror_dc, 0, 0, main_area.width, main_area.height, target_dc, 0, 0, SRCCOPY);
+    BitBlt(mirror_dc, 0, 0, width, height, target_dc, 0, 0, SRCCOPY);
     ReleaseDC(target, target_dc);
     ReleaseDC(mirror, mirror_dc);
 }
@@ -66,8 +72,9 @@ static void on_paint(HWND mirror)
 {
     const WinEntry &e = entry_of(mirror);
     // The copy goes into the window being painted: a mirror that is in no entry must not
-    // paint through a null handle, which would mean the whole screen.
-    if (e.hwTarget != NULL)
+    // paint through a null handle, which would mean the whole screen. A hidden mirror shows
+    // nothing, so it copies nothing; showing it brings a paint.
+    if (e.hwTarget != NULL && IsWindowVisible(mirror))
         copy_target_image(mirror, e.hwTarget);
     // Without the marker the update region stays invalid, so the mirror keeps repainting
     // on every fetch; that is what keeps it live while the marker is off.
@@ -90,7 +97,11 @@ LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND:
         return 0;
     case WM_TIMER:
+        // Paint now rather than when the paint message comes round: a window system may hand
+        // a window-filtered fetch the paint of only the front-most window that needs one
+        // (Wine does), which would leave the mirrors behind the other windows waiting.
         InvalidateRect(window, NULL, TRUE);
+        UpdateWindow(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

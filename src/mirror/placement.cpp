@@ -19,6 +19,15 @@ static bool mirror_box_of(HWND target, Box *box)
     return true;
 }
 
+// Moving a window to where it already is changes nothing on the screen, but costs a full
+// round of position messages; with every mirror on every pass that adds up.
+static bool window_has_box(HWND window, const Box &b)
+{
+    RECT r;
+    return GetWindowRect(window, &r) && r.left == b.x && r.top == b.y && r.right - r.left == b.width &&
+           r.bottom - r.top == b.height;
+}
+
 void place_mirrors(void)
 {
     for (int i = 0; i < win_count; ++i) {
@@ -37,7 +46,7 @@ void place_mirrors(void)
                 place_window(e.hwMir, e.hwTarget, b.x, b.y, b.width, b.height);
         } else if (hwFore == hwButton || hwFore == NULL) {
             continue;
-        } else if (mirror_box_of(e.hwTarget, &b)) {
+        } else if (mirror_box_of(e.hwTarget, &b) && !window_has_box(e.hwMir, b)) {
             MoveWindow(e.hwMir, b.x, b.y, b.width, b.height, TRUE);
         }
     }

@@ -24,6 +24,7 @@ class Vantoscope:
         self.cwd = cwd
         self.exe = exe or build_path("Vantoscope.exe")
         self.lines = []          # complete trace lines, bytes without the line end
+        self.times = []          # when each line arrived (time.monotonic())
         self.partial = b""       # text after the last line end (a line being written)
         self.cond = threading.Condition()
         self.proc = bed.spawn(["wine", self.exe], cwd=cwd, env=env or bed.env(), stdout=subprocess.PIPE,
@@ -48,6 +49,7 @@ class Vantoscope:
                 data = self.partial + chunk
                 *complete, self.partial = data.split(b"\n")
                 self.lines.extend(line[:-1] if line.endswith(b"\r") else line for line in complete)
+                self.times.extend([time.monotonic()] * len(complete))
                 self.cond.notify_all()
 
     def _read_err(self):

@@ -28,6 +28,7 @@ std::string cmd_hang(const Args &args);
 std::string cmd_unhang(const Args &args);
 std::string cmd_settitle(const Args &args);
 std::string cmd_replace(const Args &args);
+std::string cmd_crowd(const Args &args);
 
 // Queries and actions on any window.
 std::string cmd_info(const Args &args);
@@ -35,6 +36,7 @@ std::string cmd_top(const Args &args);
 std::string cmd_children(const Args &args);
 std::string cmd_send(const Args &args);
 std::string cmd_post(const Args &args);
+std::string cmd_sendn(const Args &args);
 std::string cmd_show(const Args &args);
 std::string cmd_move(const Args &args);
 std::string cmd_foreground(const Args &args);

@@ -84,6 +84,7 @@ static std::string dispatch(const Args &args)
         {"children", cmd_children}, {"send", cmd_send},   {"post", cmd_post},   {"show", cmd_show},
         {"move", cmd_move},   {"fg", cmd_foreground},     {"cursor", cmd_cursor}, {"box", cmd_box},
         {"monitors", cmd_monitors}, {"gdi", cmd_gdi}, {"replace", cmd_replace},
+        {"crowd", cmd_crowd}, {"crowd-end", cmd_crowd}, {"sendn", cmd_sendn},
     };
     for (const auto &c : commands)
         if (args[0] == c.name)

@@ -104,6 +104,23 @@ std::string cmd_send(const Args &args)
     return ok(std::to_string((long long)result));
 }
 
+// sendn <hwnd> <msg> <count>: the same message, sent count times; answers the time taken.
+std::string cmd_sendn(const Args &args)
+{
+    if (args.size() < 4)
+        return err("usage: sendn hwnd msg count");
+    HWND h = hwnd_arg(args[1]);
+    UINT msg = (UINT)strtoul(args[2].c_str(), NULL, 0);
+    long count = atol(args[3].c_str());
+    DWORD start = GetTickCount();
+    for (long i = 0; i < count; ++i) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(h, msg, 0, 0, SMTO_NORMAL, 5000, &result))
+            return err("send " + std::to_string(i) + " failed");
+    }
+    return ok(std::to_string((unsigned long)(GetTickCount() - start)));
+}
+
 std::string cmd_post(const Args &args)
 {
     if (args.size() < 5)

@@ -181,6 +181,75 @@ std::string cmd_replace(const Args &args)
     return ok();
 }
 
+// Plain top-level windows on one thread of their own, for desktops with many windows.
+struct Crowd {
+    int count = 0;
+    std::string title;
+    bool visible = true;
+    HANDLE ready = NULL;
+    std::vector<HWND> windows;
+};
+
+static DWORD WINAPI crowd_thread(void *param)
+{
+    Crowd *c = (Crowd *)param;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.hbrBackground = (HBRUSH)GetStockObject(GRAY_BRUSH);
+    wc.lpszClassName = "VtCrowd";
+    RegisterClassA(&wc);
+    for (int i = 0; i < c->count; ++i) {
+        char title[256];
+        snprintf(title, sizeof title, "%s %d", c->title.c_str(), i);
+        HWND h = CreateWindowExA(WS_EX_NOACTIVATE, "VtCrowd", title, WS_POPUP | (c->visible ? WS_VISIBLE : 0),
+                                 (i * 37) % 1000, 740 + (i % 3) * 8, 20, 8, NULL, NULL, wc.hInstance, NULL);
+        c->windows.push_back(h);
+    }
+    SetEvent(c->ready);
+    MSG m;
+    while (GetMessageA(&m, NULL, 0, 0) > 0)
+        DispatchMessageA(&m);
+    for (HWND h : c->windows)
+        DestroyWindow(h);
+    return 0;
+}
+
+struct CrowdRun {
+    Crowd *crowd;
+    HANDLE thread;
+    DWORD thread_id;
+};
+static std::vector<CrowdRun> crowds;
+
+// crowd <n> <title-hex> [hidden]: n small windows titled "<title> <i>"; crowd-end: all gone.
+std::string cmd_crowd(const Args &args)
+{
+    if (args[0] == "crowd-end") {
+        for (CrowdRun &c : crowds) {
+            PostThreadMessageA(c.thread_id, WM_QUIT, 0, 0);
+            WaitForSingleObject(c.thread, 30000);
+            CloseHandle(c.thread);
+            CloseHandle(c.crowd->ready);
+            delete c.crowd;
+        }
+        crowds.clear();
+        return ok();
+    }
+    if (args.size() < 3)
+        return err("usage: crowd n title-hex [hidden]");
+    Crowd *c = new Crowd;
+    c->count = atoi(args[1].c_str());
+    c->title = from_hex(args[2]);
+    c->visible = !(args.size() > 3 && args[3] == "hidden");
+    c->ready = CreateEventA(NULL, TRUE, FALSE, NULL);
+    CrowdRun run = {c, NULL, 0};
+    run.thread = CreateThread(NULL, 0, crowd_thread, c, 0, &run.thread_id);
+    WaitForSingleObject(c->ready, 30000);
+    crowds.push_back(run);
+    return ok(std::to_string(c->windows.size()));
+}
+
 std::string cmd_fill(const Args &args)
 {
     Sample *s = args.size() > 2 ? sample_arg(args[1]) : NULL;
