@@ -22,7 +22,7 @@ class Vantoscope:
     def __init__(self, bed, cwd=None, env=None, exe=None):
         self.bed = bed
         self.cwd = cwd
-        self.exe = exe or build_path("Vantoscope.exe")
+        self.exe = exe or os.environ.get("VANTOSCOPE_EXE") or build_path("Vantoscope.exe")
         self.lines = []          # complete trace lines, bytes without the line end
         self.times = []          # when each line arrived (time.monotonic())
         self.partial = b""       # text after the last line end (a line being written)
