@@ -102,5 +102,24 @@ class UnequalMonitors(BedPerClass):
         self.assertEqual(self.v.stderr.count(b"dmFields=PELSWIDTH,PELSHEIGHT dmPelsWidth=800 dmPelsHeight=600"), 2)
 
 
+class MainMonitorNarrower(BedPerClass):
+    """A main monitor narrower than the external one: both are asked for the main one's size."""
+
+    heads = ((800, 600), (1024, 768))
+
+    def test_lines_and_modes(self):
+        self.start(env=self.bed.env(WINEDEBUG="trace+system"))
+        self.assertEqual(self.v.lines[:3], [
+            t("1番目のモニタ: 0 x 0解像度: 800  x 600　メインモニタ"),
+            t("2番目のモニタ: 800 x 0解像度: 1024  x 768　外部モニタ"),
+            t("2個のモニタがありました"),
+        ])
+        # Both are asked for the main monitor's own size, which the test bed grants.
+        self.assertEqual(mode_requests(self.v.stderr), [b"\\\\.\\DISPLAY1", b"\\\\.\\DISPLAY2"])
+        self.assertEqual(self.v.stderr.count(b"dmFields=PELSWIDTH,PELSHEIGHT dmPelsWidth=800 dmPelsHeight=600"), 2)
+        self.assertEqual(self.v.count("設定の変更に失敗しました"), 0)
+        self.assertIsNone(self.probe.box(CAPTION, 300))
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -29,6 +29,7 @@ std::string cmd_unhang(const Args &args);
 std::string cmd_settitle(const Args &args);
 std::string cmd_replace(const Args &args);
 std::string cmd_crowd(const Args &args);
+std::string cmd_flicker(const Args &args);
 
 // Queries and actions on any window.
 std::string cmd_info(const Args &args);

@@ -85,6 +85,7 @@ static std::string dispatch(const Args &args)
         {"move", cmd_move},   {"fg", cmd_foreground},     {"cursor", cmd_cursor}, {"box", cmd_box},
         {"monitors", cmd_monitors}, {"gdi", cmd_gdi}, {"replace", cmd_replace},
         {"crowd", cmd_crowd}, {"crowd-end", cmd_crowd}, {"sendn", cmd_sendn},
+        {"flicker", cmd_flicker},
     };
     for (const auto &c : commands)
         if (args[0] == c.name)

@@ -55,7 +55,7 @@ std::string cmd_info(const Args &args)
 static BOOL CALLBACK collect_top(HWND h, LPARAM lp)
 {
     std::string &out = *(std::string *)lp;
-    char title[1024] = "";
+    char title[4096] = "";
     GetWindowTextA(h, title, sizeof title);
     out += " " + hwnd_text(h) + ":" + (IsWindowVisible(h) ? "1" : "0") + ":" + to_hex(class_of(h)) + ":" + to_hex(title);
     return TRUE;

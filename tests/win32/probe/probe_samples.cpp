@@ -267,6 +267,37 @@ std::string cmd_fill(const Args &args)
     return ok();
 }
 
+struct Flicker {
+    HWND hwnd;
+    DWORD ms;
+};
+
+static DWORD WINAPI flicker_thread(void *param)
+{
+    Flicker f = *(Flicker *)param;
+    delete (Flicker *)param;
+    DWORD end = GetTickCount() + f.ms;
+    bool shown = true;
+    while ((LONG)(GetTickCount() - end) < 0) {
+        shown = !shown;
+        ShowWindow(f.hwnd, shown ? SW_SHOWNOACTIVATE : SW_HIDE);
+        Sleep(1);
+    }
+    ShowWindow(f.hwnd, SW_SHOWNOACTIVATE);
+    return 0;
+}
+
+// flicker <hwnd> <ms>: hides and shows the window every millisecond or so, in the background.
+std::string cmd_flicker(const Args &args)
+{
+    Sample *s = args.size() > 2 ? sample_arg(args[1]) : NULL;
+    if (!s)
+        return err("usage: flicker hwnd ms");
+    Flicker *f = new Flicker{s->hwnd, (DWORD)strtoul(args[2].c_str(), NULL, 10)};
+    CloseHandle(CreateThread(NULL, 0, flicker_thread, f, 0, NULL));
+    return ok();
+}
+
 std::string cmd_hang(const Args &args)
 {
     Sample *s = args.size() > 2 ? sample_arg(args[1]) : NULL;
