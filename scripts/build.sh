@@ -1,6 +1,7 @@
 #!/bin/bash
 # Builds Vantoscope: the 64-bit Windows program and its Win32 test programs, the 32-bit
-# Windows program, and the native unit tests.
+# Windows program, and the native unit tests (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer).
 #   scripts/build.sh            everything
 #   scripts/build.sh win64      only the 64-bit program and its test programs
 set -euo pipefail
@@ -22,3 +23,5 @@ fi
 configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release \
     -DVANTOSCOPE_WIN32_TESTS=OFF
 configure build/native -DCMAKE_BUILD_TYPE=Debug
+configure build/native-sanitize -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

@@ -1,6 +1,7 @@
 #!/bin/bash
-# The whole test run: builds everything, runs the native unit tests, checks the 32-bit
-# build, and runs the Win32 and end-to-end tests of Vantoscope.exe under Wine.
+# The whole test run: builds everything, runs the native unit tests (also under sanitizers),
+# the static analysis, checks the 32-bit build, and runs the Win32 and end-to-end tests of
+# Vantoscope.exe under Wine (the short soak and the package check among them).
 # Exits non-zero on any failure and leaves no process behind.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +13,12 @@ trap 'python3 tests/e2e/testbed.py --cleanup' EXIT
 
 echo "== native unit tests"
 ctest --test-dir build/native --output-on-failure -j2
+
+echo "== native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+ctest --test-dir build/native-sanitize --output-on-failure -j2
+
+echo "== static analysis"
+scripts/lint.sh
 
 echo "== 32-bit Windows build"
 test -f build/win32/Vantoscope.exe

@@ -79,9 +79,9 @@ static void relabel(int i, int n)
         return;
     }
     char title[TEXT_LEN];
-    char mirror_title[TEXT_LEN + 2];
     window_title(win_table[i].hwTarget, title);
     if (win_table[i].hwMir != NULL) {
+        char mirror_title[TEXT_LEN + 2];
         snprintf(mirror_title, sizeof mirror_title, TXT_MIRROR_TITLE_FMT, title);
         SetWindowTextA(win_table[i].hwMir, mirror_title);
     }

@@ -18,7 +18,6 @@ enum {
     ROW_STYLE = 0x50040002,        // WS_CHILD | WS_VISIBLE | WS_THICKFRAME | BS_CHECKBOX
     ROW_WIDTH = 300,
     ROW_HEIGHT = 30,
-    FIRST_MENU_ID = 100,           // commands from here on are not rows
     REFRESH_TIMER = 1,
     REFRESH_MS = 30
 };
@@ -64,7 +63,8 @@ static void on_create(HWND window)
 static void toggle_row(int id)
 {
     trace(TXT_TR_CHECK_ID, id);
-    if (id >= FIRST_MENU_ID || id >= MAX_WINDOWS)
+    // Only rows toggle: menu ids (100 and up) and ids between the rows and them end here.
+    if (id >= MAX_WINDOWS)
         return;
     CheckRow &row = check_rows[id];
     WinEntry &e = win_table[id];

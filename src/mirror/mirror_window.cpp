@@ -31,7 +31,7 @@ HWND create_mirror(void)
 }
 
 // The entry that holds this mirror, or entry 0 when none does (as during creation).
-static const WinEntry &entry_of(HWND mirror)
+static const WinEntry &entry_of(const HWND__ *mirror)
 {
     for (int k = 0; k < MAX_WINDOWS; ++k)
         if (win_table[k].hwMir == mirror)
