@@ -1,4 +1,4 @@
-// Small platform operations that several Parts share.
+// Small platform operations that several parts of the program share.
 #pragma once
 #include "app/win32.h"
 #include "app/limits.h"

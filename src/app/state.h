@@ -1,4 +1,4 @@
-// Program-wide state: every Part reads and writes these directly, from the one thread.
+// Program-wide state: every module reads and writes these directly, from the one thread.
 #pragma once
 #include "app/win32.h"
 #include "app/geometry.h"

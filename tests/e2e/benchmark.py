@@ -215,6 +215,22 @@ class Bench:
                             "wineserver_percent": round(100 * (after[2] - before[2]) / wall, 1),
                             "x_server_percent": round(100 * (after[3] - before[3]) / wall, 1)})
                 v.close()
+        # What the copying alone costs on this platform: bare reference copiers, one per window.
+        for copiers in (1, 5):
+            refs = [self.bed.spawn(["wine", build_path("tests", "win32", "refcopy.exe"), "%x" % windows[i],
+                                    str(10 + 20 * i + EXT_X), str(10 + 15 * i)], stdout=subprocess.PIPE)
+                    for i in range(copiers)]
+            for ref in refs:
+                ref.stdout.readline()
+            time.sleep(1.5)
+            before = (time.monotonic(), sum(cpu_seconds(r.pid) for r in refs))
+            time.sleep(self.cpu_window)
+            after = (time.monotonic(), sum(cpu_seconds(r.pid) for r in refs))
+            out.append({"reference_copiers": copiers,
+                        "program_percent": round(100 * (after[1] - before[1]) / (after[0] - before[0]), 1)})
+            for ref in refs:
+                ref.kill()
+                ref.wait()
         self.probe.close_all()
         return out
 
@@ -247,7 +263,7 @@ def verdicts(r):
     lat = r["latency"]
     ref95 = lat["reference"]["p95_ms"]
     worst95 = max(lat["mirrors_1"]["p95_ms"], lat["mirrors_10"]["p95_ms"])
-    five = [c for c in r["cpu"] if c["mirrors"] == 5 and c["marker"]][0]
+    five = [c for c in r["cpu"] if c.get("mirrors") == 5 and c["marker"]][0]
     gdi = [c["gdi_objects"] for c in r["memory"]["checkpoints"]]
     rss = [c["rss_kib"] for c in r["memory"]["checkpoints"]]
     return {
@@ -285,9 +301,15 @@ def print_table(r):
     print("\nCPU over %d s (800 x 600 mirrors; %% of one core)" % r["cpu_window_s"])
     print("  %-8s %-7s %10s %12s %10s" % ("mirrors", "marker", "program", "wineserver", "X server"))
     for x in r["cpu"]:
+        if "reference_copiers" in x:
+            continue
         print("  %-8d %-7s %10.1f %12.1f %10.1f" % (x["mirrors"], "on" if x["marker"] else "off",
                                                     x["program_percent"], x["wineserver_percent"],
                                                     x["x_server_percent"]))
+    for x in r["cpu"]:
+        if "reference_copiers" in x:
+            print("  reference copiers alone, %d x 800 x 600: %.1f %% of one core" % (x["reference_copiers"],
+                                                                                   x["program_percent"]))
     mem = r["memory"]
     print("\nMemory and GDI objects over %d paints of one mirror (after %d to settle; %.3f ms each)" % (
         mem["paints"], mem["warm_up_paints"], mem["paint_ms_each"]))
