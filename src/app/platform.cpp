@@ -16,6 +16,19 @@ void window_class(HWND window, char *out)
         out[0] = '\0';
 }
 
+ATOM register_plain_class(const char *name, WNDPROC procedure, HINSTANCE instance)
+{
+    WNDCLASSA wc = {};
+    wc.style = CS_VREDRAW | CS_HREDRAW;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(NULL, IDI_APPLICATION);
+    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    wc.lpszClassName = name;
+    return RegisterClassA(&wc);
+}
+
 void set_text_if_changed(HWND window, const char *text)
 {
     char now[TEXT_LEN + 2];

@@ -15,6 +15,10 @@ void set_text_if_changed(HWND window, const char *text);
 // that has stopped answering cannot hold up the program.
 void nudge_paint(HWND target);
 
+// Registers a window class with the program's usual members: redrawn on any resize, the
+// stock application icon and arrow cursor, a white background brush. 0 when it fails.
+ATOM register_plain_class(const char *name, WNDPROC procedure, HINSTANCE instance);
+
 // Moves, sizes and re-stacks one of the program's windows without activating it. Activation
 // would take the foreground from the user's window, and an activated window goes on top of
 // its group whatever place in the Z order was asked for.

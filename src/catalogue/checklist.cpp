@@ -24,15 +24,7 @@ enum {
 
 HWND create_checklist(HINSTANCE instance)
 {
-    WNDCLASSA wc = {};
-    wc.style = CS_VREDRAW | CS_HREDRAW;
-    wc.lpfnWndProc = checklist_proc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(NULL, IDI_APPLICATION);
-    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszClassName = TXT_CHECKLIST_CLASS;
-    if (RegisterClassA(&wc) == 0)
+    if (register_plain_class(TXT_CHECKLIST_CLASS, checklist_proc, instance) == 0)
         return NULL;
     return CreateWindowExA(0, TXT_CHECKLIST_CLASS, TXT_CHECKLIST_TITLE, CHECKLIST_STYLE, 0, 0,
                            CHECKLIST_WIDTH, 0, NULL, NULL, instance, NULL);

@@ -39,14 +39,18 @@ HWND create_button(HINSTANCE instance)
                            instance, NULL);
 }
 
-static HBITMAP load_bitmap_file(const char *path)
+// Loads one face from its file into a memory DC compatible with dc. When the file cannot be
+// loaded, says which face failed in a warning box owned by the button and returns false.
+static bool load_face(HWND window, HDC dc, const char *path, const char *failure, HBITMAP *bitmap, HDC *face)
 {
-    return (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-}
-
-static void warn(HWND window, const char *text)
-{
-    MessageBoxA(window, text, TXT_BOX_CAPTION, MB_ICONWARNING);
+    *bitmap = (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    if (*bitmap == NULL) {
+        MessageBoxA(window, failure, TXT_BOX_CAPTION, MB_ICONWARNING);
+        return false;
+    }
+    *face = CreateCompatibleDC(dc);
+    SelectObject(*face, *bitmap);
+    return true;
 }
 
 static void on_create(HWND window)
@@ -56,26 +60,13 @@ static void on_create(HWND window)
     read_setting_filename(TXT_SECTION_BUTTON2, second_bitmap_path);
 
     HDC dc = GetDC(window);
-    bmpBtn1 = load_bitmap_file(first_bitmap_path);
-    if (bmpBtn1 == NULL) {
-        warn(window, TXT_BOX_BUTTON1_FAILED);
-        ReleaseDC(window, dc);
-        return;
+    // The second face is tried only when the first has loaded.
+    if (load_face(window, dc, first_bitmap_path, TXT_BOX_BUTTON1_FAILED, &bmpBtn1, &hdcBtn1) &&
+        load_face(window, dc, second_bitmap_path, TXT_BOX_BUTTON2_FAILED, &bmpBtn2, &hdcBtn2)) {
+        GetObjectA(bmpBtn2, sizeof bmBtn2, &bmBtn2);
+        hdcBtnFace = hdcBtn1;
     }
-    hdcBtn1 = CreateCompatibleDC(dc);
-    SelectObject(hdcBtn1, bmpBtn1);
-
-    bmpBtn2 = load_bitmap_file(second_bitmap_path);
-    if (bmpBtn2 == NULL) {
-        warn(window, TXT_BOX_BUTTON2_FAILED);
-        ReleaseDC(window, dc);
-        return;
-    }
-    hdcBtn2 = CreateCompatibleDC(dc);
-    SelectObject(hdcBtn2, bmpBtn2);
-    GetObjectA(bmpBtn2, sizeof bmBtn2, &bmBtn2);
     ReleaseDC(window, dc);
-    hdcBtnFace = hdcBtn1;
 }
 
 static void on_paint(HWND window)

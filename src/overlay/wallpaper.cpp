@@ -17,15 +17,7 @@ static int bitmap_height;
 
 HWND create_wallpaper(HINSTANCE instance)
 {
-    WNDCLASSA wc = {};
-    wc.style = CS_VREDRAW | CS_HREDRAW;
-    wc.lpfnWndProc = wallpaper_proc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(NULL, IDI_APPLICATION);
-    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszClassName = TXT_WALLPAPER_CLASS;
-    if (RegisterClassA(&wc) == 0)
+    if (register_plain_class(TXT_WALLPAPER_CLASS, wallpaper_proc, instance) == 0)
         return NULL;
     return CreateWindowExA(WS_EX_STATICEDGE, TXT_WALLPAPER_CLASS, TXT_WALLPAPER_TITLE, WALLPAPER_STYLE, 0, 0, 1, 1,
                            NULL, NULL, instance, NULL);
