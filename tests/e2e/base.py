@@ -62,7 +62,7 @@ class VantoscopeTest(unittest.TestCase):
 
     def _end_run(self, v):
         if not v.alive():
-            code = v.proc.returncode
+            code = v.wait_exit()
             self.assertEqual(code, 0, "Vantoscope ended by itself with %s; stderr: %r" % (code, v.stderr[-2000:]))
             return
         if v.checklist is None:

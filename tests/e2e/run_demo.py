@@ -81,7 +81,7 @@ def main():
                 time.sleep(0.2)
                 shown = print_trace(v, shown, state)
         finally:
-            code = v.close() if v.alive() else v.proc.returncode
+            code = v.close() if v.alive() else v.wait_exit()
             print_trace(v, shown, state)
             print("Vantoscope exited with code %s" % code, flush=True)
     return 0 if code == 0 else 1

@@ -74,7 +74,7 @@ class TwoMonitors(VantoscopeTest):
         rect = self.probe.info(checklist)["rect"]
         # The close box is the last of the three caption buttons.
         self.bed.click(rect[2] - 12, rect[1] + 11)
-        self.assertEqual(self.v.proc.wait(15), 0)
+        self.assertEqual(self.v.wait_exit(15), 0)
         self.assertEqual(self.v.lines[-1], b"App end")
 
     def test_closing_by_message_ends_the_program(self):

@@ -122,6 +122,13 @@ class Vantoscope:
         return {c.decode(): h for h, vis, c, title in self.bed.probe.top() if re.fullmatch(rb"Mirror\d+", c)}
 
     # -- ending -----------------------------------------------------------------------
+    def wait_exit(self, timeout=15):
+        """Waits for the program to end and for its last trace line; returns the exit code."""
+        code = self.proc.wait(timeout)
+        self._reader.join(timeout)
+        self._err_reader.join(timeout)
+        return code
+
     def close(self, timeout=15):
         """Closes the checklist as the user would and returns the exit code."""
         if self.proc.poll() is None and self.checklist:
@@ -130,7 +137,7 @@ class Vantoscope:
             except Exception:
                 pass
         try:
-            return self.proc.wait(timeout)
+            return self.wait_exit(timeout)
         except subprocess.TimeoutExpired:
             self.kill()
             raise
