@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh win64
 trap 'python3 tests/e2e/testbed.py --cleanup' EXIT
-python3 tests/e2e/benchmark.py "$@"
+python3 scripts/benchmark.py "$@"

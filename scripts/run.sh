@@ -8,4 +8,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh win64
 trap 'python3 tests/e2e/testbed.py --cleanup' EXIT
-python3 tests/e2e/run_demo.py "$@"
+python3 scripts/run_demo.py "$@"

@@ -1,4 +1,5 @@
-// Title and class reads that always leave a terminated text, and the bounded paint request.
+// Window operations shared across the program: text reads that always leave a terminated
+// text, class registration, placement without activation, and the bounded paint request.
 #include "app/platform.h"
 #include <string.h>
 
@@ -31,10 +32,11 @@ ATOM register_plain_class(const char *name, WNDPROC procedure, HINSTANCE instanc
 
 void set_text_if_changed(HWND window, const char *text)
 {
-    char now[TEXT_LEN + 2];
+    char now[TEXT_LEN + 2] = "";
     if (window == NULL)
         return;
-    if (GetWindowTextA(window, now, sizeof now) >= 0 && strcmp(now, text) == 0)
+    GetWindowTextA(window, now, sizeof now);
+    if (strcmp(now, text) == 0)
         return;
     SetWindowTextA(window, text);
 }

@@ -26,19 +26,14 @@ const char TXT_KEY_FILENAME[] = "FILENAME";
 // catalogue rules
 const char TXT_EXCL_PROGRAM_MANAGER[] = "Program Manager";
 const char TXT_EXCL_CLICK[] = "ClickVantoscope";
-const char TXT_EXCL_CHECKLIST[] = "VantoscopeCheck";
-const char TXT_EXCL_WALLPAPER[] = "WallPaper";
 const char TXT_EXCL_SPLITTER[] = "SplitterResizePreviewWindow";
 const char TXT_PART_AMD[] = "AMD";
 const char TXT_PART_START[] = "\x83\x58\x83\x5E\x81\x5B\x83\x67";  // スタート
-const char TXT_PART_MIRROR[] = "Mirror";
-const char TXT_PART_BUTTON[] = "VantoscopeButton";
+const char TXT_MIRROR_PART[] = "Mirror";
 const char TXT_CLASS_MOZILLA[] = "MozillaWindowClass";
 const char TXT_TITLE_MOZILLA[] = "Mozilla";
-const char TXT_CLASS_PART_MIRROR[] = "Mirror";
 const char TXT_CLASS_PART_FEEDBACK[] = "FeedBack";
-const char TXT_CLASS_PART_CHROME[] = "Chrome_WidgetWin_";
-const char TXT_OWNER_CLASS_CHROME[] = "Chrome_WidgetWin_";
+const char TXT_CHROME_CLASS[] = "Chrome_WidgetWin_";
 const char TXT_OWNER_CLASS_MOZILLA[] = "MozillaWindowinclass";
 const char TXT_CLASS_PART_PROGMAN[] = "Progman";
 // message boxes

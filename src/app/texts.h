@@ -27,19 +27,14 @@ extern const char TXT_KEY_FILENAME[];
 // catalogue rules
 extern const char TXT_EXCL_PROGRAM_MANAGER[];
 extern const char TXT_EXCL_CLICK[];
-extern const char TXT_EXCL_CHECKLIST[];
-extern const char TXT_EXCL_WALLPAPER[];
 extern const char TXT_EXCL_SPLITTER[];
 extern const char TXT_PART_AMD[];
 extern const char TXT_PART_START[];
-extern const char TXT_PART_MIRROR[];
-extern const char TXT_PART_BUTTON[];
+extern const char TXT_MIRROR_PART[];
 extern const char TXT_CLASS_MOZILLA[];
 extern const char TXT_TITLE_MOZILLA[];
-extern const char TXT_CLASS_PART_MIRROR[];
 extern const char TXT_CLASS_PART_FEEDBACK[];
-extern const char TXT_CLASS_PART_CHROME[];
-extern const char TXT_OWNER_CLASS_CHROME[];
+extern const char TXT_CHROME_CLASS[];
 extern const char TXT_OWNER_CLASS_MOZILLA[];
 extern const char TXT_CLASS_PART_PROGMAN[];
 // message boxes

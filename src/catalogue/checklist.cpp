@@ -68,9 +68,7 @@ static void toggle_row(int id)
 
     if (now_checked) {
         e.shown = 1;
-        char title[TEXT_LEN];
-        window_title(e.hwTarget, title);
-        snprintf(sel_titles[id], TEXT_LEN, "%s", title);
+        window_title(e.hwTarget, sel_titles[id]);
         trace(TXT_TR_LINE, sel_titles[id]);
         char class_name[TEXT_LEN];
         window_class(e.hwTarget, class_name);

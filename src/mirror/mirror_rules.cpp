@@ -5,7 +5,7 @@
 
 bool is_chrome_class(const char *class_name)
 {
-    return contains_bytes(class_name, TXT_CLASS_PART_CHROME);
+    return contains_bytes(class_name, TXT_CHROME_CLASS);
 }
 
 unsigned long mirror_style_for_class(const char *class_name)
@@ -41,7 +41,7 @@ ScreenRect marker_box(bool maximised, bool chrome_class, int x, int y, int norma
 
 bool takes_owner_chrome(const char *class_name)
 {
-    return same_text(class_name, TXT_OWNER_CLASS_CHROME);
+    return same_text(class_name, TXT_CHROME_CLASS);
 }
 
 bool takes_owner_mozilla(const char *class_name)

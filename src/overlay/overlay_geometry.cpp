@@ -11,7 +11,7 @@ Box button_box(int left, int top, int width)
 
 bool button_ignores_class(const char *class_name)
 {
-    return contains_bytes(class_name, TXT_CLASS_PART_MIRROR) ||
+    return contains_bytes(class_name, TXT_MIRROR_PART) ||
            contains_bytes(class_name, TXT_CLASS_PART_PROGMAN);
 }
 

@@ -165,9 +165,6 @@ class Probe:
         return {"hwnd": int(parts[0], 16), "owner": int(fields["owner"], 16), "text": unhex(fields["text"]),
                 "rect": tuple(int(v) for v in fields["rect"].split(","))}
 
-    def monitors(self):
-        parts = self.cmd("monitors").split()
-        return int(parts[0]), [tuple(int(v) for v in p.split(",")) for p in parts[1:]]
-
-    def resources(self, pid):
-        return {k: int(v) for k, v in (w.split("=") for w in self.cmd("gdi", pid).split())}
+    def gdi_objects(self, pid):
+        """GDI objects in use by a Windows process (by its Windows process ID)."""
+        return int(self.cmd("gdi", pid))

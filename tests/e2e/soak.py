@@ -16,7 +16,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from testbed import ROOT, TestBed, wait_for  # noqa: E402
-from vanto import Vantoscope  # noqa: E402
+from vanto import Vantoscope, rss_kib  # noqa: E402
 
 ASSETS = os.path.join(ROOT, "assets")
 EXT_X = 1024
@@ -178,8 +178,7 @@ class Soak:
         self.checks += 1
 
     def resources(self):
-        from benchmark import rss_kib
-        gdi = self.probe.resources(self.v.pid())["gdi"]
+        gdi = self.probe.gdi_objects(self.v.pid())
         return gdi, rss_kib(self.v.proc.pid)
 
     def run(self, seconds):

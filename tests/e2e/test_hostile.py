@@ -81,36 +81,28 @@ class HostileTest(VantoscopeTest):
 
 
 class BrokenSettings(HostileTest):
-    def test_empty_file(self):
-        self.run_expecting(self.settings_dir(ini=b""))
-
-    def test_binary_garbage(self):
+    def test_unusable_settings_read_as_no_settings(self):
+        long_value = "w" * 1023
+        longer = "w" * 5000
         garbage = bytes((i * 7919 + 13) & 0xFF for i in range(8192))
-        self.run_expecting(self.settings_dir(ini=garbage))
-
-    def test_sections_without_the_key(self):
-        self.run_expecting(self.settings_dir(ini="[WPNAME]\nNAME=wallpaper.bmp\n[BTNNAME]\n[BTNNAME2]\nFILE=x\n"))
-
-    def test_values_of_1023_characters_and_more(self):
-        for length in (1023, 1024, 5000):
-            with self.subTest(length=length):
-                value = "w" * length
-                d = self.settings_dir(ini="[WPNAME]\nFILENAME=%s\n[BTNNAME]\nFILENAME=%s\n[BTNNAME2]\nFILENAME=%s\n" % (
-                    value, value, value))
-                self.run_expecting(d)
+        cases = {
+            "empty file": (b"", {}),
+            "binary garbage": (garbage, {}),
+            "sections without the key": ("[WPNAME]\nNAME=wallpaper.bmp\n[BTNNAME]\n[BTNNAME2]\nFILE=x\n", {}),
+            "1,023 characters": ("[WPNAME]\nFILENAME=%s\n[BTNNAME]\nFILENAME=%s\n" % (long_value, long_value), {}),
+            "5,000 characters": ("[WPNAME]\nFILENAME=%s\n[BTNNAME]\nFILENAME=%s\n" % (longer, longer), {}),
+            "a directory": ("[WPNAME]\nFILENAME=pics\n[BTNNAME]\nFILENAME=pics\\\n", {"pics": None}),
+            "not a bitmap": ("[WPNAME]\nFILENAME=notes.bmp\n[BTNNAME]\nFILENAME=notes.bmp\n",
+                             {"notes.bmp": b"This is not a bitmap at all.\r\n" * 40}),
+            "absurd dimensions": ("[WPNAME]\nFILENAME=huge.bmp\n[BTNNAME]\nFILENAME=huge.bmp\n",
+                                  {"huge.bmp": bmp_header(100000, 100000, data=b"\x10" * 300)}),
+        }
+        for name, (ini, files) in cases.items():
+            with self.subTest(settings=name):
+                self.run_expecting(self.settings_dir(ini=ini, files=files))
                 self.assertEqual(self.v.close(), 0)
                 self.v = None
                 self.probe.close_all()
-
-    def test_values_naming_a_directory(self):
-        d = self.settings_dir(ini="[WPNAME]\nFILENAME=pics\n[BTNNAME]\nFILENAME=.\n[BTNNAME2]\nFILENAME=pics\\\n",
-                              files={"pics": None})
-        self.run_expecting(d)
-
-    def test_files_that_are_not_bitmaps(self):
-        d = self.settings_dir(ini="[WPNAME]\nFILENAME=notes.bmp\n[BTNNAME]\nFILENAME=notes.bmp\n",
-                              files={"notes.bmp": b"This is not a bitmap at all.\r\n" * 40})
-        self.run_expecting(d)
 
     def test_truncated_bitmaps(self):
         with open(os.path.join(ASSETS, "wallpaper.bmp"), "rb") as f:
@@ -123,11 +115,6 @@ class BrokenSettings(HostileTest):
         self.assertIn(box and box["text"], (FIRST_FACE, SECOND_FACE))
         self.v.wait_ready()
         self.still_works()
-
-    def test_bitmaps_with_absurd_dimensions(self):
-        d = self.settings_dir(ini="[WPNAME]\nFILENAME=huge.bmp\n[BTNNAME]\nFILENAME=huge.bmp\n",
-                              files={"huge.bmp": bmp_header(100000, 100000, data=b"\x10" * 300)})
-        self.run_expecting(d)
 
     def test_zero_sized_second_face_leaves_the_button_blank(self):
         # The platform loads a 0 x 0 bitmap; both faces are drawn from its size, so nothing is.

@@ -114,14 +114,6 @@ class Mirrors(MirroringTest):
         wait_for(lambda: not self.probe.info(mirror)["visible"], 5, what="mirror hidden after unticking")
         wait_for(lambda: self.wallpaper_shows_at(rect), 5, interval=0.1, what="wallpaper after unticking")
 
-    def test_unticked_windows_have_no_visible_mirror(self):
-        self.probe.open("Left alone", x=600, y=400, w=300, h=200)
-        hwnd = self.open_ticked(x=100, y=100, w=300, h=200)
-        self.wait_match(hwnd)
-        visible = [h for h, vis, c, title in self.probe.top() if vis and c.startswith(b"Mirror")]
-        self.assertEqual(visible, [self.mirror_for("Picture")])
-
-
 class StaleMirrors(MirroringTest):
     """A mirror never shows a window that has gone from the catalogue or from the desktop."""
 

@@ -77,11 +77,6 @@ class TwoMonitors(VantoscopeTest):
         self.assertEqual(self.v.wait_exit(15), 0)
         self.assertEqual(self.v.lines[-1], b"App end")
 
-    def test_closing_by_message_ends_the_program(self):
-        self.start()
-        self.assertEqual(self.v.close(), 0)
-        self.assertEqual(self.v.lines[-1], b"App end")
-
     def test_checklist_that_cannot_be_created_is_reported_and_fails(self):
         from testbed import build_path
         proc = self.bed.spawn(["wine", build_path("tests", "win32", "checklist_failure_test.exe")],

@@ -10,7 +10,24 @@ from probe import hx
 from testbed import build_path, wait_for
 
 CP932 = "cp932"
+TICKS = os.sysconf("SC_CLK_TCK")
 WM_CLOSE = 0x0010
+
+
+def cpu_seconds(pid):
+    """CPU time (user and system) a Linux process has used, in seconds."""
+    with open("/proc/%d/stat" % pid) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / TICKS
+
+
+def rss_kib(pid):
+    """Resident memory of a Linux process."""
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
 
 
 def t(text):

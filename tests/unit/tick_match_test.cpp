@@ -5,57 +5,32 @@
 
 namespace {
 
-struct Slots {
-    char s[MAX_WINDOWS][TEXT_LEN] = {};
-    void set(int i, const char *title) { strcpy(s[i], title); }
-};
-
-TEST(TickMatch, FindsTheFirstSlotWithTheSameBytes)
+TEST(TickMatch, FindsTheFirstSlotWithTheSameBytesWithinRange)
 {
-    Slots slots;
-    slots.set(1, "Editor");
-    slots.set(3, "Editor");
-    EXPECT_EQ(remembered_slot("Editor", slots.s, 5), 1);
-}
-
-TEST(TickMatch, CaseAndTrailingBlanksMatter)
-{
-    Slots slots;
-    slots.set(0, "editor");
-    slots.set(1, "Editor ");
-    EXPECT_EQ(remembered_slot("Editor", slots.s, 5), -1);
-}
-
-TEST(TickMatch, OnlySlotsWithinTheRangeAreConsulted)
-{
-    Slots slots;
-    slots.set(4, "Editor");
-    EXPECT_EQ(remembered_slot("Editor", slots.s, 4), -1);
-    EXPECT_EQ(remembered_slot("Editor", slots.s, 5), 4);
-    slots.set(25, "Late");
-    EXPECT_EQ(remembered_slot("Late", slots.s, 25), -1);
-}
-
-TEST(TickMatch, UntickedSlotHoldsABlankThatMatchesNoRealTitle)
-{
-    Slots slots;
-    slots.set(0, " ");
-    EXPECT_EQ(remembered_slot("Editor", slots.s, 1), -1);
-}
-
-TEST(TickMatch, EmptyTitleMatchesNoSlot)
-{
-    // Never-ticked slots are empty; a vanished window's title is empty too.
-    Slots slots;
-    EXPECT_EQ(remembered_slot("", slots.s, 30), -1);
-}
-
-TEST(TickMatch, DoubleByteTitlesMatchByteForByte)
-{
-    Slots slots;
-    slots.set(2, "\x83\x5C\x83\x74\x83\x67");
-    EXPECT_EQ(remembered_slot("\x83\x5C\x83\x74\x83\x67", slots.s, 3), 2);
-    EXPECT_EQ(remembered_slot("\x83\x5C\x83\x74", slots.s, 3), -1);
+    char slots[MAX_WINDOWS][TEXT_LEN] = {};
+    strcpy(slots[0], " ");                                // unticked
+    strcpy(slots[1], "Editor");
+    strcpy(slots[2], "editor");
+    strcpy(slots[3], "Editor");
+    strcpy(slots[4], "Late");
+    strcpy(slots[5], "\x83\x5C\x83\x74\x83\x67");        // ソフト, trail byte '\'
+    const struct {
+        const char *title;
+        int slot_count;
+        int found;
+    } cases[] = {
+        {"Editor", 30, 1},
+        {"Editor ", 30, -1},
+        {"EDITOR", 30, -1},
+        {"Late", 4, -1},                                  // only slots 0 .. count - 1
+        {"Late", 5, 4},
+        {" x", 30, -1},
+        {"\x83\x5C\x83\x74\x83\x67", 30, 5},
+        {"\x83\x5C\x83\x74", 30, -1},
+        {"", 30, -1},                                     // never-ticked slots are empty: no match
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(remembered_slot(c.title, slots, c.slot_count), c.found) << "'" << c.title << "'";
 }
 
 } // namespace

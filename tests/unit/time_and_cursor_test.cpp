@@ -2,6 +2,7 @@
 #include "app/cursor_limit.h"
 #include "app/elapsed.h"
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -35,57 +36,35 @@ TEST(Elapsed, ZeroAtStart)
     expect_elapsed(elapsed_between(12, 34, 56, 12, 34, 56), 0, 0, 0);
 }
 
-TEST(CursorLimit, LeavesAPointerInsideTheMainMonitorAlone)
+struct Move {
+    int x, y;
+};
+
+void expect_moves(ScreenPoint from, int width, int height, std::vector<Move> expected)
 {
-    EXPECT_EQ(cursor_limit_moves({500, 400}, 1920, 1080).count, 0);
-    EXPECT_EQ(cursor_limit_moves({0, 0}, 1920, 1080).count, 0);
-    EXPECT_EQ(cursor_limit_moves({1910, 1070}, 1920, 1080).count, 0);
+    CursorMoves m = cursor_limit_moves(from, width, height);
+    ASSERT_EQ(m.count, (int)expected.size()) << from.x << "," << from.y;
+    for (int i = 0; i < m.count; ++i) {
+        EXPECT_EQ(m.to[i].x, expected[i].x);
+        EXPECT_EQ(m.to[i].y, expected[i].y);
+    }
 }
 
-TEST(CursorLimit, KeepsTenPixelsFromTheRightAndBottomEdges)
+TEST(CursorLimit, OnlyCrossedEdgesMoveThePointer)
 {
-    CursorMoves m = cursor_limit_moves({1915, 500}, 1920, 1080);
-    ASSERT_EQ(m.count, 1);
-    EXPECT_EQ(m.to[0].x, 1910);
-    EXPECT_EQ(m.to[0].y, 500);
-
-    m = cursor_limit_moves({300, 1071}, 1920, 1080);
-    ASSERT_EQ(m.count, 1);
-    EXPECT_EQ(m.to[0].x, 300);
-    EXPECT_EQ(m.to[0].y, 1070);
-}
-
-TEST(CursorLimit, PullsBackFromTheExternalMonitor)
-{
-    CursorMoves m = cursor_limit_moves({1500, 300}, 1024, 768);
-    ASSERT_EQ(m.count, 1);
-    EXPECT_EQ(m.to[0].x, 1014);
-    EXPECT_EQ(m.to[0].y, 300);
+    expect_moves({500, 400}, 1920, 1080, {});
+    expect_moves({0, 0}, 1920, 1080, {});
+    expect_moves({1910, 1070}, 1920, 1080, {});             // the 10-pixel margin itself is allowed
+    expect_moves({1915, 500}, 1920, 1080, {{1910, 500}});
+    expect_moves({300, 1071}, 1920, 1080, {{300, 1070}});
+    expect_moves({1500, 300}, 1024, 768, {{1014, 300}});    // back from the external monitor
 }
 
 TEST(CursorLimit, TwoCrossedEdgesEachCarryTheCapturedOtherCoordinate)
 {
-    CursorMoves m = cursor_limit_moves({-5, -5}, 1024, 768);
-    ASSERT_EQ(m.count, 2);
-    EXPECT_EQ(m.to[0].x, 0);
-    EXPECT_EQ(m.to[0].y, -5);
-    EXPECT_EQ(m.to[1].x, -5);
-    EXPECT_EQ(m.to[1].y, 0);
-    // The next iteration finds (-5, 0) and finishes the job.
-    m = cursor_limit_moves({-5, 0}, 1024, 768);
-    ASSERT_EQ(m.count, 1);
-    EXPECT_EQ(m.to[0].x, 0);
-    EXPECT_EQ(m.to[0].y, 0);
-}
-
-TEST(CursorLimit, OppositeCornerCrossesRightAndBottom)
-{
-    CursorMoves m = cursor_limit_moves({2000, 900}, 1024, 768);
-    ASSERT_EQ(m.count, 2);
-    EXPECT_EQ(m.to[0].x, 1014);
-    EXPECT_EQ(m.to[0].y, 900);
-    EXPECT_EQ(m.to[1].x, 2000);
-    EXPECT_EQ(m.to[1].y, 758);
+    expect_moves({-5, -5}, 1024, 768, {{0, -5}, {-5, 0}});
+    expect_moves({-5, 0}, 1024, 768, {{0, 0}});             // the next iteration finishes the job
+    expect_moves({2000, 900}, 1024, 768, {{1014, 900}, {2000, 758}});
 }
 
 } // namespace

@@ -43,5 +43,4 @@ std::string cmd_move(const Args &args);
 std::string cmd_foreground(const Args &args);
 std::string cmd_cursor(const Args &args);
 std::string cmd_box(const Args &args);
-std::string cmd_monitors(const Args &args);
 std::string cmd_gdi(const Args &args);

@@ -83,7 +83,7 @@ static std::string dispatch(const Args &args)
         {"unhang", cmd_unhang}, {"settitle", cmd_settitle}, {"info", cmd_info},   {"top", cmd_top},
         {"children", cmd_children}, {"send", cmd_send},   {"post", cmd_post},   {"show", cmd_show},
         {"move", cmd_move},   {"fg", cmd_foreground},     {"cursor", cmd_cursor}, {"box", cmd_box},
-        {"monitors", cmd_monitors}, {"gdi", cmd_gdi}, {"replace", cmd_replace},
+        {"gdi", cmd_gdi}, {"replace", cmd_replace},
         {"crowd", cmd_crowd}, {"crowd-end", cmd_crowd}, {"sendn", cmd_sendn},
         {"flicker", cmd_flicker},
     };

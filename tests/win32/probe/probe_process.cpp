@@ -1,9 +1,8 @@
-// Resource figures of another process: GDI objects in use and memory.
+// GDI objects in use by another process.
 // GetGuiResources is not available under Wine, so the GDI objects are counted in the
 // process's own GDI handle table, which its PEB points to (24-byte entries on 64-bit,
 // a non-zero type byte marks an entry in use).
 #include "probe.h"
-#include <psapi.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <winternl.h>
@@ -32,26 +31,16 @@ static long count_gdi_entries(HANDLE process)
     return used;
 }
 
-// gdi <pid>: GDI objects in use, private bytes, working set.
+// gdi <pid>: the number of GDI objects the process has in use.
 std::string cmd_gdi(const Args &args)
 {
     if (args.size() < 2)
         return err("usage: gdi pid");
-    DWORD pid = (DWORD)strtoul(args[1].c_str(), NULL, 10);
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE,
+                                 (DWORD)strtoul(args[1].c_str(), NULL, 10));
     if (!process)
         return err("cannot open process");
     long gdi = count_gdi_entries(process);
-    PROCESS_MEMORY_COUNTERS_EX mem = {};
-    mem.cb = sizeof mem;
-    GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS *)&mem, sizeof mem);
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(process, &created, &exited, &kernel, &user);
     CloseHandle(process);
-    unsigned long long cpu100ns = (((unsigned long long)kernel.dwHighDateTime << 32) | kernel.dwLowDateTime) +
-                                  (((unsigned long long)user.dwHighDateTime << 32) | user.dwLowDateTime);
-    char buf[200];
-    snprintf(buf, sizeof buf, "gdi=%ld private=%llu working=%llu cpu_ms=%llu", gdi,
-             (unsigned long long)mem.PrivateUsage, (unsigned long long)mem.WorkingSetSize, cpu100ns / 10000);
-    return ok(buf);
+    return gdi < 0 ? err("no GDI handle table") : ok(std::to_string(gdi));
 }

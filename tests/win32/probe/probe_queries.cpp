@@ -212,16 +212,3 @@ std::string cmd_box(const Args &args)
     }
     return ok(reply);
 }
-
-static BOOL CALLBACK collect_monitor(HMONITOR, HDC, LPRECT r, LPARAM lp)
-{
-    *(std::string *)lp += " " + rect_text(*r);
-    return TRUE;
-}
-
-std::string cmd_monitors(const Args &)
-{
-    std::string out;
-    EnumDisplayMonitors(NULL, NULL, collect_monitor, (LPARAM)&out);
-    return ok(std::to_string(GetSystemMetrics(SM_CMONITORS)) + out);
-}

@@ -12,7 +12,7 @@ import signal
 import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "e2e"))
 from testbed import ROOT, TestBed, wait_for  # noqa: E402
 from vanto import Vantoscope  # noqa: E402
 

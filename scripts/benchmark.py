@@ -14,9 +14,9 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "e2e"))
 from testbed import ROOT, TestBed, build_path, wait_for  # noqa: E402
-from vanto import Vantoscope  # noqa: E402
+from vanto import Vantoscope, cpu_seconds, rss_kib  # noqa: E402
 from xpixels import ScreenReader  # noqa: E402
 
 ASSETS = os.path.join(ROOT, "assets")
@@ -25,7 +25,6 @@ WM_COMMAND, WM_SYSCOMMAND, WM_PAINT = 0x0111, 0x0112, 0x000F
 ID_MOUSE_POINTER = 1020
 CLASS_LINE = re.compile(rb"^Class:")
 COLOURS = [0x1F77B4, 0xFF7F0E, 0x2CA02C, 0xD62728, 0x9467BD, 0x8C564B, 0xE377C2, 0x7F7F7F, 0xBCBD22, 0x17BECF]
-TICKS = os.sysconf("SC_CLK_TCK")
 
 TARGETS = {
     "latency_p95_ms": 45.0,
@@ -42,20 +41,6 @@ def rgb(colour):
 def percentile(values, p):
     s = sorted(values)
     return s[min(len(s) - 1, int(round(p / 100.0 * (len(s) - 1))))]
-
-
-def cpu_seconds(pid):
-    with open("/proc/%d/stat" % pid) as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / TICKS
-
-
-def rss_kib(pid):
-    with open("/proc/%d/status" % pid) as f:
-        for line in f:
-            if line.startswith("VmRSS:"):
-                return int(line.split()[1])
-    return 0
 
 
 def wineserver_pids():
@@ -251,7 +236,7 @@ class Bench:
         for done in range(0, paints + 1, step):
             if done:
                 took_ms += int(self.probe.cmd("sendn", "%x" % mirror, WM_PAINT, step))
-            checkpoints.append({"paints": done, "gdi_objects": self.probe.resources(pid)["gdi"],
+            checkpoints.append({"paints": done, "gdi_objects": self.probe.gdi_objects(pid),
                                 "rss_kib": rss_kib(v.proc.pid)})
         v.close()
         self.probe.close_all()
