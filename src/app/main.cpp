@@ -1,5 +1,7 @@
-// Entry point: sets up the displays, creates the program's windows and runs the main loop until the checklist window is closed.
+// Entry point: one copy per session; sets up the displays, creates the program's windows and
+// runs the main loop until the checklist window is closed.
 #include "app/main_loop.h"
+#include "app/platform.h"
 #include "app/state.h"
 #include "app/texts.h"
 #include "app/trace.h"
@@ -8,12 +10,49 @@
 #include "overlay/button.h"
 #include "overlay/wallpaper.h"
 
+// Held for the whole run: the named mutex exists as long as a copy holds it, and the system
+// closes the handle when a copy ends, even by a crash, so a copy that died never blocks the next.
+static HANDLE instance_mutex;
+
+// True when another copy of the program runs in this session.
+static bool another_copy_runs(void)
+{
+    instance_mutex = CreateMutexA(NULL, FALSE, TXT_SINGLE_INSTANCE_MUTEX);
+    return instance_mutex != NULL && GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+// A second copy would put a second wallpaper over the first one's mirrors and a second button
+// beside the first: it shows the user the copy that runs instead.
+static void bring_running_copy_forward(void)
+{
+    HWND running = FindWindowA(TXT_CHECKLIST_CLASS, TXT_CHECKLIST_TITLE);
+    if (running != NULL) {
+        if (IsIconic(running))
+            ShowWindow(running, SW_RESTORE);
+        SetForegroundWindow(running);
+    }
+    trace_line(TXT_TR_ALREADY_RUNNING);
+}
+
+// The button, the wallpaper and the mirrors are owned by this window, which is never shown:
+// owned windows stay out of the taskbar and Alt+Tab and keep the frame they have.
+static HWND create_helper_owner(HINSTANCE instance)
+{
+    register_window_class(TXT_HELPER_OWNER_CLASS, DefWindowProcA, instance, IDC_ARROW);
+    return CreateWindowExA(0, TXT_HELPER_OWNER_CLASS, TXT_HELPER_OWNER_CLASS, WS_POPUP, 0, 0, 1, 1, NULL, NULL,
+                           instance, NULL);
+}
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     start_trace();
+    if (another_copy_runs()) {
+        bring_running_copy_forward();
+        return 0;
+    }
     hInst = GetModuleHandleA(NULL);
     setup_displays();
-    hwDesktop = GetDesktopWindow();
+    hwHelperOwner = create_helper_owner(hInst);
 
     // The wallpaper comes before the checklist, which creates the mirrors: where the window
     // system stacks windows in creation order and cannot lower one (Wine's X11 driver without
@@ -21,12 +60,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     // checklist, whatever its place in the Z order.
     if (set_wp) {
         hwWallPaper = create_wallpaper(hInst);
-        msgWallPaper.hwnd = hwWallPaper;
         show_wallpaper();
     }
 
     hwChecklist = create_checklist(hInst);
-    msgChecklist.hwnd = hwChecklist;
     if (hwChecklist == NULL) {
         // The checklist's fetch is the loop's only way out; without the window there is
         // nothing to run and nothing to close.
@@ -36,14 +73,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     ShowWindow(hwChecklist, SW_SHOWNORMAL);
     add_menu_items(hwChecklist);
 
+    // Shown without activation, like every later placement: the keyboard stays with the
+    // checklist, so the user's first Alt+F4 does not go to the button.
     hwButton = create_button(hInst);
-    msgButton.hwnd = hwButton;
-    ShowWindow(hwButton, SW_SHOWNORMAL);
+    ShowWindow(hwButton, SW_SHOWNOACTIVATE);
 
-    GetLocalTime(&start_time);
-
-    run_main_loop();
-
+    int code = run_main_loop();
     trace_line(TXT_TR_APP_END);
-    return loop_exit_code();
+    return code;
 }

@@ -1,23 +1,29 @@
 // Each iteration: monitor check, message pump, counters, checklist pinning, wallpaper
 // switch, cursor and foreground capture, cursor limit, mirrors, toggle button, 10 ms sleep.
 #include "app/main_loop.h"
-#include "app/cursor_limit.h"
-#include "app/elapsed.h"
-#include "app/loop_geometry.h"
+#include "app/app_rules.h"
 #include "app/platform.h"
 #include "app/state.h"
 #include "app/texts.h"
 #include "app/trace.h"
+#include "catalogue/catalogue_rules.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
 #include "overlay/button.h"
 #include "overlay/wallpaper.h"
 
-static void fetch_and_dispatch(MSG *msg, HWND window, int *result)
+static MSG msgChecklist;
+static int checklistGetResult;
+static int time_count;  // completed iterations
+static SYSTEMTIME start_time;
+static SYSTEMTIME now_time;
+
+static void fetch_and_dispatch(HWND window)
 {
-    *result = GetMessageA(msg, window, 0, 0);
-    TranslateMessage(msg);
-    DispatchMessageA(msg);
+    MSG msg;
+    GetMessageA(&msg, window, 0, 0);
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
 }
 
 int pump_messages(void)
@@ -30,23 +36,21 @@ int pump_messages(void)
 
     // A fetch with no window would take any message of the thread; skip absent windows.
     if (hwButton != NULL)
-        fetch_and_dispatch(&msgButton, hwButton, &buttonGetResult);
+        fetch_and_dispatch(hwButton);
     if (hwWallPaper != NULL)
-        fetch_and_dispatch(&msgWallPaper, hwWallPaper, &wallPaperGetResult);
+        fetch_and_dispatch(hwWallPaper);
 
     // The entry just past the catalogue still holds a mirror after a shrink: pump it too.
-    for (int i = 0; i < entries_with_next(win_count); ++i) {
-        WinEntry &e = win_table[i];
-        if (e.hwMir != NULL)
-            fetch_and_dispatch(&e.msgMir, e.hwMir, &e.mirGetResult);
-    }
+    for (int i = 0; i < entries_with_next(win_count); ++i)
+        if (win_table[i].hwMir != NULL)
+            fetch_and_dispatch(win_table[i].hwMir);
     return 0;
 }
 
 void print_elapsed(void)
 {
-    Elapsed e = elapsed_between(start_time.wHour, start_time.wMinute, start_time.wSecond,
-                                now_time.wHour, now_time.wMinute, now_time.wSecond);
+    Elapsed e = elapsed_between(start_time.wHour, start_time.wMinute, start_time.wSecond, now_time.wHour,
+                                now_time.wMinute, now_time.wSecond);
     trace_line(TXT_TR_RUN_TIME);
     trace(TXT_TR_ELAPSED_SECONDS, e.seconds);
     trace(TXT_TR_ELAPSED_MINUTES, e.minutes);
@@ -55,9 +59,8 @@ void print_elapsed(void)
 
 static void check_monitor_count(void)
 {
-    if (GetSystemMetrics(SM_CMONITORS) == monitor_num)
+    if (!monitor_count_changed())
         return;
-    monitor_num = 0;
     setup_displays();
     show_wallpaper();
 }
@@ -70,18 +73,20 @@ static void apply_cursor_limit(void)
         SetCursorPos(moves.to[i].x, moves.to[i].y);
 }
 
-static void follow_foreground_with_button(void)
+static void follow_foreground_with_button(const char *class_name)
 {
-    if (hwFore == NULL)
-        return;
-    RECT r = {0, 0, 0, 0};
-    bool minimised = IsIconic(hwFore) != 0;
-    bool maximised = !minimised && IsZoomed(hwFore) != 0;
-    if (!minimised && !GetWindowRect(hwFore, &r))
-        return;
-    ScreenRect rect = {r.left, r.top, r.right, r.bottom};
-    ButtonAnchor a = button_anchor(minimised, maximised, rect);
-    place_button(a.left, a.top, a.width);
+    ForegroundView f = {};
+    f.none = hwFore == NULL;
+    f.program_window = hwFore == hwButton || hwFore == GetDesktopWindow() || hwFore == hwChecklist ||
+                       hwFore == hwWallPaper;
+    f.class_name = class_name;
+    f.minimised = IsIconic(hwFore) != 0;
+    f.maximised = IsZoomed(hwFore) != 0;
+    RECT r;
+    f.rect_known = hwFore != NULL && GetWindowRect(hwFore, &r);
+    if (f.rect_known)
+        f.rect = {r.left, r.top, r.right, r.bottom};
+    place_button(place_for_foreground(f));
 }
 
 static void run_iteration_work(void)
@@ -100,13 +105,26 @@ static void run_iteration_work(void)
     if (mouse_limit)
         apply_cursor_limit();
 
-    place_mirrors();
+    int fore_entry = place_mirrors();
+    if (fore_entry >= 0)
+        button_follows_entry(fore_entry);
     update_mirror_visibility();
-    follow_foreground_with_button();
+    follow_foreground_with_button(class_name);
 }
 
-void run_main_loop(void)
+// The quit message that the closing checklist posted may have been taken by another window's
+// fetch; the checklist's own fetch then fails on the destroyed window. That is still a normal
+// close. A failed fetch on a live window is an error.
+static int exit_code(void)
 {
+    if (checklistGetResult == 0)
+        return (int)msgChecklist.wParam;
+    return IsWindow(hwChecklist) ? 1 : 0;
+}
+
+int run_main_loop(void)
+{
+    GetLocalTime(&start_time);
     for (;;) {
         check_monitor_count();
         if (pump_messages() == -1)
@@ -120,14 +138,5 @@ void run_main_loop(void)
         run_iteration_work();
         Sleep(10);
     }
-}
-
-int loop_exit_code(void)
-{
-    if (checklistGetResult == 0)
-        return (int)msgChecklist.wParam;
-    // The quit message that the closing checklist posted may have been taken by another
-    // window's fetch; the checklist's own fetch then fails on the destroyed window. That is
-    // still a normal close. A failed fetch on a live window is an error.
-    return IsWindow(hwChecklist) ? 1 : 0;
+    return exit_code();
 }

@@ -8,8 +8,5 @@ int pump_messages(void);
 // Writes the run time since start-up: seconds, then minutes, then hours.
 void print_elapsed(void);
 
-// Runs iterations until the checklist's fetch ends the loop.
-void run_main_loop(void);
-
-// The program's exit code once the loop has ended.
-int loop_exit_code(void);
+// Runs iterations until the checklist's fetch ends the loop; returns the exit code.
+int run_main_loop(void);

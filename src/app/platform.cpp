@@ -1,5 +1,5 @@
 // Window operations shared across the program: text reads that always leave a terminated
-// text, class registration, placement without activation, and the bounded paint request.
+// text, class registration, repainting, placement without activation, the bounded paint request.
 #include "app/platform.h"
 #include <string.h>
 
@@ -17,19 +17,6 @@ void window_class(HWND window, char *out)
         out[0] = '\0';
 }
 
-ATOM register_plain_class(const char *name, WNDPROC procedure, HINSTANCE instance)
-{
-    WNDCLASSA wc = {};
-    wc.style = CS_VREDRAW | CS_HREDRAW;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(NULL, IDI_APPLICATION);
-    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszClassName = name;
-    return RegisterClassA(&wc);
-}
-
 void set_text_if_changed(HWND window, const char *text)
 {
     char now[TEXT_LEN + 2] = "";
@@ -41,6 +28,42 @@ void set_text_if_changed(HWND window, const char *text)
     SetWindowTextA(window, text);
 }
 
+void nudge_paint(HWND target)
+{
+    enum { PAINT_WAIT_MS = 50 };
+    if (target == NULL)
+        return;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(target, WM_PAINT, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, PAINT_WAIT_MS, &result);
+}
+
+ATOM register_window_class(const char *name, WNDPROC procedure, HINSTANCE instance, const char *cursor)
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(NULL, IDI_APPLICATION);
+    wc.hIconSm = wc.hIcon;
+    wc.hCursor = LoadCursorA(NULL, cursor);
+    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    wc.lpszClassName = name;
+    return RegisterClassExA(&wc);
+}
+
+void start_repaint_timer(HWND window)
+{
+    enum { REPAINT_TIMER = 1, REPAINT_MS = 30 };
+    SetTimer(window, REPAINT_TIMER, REPAINT_MS, NULL);
+}
+
+void repaint_now(HWND window)
+{
+    InvalidateRect(window, NULL, TRUE);
+    UpdateWindow(window);
+}
+
 void place_window(HWND window, HWND insert_after, int x, int y, int width, int height)
 {
     SetWindowPos(window, insert_after, x, y, width, height, SWP_NOACTIVATE);
@@ -50,13 +73,4 @@ void place_on_top(HWND window, int x, int y, int width, int height)
 {
     SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
     place_window(window, HWND_TOPMOST, x, y, width, height);
-}
-
-void nudge_paint(HWND target)
-{
-    enum { PAINT_WAIT_MS = 50 };
-    if (target == NULL)
-        return;
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(target, WM_PAINT, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, PAINT_WAIT_MS, &result);
 }

@@ -16,8 +16,16 @@ void set_text_if_changed(HWND window, const char *text);
 void nudge_paint(HWND target);
 
 // Registers a window class with the program's usual members: redrawn on any resize, the
-// stock application icon and arrow cursor, a white background brush. 0 when it fails.
-ATOM register_plain_class(const char *name, WNDPROC procedure, HINSTANCE instance);
+// stock application icon (large and small), the given stock cursor, a white background brush.
+// 0 when it fails, as it does for a name already registered.
+ATOM register_window_class(const char *name, WNDPROC procedure, HINSTANCE instance, const char *cursor);
+
+// Every program window repaints on a 30 ms timer, id 1; it also guarantees that each of the
+// main loop's window-filtered fetches returns within one period.
+void start_repaint_timer(HWND window);
+
+// Invalidates a window and paints it before returning.
+void repaint_now(HWND window);
 
 // Moves, sizes and re-stacks one of the program's windows without activating it. Activation
 // would take the foreground from the user's window, and an activated window goes on top of

@@ -1,4 +1,5 @@
-// Program-wide state: every module reads and writes these directly, from the one thread.
+// The state that several modules share, each item with the reason it is shared. Everything
+// else lives file-static in the one module that uses it. One thread touches all of it.
 #pragma once
 #include "app/win32.h"
 #include "app/geometry.h"
@@ -6,52 +7,39 @@
 
 // One catalogued application window and its mirror.
 struct WinEntry {
-    HWND hwTarget;     // the window shown through this entry
-    HWND hwMir;        // its mirror; created once per index, never destroyed
-    MSG msgMir;        // the main loop's fetch buffer for the mirror
-    int mirGetResult;  // result of the last fetch; kept, never read
-    int shown;         // 1 while the mirror is meant to be visible
+    HWND hwTarget;  // the window shown through this entry
+    HWND hwMir;     // its mirror; created once per index, never destroyed
+    int shown;      // 1 while the mirror is meant to be visible
 };
 
-// One checklist row; row i always stands for win_table[i].
-struct CheckRow {
-    HWND hwCheck;
-    int checked;
-};
-
+// Written by the display set-up; read by the cursor limit, the mirrors' copy and placement,
+// and the wallpaper.
 extern MonitorArea main_area;
 extern MonitorArea ext_area;
 
+// Filled by the catalogue; pumped and placed by the main loop, painted from by each mirror,
+// and clicked through by the toggle button.
 extern WinEntry win_table[MAX_WINDOWS];
-extern CheckRow check_rows[MAX_WINDOWS];
-// Title last ticked in each row, or " " after it was unticked; outlives catalogue rebuilds.
-extern char sel_titles[MAX_WINDOWS][TEXT_LEN];
+extern int win_count;
 
-extern int win_num;      // running count of one enumeration pass
-extern int win_count;    // catalogued entries
-extern int monitor_num;  // monitors found by the last display set-up
-extern int time_count;   // completed main-loop iterations
+// Switches, toggled from the checklist's window menu and read where they take effect.
+extern int mouse_limit;       // the main loop's cursor limit
+extern int set_mousepointer;  // the mirrors' pointer marker
+extern int set_wp;            // the main loop's wallpaper visibility
 
-// Switches, toggled from the checklist's window menu.
-extern int mouse_limit;
-extern int set_mousepointer;
-extern int set_wp;
-
-// The three single-instance windows, each with its fetch buffer and last fetch result.
+// The program's single-instance windows: created at start-up, pumped by the main loop and
+// recognised by the button, which never sits on them. Null when their creation failed.
 extern HWND hwChecklist;
-extern MSG msgChecklist;
-extern int checklistGetResult;
 extern HWND hwButton;
-extern MSG msgButton;
-extern int buttonGetResult;
 extern HWND hwWallPaper;
-extern MSG msgWallPaper;
-extern int wallPaperGetResult;
 
-extern HWND hwDesktop;
-extern HWND hwFore;      // foreground window of this iteration; may be null
-extern int fore_index;   // entry of the last catalogued foreground window
+// Owner of the button, the wallpaper and every mirror. It is never shown, and windows with
+// an owner get no taskbar button or Alt+Tab entry of their own.
+extern HWND hwHelperOwner;
+
+// Captured by the main loop on every iteration, read by the mirrors when they paint the marker.
+extern HWND hwFore;  // may be null
 extern POINT cursor_pos;
-extern SYSTEMTIME start_time;
-extern SYSTEMTIME now_time;
+
+// Every class and window of the program is registered and created with it.
 extern HINSTANCE hInst;

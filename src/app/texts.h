@@ -1,5 +1,5 @@
 // Every text of the program: window names, settings keys, message boxes and trace lines.
-// Japanese texts are code-page-932 bytes; tests/unit/texts_test.cpp checks them byte for byte.
+// Japanese texts are code-page-932 bytes in the program (texts.cpp is compiled to that code page).
 #pragma once
 
 // window classes and titles
@@ -37,6 +37,8 @@ extern const char TXT_CLASS_PART_FEEDBACK[];
 extern const char TXT_CHROME_CLASS[];
 extern const char TXT_OWNER_CLASS_MOZILLA[];
 extern const char TXT_CLASS_PART_PROGMAN[];
+extern const char TXT_HELPER_OWNER_CLASS[];
+extern const char TXT_SINGLE_INSTANCE_MUTEX[];
 // message boxes
 extern const char TXT_BOX_CAPTION[];
 extern const char TXT_BOX_NO_EXTERNAL[];
@@ -59,6 +61,7 @@ extern const char TXT_TR_ELAPSED_HOURS[];
 extern const char TXT_TR_CLASS[];
 extern const char TXT_TR_APP_END[];
 extern const char TXT_TR_CHECKLIST_FAILED[];
+extern const char TXT_TR_ALREADY_RUNNING[];
 extern const char TXT_TR_WIN_NUM[];
 extern const char TXT_TR_WIN_NUM_CHANGED[];
 extern const char TXT_TR_MIRROR_CREATED[];

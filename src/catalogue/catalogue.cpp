@@ -1,16 +1,20 @@
-// The counting and collecting passes over the top-level windows, the title order, and the
-// row and mirror labels. The table holds MAX_WINDOWS entries: both passes stop there, so a
-// crowded desktop gives a full, stable catalogue instead of a rebuild on every tick.
+// The counting and collecting passes over the top-level windows, and the window table they
+// fill: the rows' choice, the title order and the mirrors' styles.
 #include "catalogue/catalogue.h"
 #include "app/platform.h"
 #include "app/state.h"
 #include "app/texts.h"
 #include "app/trace.h"
-#include "catalogue/eligibility.h"
-#include "catalogue/title_order.h"
 #include "mirror/mirror_rules.h"
 #include "mirror/mirror_window.h"
-#include <stdio.h>
+
+// Enough for any desktop a person works on; windows past it are simply not listed.
+enum { MAX_FOUND = 512 };
+
+struct Found {
+    HWND windows[MAX_FOUND];
+    int count;
+};
 
 static bool is_eligible(HWND window)
 {
@@ -25,85 +29,101 @@ static bool is_eligible(HWND window)
     return !is_excluded(class_name, title);
 }
 
-BOOL CALLBACK count_proc(HWND window, LPARAM)
+BOOL CALLBACK count_proc(HWND window, LPARAM data)
 {
+    int *count = (int *)data;
     if (is_eligible(window))
-        win_num++;
-    return win_num < MAX_WINDOWS;
+        (*count)++;
+    return *count < MAX_WINDOWS;
 }
 
-BOOL CALLBACK collect_proc(HWND window, LPARAM)
+BOOL CALLBACK collect_proc(HWND window, LPARAM data)
 {
-    if (!is_eligible(window))
-        return TRUE;
-    WinEntry &e = win_table[win_num];
-    e.hwTarget = window;
+    Found *found = (Found *)data;
+    if (is_eligible(window))
+        found->windows[found->count++] = window;
+    return found->count < MAX_FOUND;
+}
 
+int count_eligible(void)
+{
+    int count = 0;
+    EnumWindows(count_proc, (LPARAM)&count);
+    return count;
+}
+
+static bool is_remembered(HWND window, const WindowId *remembered, int remembered_count)
+{
+    for (int j = 0; j < remembered_count; ++j)
+        if (remembered[j] == (WindowId)window)
+            return true;
+    return false;
+}
+
+// Entry `index` shows `window`; a new index gets its mirror, and every mirror stays hidden
+// until the placement shows it.
+static void fill_entry(int index, HWND window)
+{
+    WinEntry &e = win_table[index];
+    e.hwTarget = window;
     char text[TEXT_LEN];
     window_class(window, text);
     trace(TXT_TR_LINE, text);
-    window_title(e.hwTarget, text);
+    window_title(window, text);
     trace(TXT_TR_LINE, text);
-
     if (e.hwMir == NULL) {
-        e.hwMir = create_mirror();
-        if (e.hwMir != NULL) {
-            trace(TXT_TR_MIRROR_CREATED, win_num);
-            e.msgMir.hwnd = e.hwMir;
-        }
+        e.hwMir = create_mirror(index);
+        if (e.hwMir != NULL)
+            trace(TXT_TR_MIRROR_CREATED, index);
     }
     EnableWindow(e.hwMir, FALSE);
     ShowWindow(e.hwMir, SW_HIDE);
     UpdateWindow(e.hwMir);
-
-    win_num++;
-    return win_num < MAX_WINDOWS;
 }
 
-static void entry_title(int index, char *out, void *)
+static void order_entries(int count)
 {
-    window_title(win_table[index].hwTarget, out);
-}
-
-static void swap_entries(int a, int b, void *)
-{
-    WinEntry t = win_table[a];
-    win_table[a] = win_table[b];
-    win_table[b] = t;
-}
-
-static void relabel(int i, int n)
-{
-    if (i > n) {
-        SetWindowTextA(check_rows[i].hwCheck, TXT_ROW_PLACEHOLDER);
-        return;
+    static char titles[MAX_WINDOWS][TEXT_LEN];
+    const char *title_of[MAX_WINDOWS];
+    int order[MAX_WINDOWS];
+    WinEntry before[MAX_WINDOWS];
+    for (int i = 0; i < count; ++i) {
+        window_title(win_table[i].hwTarget, titles[i]);
+        title_of[i] = titles[i];
+        order[i] = i;
+        before[i] = win_table[i];
     }
-    char title[TEXT_LEN];
-    window_title(win_table[i].hwTarget, title);
-    if (win_table[i].hwMir != NULL) {
-        char mirror_title[TEXT_LEN + 2];
-        snprintf(mirror_title, sizeof mirror_title, TXT_MIRROR_TITLE_FMT, title);
-        SetWindowTextA(win_table[i].hwMir, mirror_title);
-    }
-    SetWindowTextA(check_rows[i].hwCheck, title);
-    trace(TXT_TR_LINE, title);
+    order_by_title(title_of, count, order);
+    // Whole entries move: each mirror and its flag travel with their target.
+    for (int k = 0; k < count; ++k)
+        win_table[k] = before[order[k]];
 }
 
-void sort_by_title(void)
-{
-    int n = win_count;
-    for (int i = 0; i < MAX_WINDOWS; ++i) {
-        if (i + 1 < n)
-            exchange_step(i, n, entry_title, swap_entries, NULL);
-        relabel(i, n);
-    }
-}
-
-void apply_mirror_styles(void)
+static void apply_mirror_styles(int count)
 {
     char class_name[TEXT_LEN];
-    for (int k = 0; k < win_count; ++k) {
+    for (int k = 0; k < count; ++k) {
         window_class(win_table[k].hwTarget, class_name);
-        SetWindowLongA(win_table[k].hwMir, GWL_STYLE, (LONG)mirror_style_for_class(class_name));
+        style_mirror_for(win_table[k].hwMir, is_chrome_class(class_name));
     }
+}
+
+int build_catalogue(const WindowId *remembered, int remembered_count)
+{
+    static Found found;
+    found.count = 0;
+    EnumWindows(collect_proc, (LPARAM)&found);
+
+    bool kept[MAX_FOUND];
+    int chosen[MAX_WINDOWS];
+    for (int i = 0; i < found.count; ++i)
+        kept[i] = is_remembered(found.windows[i], remembered, remembered_count);
+    int count = choose_listed(kept, found.count, chosen);
+    for (int k = 0; k < count; ++k)
+        fill_entry(k, found.windows[chosen[k]]);
+
+    win_count = count;
+    order_entries(count);
+    apply_mirror_styles(count);
+    return count;
 }

@@ -1,17 +1,19 @@
 // Window discovery: which top-level windows are listed, and the window table's contents.
 #pragma once
 #include "app/win32.h"
+#include "catalogue/catalogue_rules.h"
 
-// EnumWindows callback of the counting pass: one more in win_num per eligible window.
+// EnumWindows callback of the counting pass; data points to an int counter, which stops at
+// MAX_WINDOWS: a crowded desktop gives a full, stable catalogue instead of a rebuild per tick.
 BOOL CALLBACK count_proc(HWND window, LPARAM data);
 
-// EnumWindows callback of the collecting pass: fills entry win_num with the window, gives
-// the entry a mirror if it has none, hides that mirror and moves on to the next entry.
+// EnumWindows callback of the collecting pass; data points to the list of eligible windows.
 BOOL CALLBACK collect_proc(HWND window, LPARAM data);
 
-// Orders the first win_count entries by title (one exchange pass) and relabels the rows
-// and mirrors.
-void sort_by_title(void);
+// The number of eligible windows now, up to MAX_WINDOWS.
+int count_eligible(void);
 
-// Gives the mirror of every catalogued entry the style its target's class calls for.
-void apply_mirror_styles(void);
+// Rebuilds win_table and win_count from the desktop: the windows that the remembered ticks
+// name keep their rows, every listed entry gets a mirror, hidden until placed, and the table
+// is ordered by title and each mirror styled for its target. Returns the new count.
+int build_catalogue(const WindowId *remembered, int remembered_count);

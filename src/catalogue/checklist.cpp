@@ -1,61 +1,107 @@
 // The checklist window owns the catalogue: it builds it on creation, refreshes captions
 // and mirror titles every 30 ms, rebuilds it when the number of eligible windows changes,
-// and turns row clicks into ticks.
+// and turns row clicks into ticks, each remembered with the window it was made for.
 #include "catalogue/checklist.h"
-#include "app/limits.h"
-#include "app/loop_geometry.h"
 #include "app/platform.h"
 #include "app/state.h"
 #include "app/texts.h"
 #include "app/trace.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/tick_match.h"
+#include "overlay/button.h"
 #include <stdio.h>
 #include <string.h>
 
-enum {
-    CHECKLIST_STYLE = 0x10CF0000,  // WS_VISIBLE | WS_OVERLAPPEDWINDOW
-    ROW_STYLE = 0x50040002,        // WS_CHILD | WS_VISIBLE | WS_THICKFRAME | BS_CHECKBOX
-    ROW_WIDTH = 300,
-    ROW_HEIGHT = 30,
-    REFRESH_TIMER = 1,
-    REFRESH_MS = 30
+// WS_THICKFRAME on the rows is kept from the window's first design: it gives each row a
+// raised edge that sets the rows apart.
+static const DWORD CHECKLIST_STYLE = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
+static const DWORD ROW_STYLE = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | BS_CHECKBOX;
+enum { ROW_HEIGHT = 30 };  // rows are as wide as the window
+
+// One checklist row; row i always stands for win_table[i].
+struct CheckRow {
+    HWND hwCheck;
+    int checked;
 };
+static CheckRow check_rows[MAX_WINDOWS];
+
+// The tick last made in each row: the window's title then, or " " after the row was
+// unticked, and the window it was made for. They outlive catalogue rebuilds.
+static char sel_titles[MAX_WINDOWS][TEXT_LEN];
+static WindowId sel_windows[MAX_WINDOWS];
+
+bool row_ticked(int i)
+{
+    return check_rows[i].checked != 0;
+}
 
 HWND create_checklist(HINSTANCE instance)
 {
-    if (register_plain_class(TXT_CHECKLIST_CLASS, checklist_proc, instance) == 0)
+    if (register_window_class(TXT_CHECKLIST_CLASS, checklist_proc, instance, IDC_ARROW) == 0)
         return NULL;
-    return CreateWindowExA(0, TXT_CHECKLIST_CLASS, TXT_CHECKLIST_TITLE, CHECKLIST_STYLE, 0, 0,
-                           CHECKLIST_WIDTH, 0, NULL, NULL, instance, NULL);
+    return CreateWindowExA(0, TXT_CHECKLIST_CLASS, TXT_CHECKLIST_TITLE, CHECKLIST_STYLE, 0, 0, CHECKLIST_WIDTH, 0,
+                           NULL, NULL, instance, NULL);
 }
 
-static void build_catalogue(void)
+// The row's caption and the mirror's title follow the target's title.
+static void label_entry(int i, const char *title)
 {
-    win_num = 0;
-    EnumWindows(collect_proc, 0);
-    win_count = win_num;
-    sort_by_title();
-    apply_mirror_styles();
+    char mirror_title[TEXT_LEN + 2];
+    snprintf(mirror_title, sizeof mirror_title, TXT_MIRROR_TITLE_FMT, title);
+    set_text_if_changed(win_table[i].hwMir, mirror_title);
+    set_text_if_changed(check_rows[i].hwCheck, title);
+}
+
+// Rows of the catalogue and the one just past it show their entry's title; that last one
+// holds nothing, or what a larger catalogue left there. Later rows show the placeholder.
+static void relabel_rows(void)
+{
+    char title[TEXT_LEN];
+    for (int i = 0; i < MAX_WINDOWS; ++i) {
+        if (i > win_count) {
+            set_text_if_changed(check_rows[i].hwCheck, TXT_ROW_PLACEHOLDER);
+            continue;
+        }
+        window_title(win_table[i].hwTarget, title);
+        label_entry(i, title);
+        trace(TXT_TR_LINE, title);
+    }
+}
+
+static void rebuild_catalogue(void)
+{
+    build_catalogue(sel_windows, MAX_WINDOWS);
+    relabel_rows();
 }
 
 static void on_create(HWND window)
 {
     for (int i = 0; i < MAX_WINDOWS; ++i) {
         check_rows[i].hwCheck = CreateWindowExA(0, TXT_ROW_CLASS, TXT_ROW_PLACEHOLDER, ROW_STYLE, 0, ROW_HEIGHT * i,
-                                                ROW_WIDTH, ROW_HEIGHT, window, (HMENU)(INT_PTR)i, hInst, NULL);
+                                                CHECKLIST_WIDTH, ROW_HEIGHT, window, (HMENU)(INT_PTR)i, hInst, NULL);
         check_rows[i].checked = 0;
     }
-    build_catalogue();
-    trace(TXT_TR_WIN_NUM, win_num);
-    SetTimer(window, REFRESH_TIMER, REFRESH_MS, NULL);
+    rebuild_catalogue();
+    trace(TXT_TR_WIN_NUM, win_count);
+    start_repaint_timer(window);
+}
+
+// Unticking takes the window's tick back wherever it was remembered, so that no later
+// rebuild puts it on the external monitor again.
+static void forget_window(WindowId window)
+{
+    for (int j = 0; j < MAX_WINDOWS; ++j) {
+        if (window != 0 && sel_windows[j] == window) {
+            strcpy(sel_titles[j], " ");
+            sel_windows[j] = 0;
+        }
+    }
 }
 
 // Both the row's own click and the toggle button arrive here with the row index.
 static void toggle_row(int id)
 {
     trace(TXT_TR_CHECK_ID, id);
-    // Only rows toggle: menu ids (100 and up) and ids between the rows and them end here.
+    // Only rows toggle: the window-menu ids (1012 and up) and ids between the rows and them end here.
     if (id >= MAX_WINDOWS)
         return;
     CheckRow &row = check_rows[id];
@@ -69,56 +115,55 @@ static void toggle_row(int id)
     if (now_checked) {
         e.shown = 1;
         window_title(e.hwTarget, sel_titles[id]);
+        sel_windows[id] = (WindowId)e.hwTarget;
         trace(TXT_TR_LINE, sel_titles[id]);
         char class_name[TEXT_LEN];
         window_class(e.hwTarget, class_name);
         trace(TXT_TR_LINE, class_name);
     } else {
         e.shown = 0;
+        forget_window((WindowId)e.hwTarget);
         strcpy(sel_titles[id], " ");
+        sel_windows[id] = 0;
     }
 }
 
 static bool toggle_switch(WPARAM command)
 {
-    switch (command) {
-    case ID_MOUSE_LIMIT:
-        mouse_limit = 1 - mouse_limit;
-        trace(TXT_TR_MOUSE_LIMIT, mouse_limit);
-        return true;
-    case ID_MOUSE_POINTER:
-        set_mousepointer = 1 - set_mousepointer;
-        trace(TXT_TR_MOUSE_POINTER, set_mousepointer);
-        return true;
-    case ID_WALLPAPER:
-        set_wp = 1 - set_wp;
-        trace(TXT_TR_WALLPAPER, set_wp);
-        return true;
-    default:
-        return false;
+    static const struct {
+        WPARAM id;
+        int *value;
+        const char *line;
+    } switches[] = {
+        {ID_MOUSE_LIMIT, &mouse_limit, TXT_TR_MOUSE_LIMIT},
+        {ID_MOUSE_POINTER, &set_mousepointer, TXT_TR_MOUSE_POINTER},
+        {ID_WALLPAPER, &set_wp, TXT_TR_WALLPAPER},
+    };
+    for (const auto &s : switches) {
+        if (command == s.id) {
+            *s.value = 1 - *s.value;
+            trace(s.line, *s.value);
+            return true;
+        }
     }
+    return false;
 }
 
 static void refresh_labels(void)
 {
     char title[TEXT_LEN];
-    char mirror_title[TEXT_LEN + 2];
     for (int i = 0; i < win_count; ++i) {
         WinEntry &e = win_table[i];
         window_title(e.hwTarget, title);
-        snprintf(mirror_title, sizeof mirror_title, TXT_MIRROR_TITLE_FMT, title);
-        set_text_if_changed(e.hwMir, mirror_title);
-        window_title(e.hwTarget, title);
-        set_text_if_changed(check_rows[i].hwCheck, title);
+        label_entry(i, title);
         nudge_paint(e.hwTarget);
         SendMessageA(e.hwMir, WM_PAINT, 0, 0);
     }
 }
 
-static void rebuild_catalogue(void)
+static void after_rebuild(void)
 {
-    build_catalogue();
-    trace(TXT_TR_WIN_NUM_CHANGED, win_num);
+    trace(TXT_TR_WIN_NUM_CHANGED, win_count);
     restore_checks();
     if (win_count < MAX_WINDOWS) {
         // The entry that has just dropped out, if any, gets one last repaint.
@@ -127,7 +172,7 @@ static void rebuild_catalogue(void)
         SendMessageA(past.hwMir, WM_PAINT, 0, 0);
     }
     if (win_count == 0) {
-        place_window(hwButton, HWND_BOTTOM, 0, 0, 1, 1);
+        park_button(HWND_BOTTOM);
         ShowWindow(win_table[0].hwMir, SW_HIDE);
     }
     // Entries past the catalogue are no longer placed or shown by the main loop: a mirror
@@ -140,11 +185,12 @@ static void rebuild_catalogue(void)
 
 static void on_timer(HWND window)
 {
-    win_num = 0;
-    EnumWindows(count_proc, 0);
+    int eligible = count_eligible();
     refresh_labels();
-    if (win_count != win_num)
+    if (win_count != eligible) {
         rebuild_catalogue();
+        after_rebuild();
+    }
     InvalidateRect(window, NULL, TRUE);
 }
 
@@ -185,21 +231,29 @@ LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam, LPARAM
 void restore_checks(void)
 {
     int n = entries_with_next(win_count);
-    char title[TEXT_LEN];
+    static char titles[MAX_WINDOWS][TEXT_LEN];
+    const char *row_titles[MAX_WINDOWS];
+    WindowId row_windows[MAX_WINDOWS];
     for (int i = 0; i < n; ++i) {
-        window_title(win_table[i].hwTarget, title);
-        int slot = remembered_slot(title, sel_titles, n);
-        // Slots before the match each set the row unticked once, as the search passes them.
-        int misses = slot < 0 ? n : slot;
-        for (int j = 0; j < misses; ++j) {
-            check_rows[i].checked = 0;
-            SendMessageA(check_rows[i].hwCheck, BM_SETCHECK, BST_UNCHECKED, 0);
-        }
-        if (slot >= 0) {
-            check_rows[i].checked = 1;
-            SendMessageA(check_rows[i].hwCheck, BM_SETCHECK, BST_CHECKED, 0);
-        }
+        window_title(win_table[i].hwTarget, titles[i]);
+        row_titles[i] = titles[i];
+        row_windows[i] = (WindowId)win_table[i].hwTarget;
     }
+    RememberedTick ticks[MAX_WINDOWS];
+    for (int j = 0; j < MAX_WINDOWS; ++j) {
+        HWND remembered = (HWND)sel_windows[j];
+        ticks[j] = {sel_titles[j], sel_windows[j], remembered != NULL && IsWindow(remembered)};
+    }
+    bool ticked[MAX_WINDOWS];
+    int claimed[MAX_WINDOWS];
+    plan_ticks(row_windows, row_titles, n, ticks, MAX_WINDOWS, n, ticked, claimed);
+    for (int i = 0; i < n; ++i) {
+        check_rows[i].checked = ticked[i] ? 1 : 0;
+        SendMessageA(check_rows[i].hwCheck, BM_SETCHECK, ticked[i] ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    for (int j = 0; j < MAX_WINDOWS; ++j)
+        if (claimed[j] >= 0)
+            sel_windows[j] = row_windows[claimed[j]];
 }
 
 void add_menu_items(HWND window)

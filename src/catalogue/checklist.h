@@ -14,8 +14,12 @@ HWND create_checklist(HINSTANCE instance);
 
 LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// After a rebuild, ticks every row whose window's title is remembered in a slot.
+// After a rebuild, ticks every row whose window a remembered tick belongs to, or whose title
+// a tick remembers for a window that has gone.
 void restore_checks(void);
 
 // Puts the three switch items at the top of the window menu.
 void add_menu_items(HWND window);
+
+// Whether row i (table entry i) is ticked.
+bool row_ticked(int i);

@@ -3,9 +3,10 @@
 #include "app/state.h"
 #include "app/texts.h"
 #include "app/trace.h"
-#include "display/resolution.h"
+#include "display/display_rules.h"
 #include <string.h>
 
+static int monitor_num;  // monitors found by the last set-up
 static MONITORINFOEXA first_monitor_info;
 static MONITORINFOEXA last_monitor_info;
 static DEVMODEA display_mode;
@@ -45,6 +46,11 @@ static void change_mode(const char *device)
     }
     MessageBoxA(hwChecklist, TXT_BOX_MODE_FAILED, TXT_BOX_CAPTION, MB_OK | MB_ICONWARNING);
     trace_line(TXT_TR_MODE_FAILED);
+}
+
+bool monitor_count_changed(void)
+{
+    return GetSystemMetrics(SM_CMONITORS) != monitor_num;
 }
 
 void setup_displays(void)

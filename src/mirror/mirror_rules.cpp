@@ -1,22 +1,113 @@
-// Mirror styles, geometry and the pointer marker's box.
+// Placement, visibility, clipping and the marker's box.
 #include "mirror/mirror_rules.h"
+#include "app/byte_text.h"
 #include "app/texts.h"
-#include "catalogue/text_rules.h"
+
+static Box mirror_box(const ScreenRect &target, const MonitorArea &ext)
+{
+    Box b = {target.left + ext.x, target.top + ext.y, target.right - target.left, target.bottom - target.top};
+    return b;
+}
+
+static bool stands_at(const ScreenRect &r, const Box &b)
+{
+    return r.left == b.x && r.top == b.y && r.right - r.left == b.width && r.bottom - r.top == b.height;
+}
+
+PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const MonitorArea &ext)
+{
+    PlacementPlan plan = {};
+    plan.fore_index = -1;
+    plan.face = FACE_UNCHANGED;
+    for (int i = 0; i < count && i < MAX_WINDOWS; ++i) {
+        const PlacementView &v = views[i];
+        PlacementStep &s = plan.steps[i];
+        s.action = MIRROR_LEFT_ALONE;
+        if (!v.has_mirror)
+            continue;
+        if (v.target_minimised) {
+            s.action = MIRROR_HIDDEN;
+            continue;
+        }
+        if (v.target_rect_known) {
+            s.box = mirror_box(v.target_rect, ext);
+            s.clip = mirror_clip(s.box, ext);
+            s.clip_known = true;
+        }
+        if (v.target_is_foreground) {
+            plan.fore_index = i;
+            plan.face = v.shown ? FACE_MIRRORED : FACE_NOT_MIRRORED;
+            if (v.target_rect_known)
+                s.action = MIRROR_PLACED_UNDER_TARGET;
+        } else if (fore_button_or_none) {
+            s.clip_known = false;
+        } else if (v.target_rect_known && !stands_at(v.mirror_rect, s.box)) {
+            // Moving a window to where it already is changes nothing on the screen but costs a
+            // full round of position messages.
+            s.action = MIRROR_MOVED;
+        }
+    }
+    return plan;
+}
+
+VisibilityStep plan_visibility(const VisibilityView &v)
+{
+    VisibilityStep s = {MIRROR_KEPT, false, -1};
+    // A target that has closed since the last rebuild has nothing left to show: its mirror
+    // would keep the closed window's last picture on the external monitor.
+    if (v.target_gone) {
+        if (v.has_mirror)
+            s.action = MIRROR_HIDE;
+        return s;
+    }
+    if (!v.has_mirror) {
+        if (v.ticked)
+            s.action = MIRROR_MISSING;
+        return s;
+    }
+    if (v.ticked && !v.target_minimised) {
+        s.action = MIRROR_SHOW;
+        s.shown = 1;
+        return s;
+    }
+    s.action = MIRROR_HIDE;
+    s.shown = 0;
+    s.park_button = v.ticked && v.target_is_foreground;
+    return s;
+}
+
+static int max_of(int a, int b)
+{
+    return a > b ? a : b;
+}
+
+static int min_of(int a, int b)
+{
+    return a < b ? a : b;
+}
+
+MirrorClip mirror_clip(const Box &box, const MonitorArea &ext)
+{
+    MirrorClip c = {};
+    int left = max_of(box.x, ext.x);
+    int top = max_of(box.y, ext.y);
+    int right = min_of(box.x + box.width, ext.x + ext.width);
+    int bottom = min_of(box.y + box.height, ext.y + ext.height);
+    c.whole = left == box.x && top == box.y && right == box.x + box.width && bottom == box.y + box.height;
+    if (right < left)
+        right = left;
+    if (bottom < top)
+        bottom = top;
+    c.part.left = left - box.x;
+    c.part.top = top - box.y;
+    c.part.right = right - box.x;
+    c.part.bottom = bottom - box.y;
+    return c;
+}
 
 bool is_chrome_class(const char *class_name)
 {
     return contains_bytes(class_name, TXT_CHROME_CLASS);
-}
-
-unsigned long mirror_style_for_class(const char *class_name)
-{
-    return is_chrome_class(class_name) ? MIRROR_STYLE_CHROME : MIRROR_STYLE_FRAMED;
-}
-
-Box mirror_box(const ScreenRect &target, int ext_x, int ext_y)
-{
-    Box b = {target.left + ext_x, target.top + ext_y, target.right - target.left, target.bottom - target.top};
-    return b;
 }
 
 ScreenRect marker_box(bool maximised, bool chrome_class, int x, int y, int normal_left, int normal_top)

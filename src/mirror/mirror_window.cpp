@@ -8,26 +8,27 @@
 #include "mirror/mirror_rules.h"
 #include <stdio.h>
 
-enum { NAME_LEN = 32, PAINT_TIMER = 1, PAINT_MS = 30 };
+enum { NAME_LEN = 32 };
 
-HWND create_mirror(void)
+// A mirror is made with a caption and a sizing frame, plus bit 0x80, which no mirror class
+// gives a meaning (kept so the style reads as it always has). Once catalogued it takes the
+// frame its target has: a bare popup for targets that draw their own caption.
+static const DWORD MIRROR_STYLE_CREATED = WS_CAPTION | WS_THICKFRAME | 0x00000080;
+static const DWORD MIRROR_STYLE_FRAMED = WS_CAPTION | WS_THICKFRAME;
+static const DWORD MIRROR_STYLE_BARE = WS_POPUP | WS_BORDER | WS_SYSMENU;
+
+HWND create_mirror(int index)
 {
     char name[NAME_LEN];
-    snprintf(name, sizeof name, TXT_MIRROR_NAME_FMT, win_num);
-
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = mirror_proc;
-    wc.hInstance = hInst;
-    wc.hIcon = (HICON)LoadImageA(NULL, IDI_APPLICATION, IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE);
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = (HCURSOR)LoadImageA(NULL, IDC_ARROW, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE);
-    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszClassName = name;
-    if (RegisterClassExA(&wc) == 0)
+    snprintf(name, sizeof name, TXT_MIRROR_NAME_FMT, index);
+    if (register_window_class(name, mirror_proc, hInst, IDC_ARROW) == 0)
         return NULL;
-    return CreateWindowExA(0, name, name, (DWORD)MIRROR_STYLE_CREATED, 0, 0, 1, 1, NULL, NULL, hInst, NULL);
+    return CreateWindowExA(0, name, name, MIRROR_STYLE_CREATED, 0, 0, 1, 1, hwHelperOwner, NULL, hInst, NULL);
+}
+
+void style_mirror_for(HWND mirror, bool chrome_class)
+{
+    SetWindowLongA(mirror, GWL_STYLE, (LONG)(chrome_class ? MIRROR_STYLE_BARE : MIRROR_STYLE_FRAMED));
 }
 
 // The entry that holds this mirror, or entry 0 when none does (as during creation).
@@ -54,15 +55,15 @@ static void copy_target_image(HWND mirror, HWND target)
     ReleaseDC(mirror, mirror_dc);
 }
 
-static void paint_marker(HWND mirror, const WinEntry &e)
+static void paint_marker(HWND mirror, HWND target)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(mirror, &ps);
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     HGDIOBJ previous = SelectObject(dc, red);
     // With no foreground window and no target there is nothing to point into.
-    if (e.hwTarget == hwFore && hwFore != NULL)
-        draw_pointer_marker(dc, e, cursor_pos.x, cursor_pos.y);
+    if (target == hwFore && hwFore != NULL)
+        draw_pointer_marker(dc, target, cursor_pos.x, cursor_pos.y);
     SelectObject(dc, previous);
     DeleteObject(red);
     EndPaint(mirror, &ps);
@@ -70,23 +71,27 @@ static void paint_marker(HWND mirror, const WinEntry &e)
 
 static void on_paint(HWND mirror)
 {
-    const WinEntry &e = entry_of(mirror);
+    HWND target = entry_of(mirror).hwTarget;
     // The copy goes into the window being painted: a mirror that is in no entry must not
     // paint through a null handle, which would mean the whole screen. A hidden mirror shows
     // nothing, so it copies nothing; showing it brings a paint.
-    if (e.hwTarget != NULL && IsWindowVisible(mirror))
-        copy_target_image(mirror, e.hwTarget);
+    if (target != NULL && IsWindowVisible(mirror))
+        copy_target_image(mirror, target);
     // Without the marker the update region stays invalid, so the mirror keeps repainting
     // on every fetch; that is what keeps it live while the marker is off.
     if (set_mousepointer)
-        paint_marker(mirror, e);
+        paint_marker(mirror, target);
 }
 
 LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        SetTimer(window, PAINT_TIMER, PAINT_MS, NULL);
+        start_repaint_timer(window);
+        return 0;
+    case WM_CLOSE:
+        // A mirror lives as long as the program: closed from the keyboard or by another
+        // program, its entry would lose its mirror for good.
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -100,16 +105,14 @@ LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         // Paint now rather than when the paint message comes round: a window system may hand
         // a window-filtered fetch the paint of only the front-most window that needs one
         // (Wine does), which would leave the mirrors behind the other windows waiting.
-        InvalidateRect(window, NULL, TRUE);
-        UpdateWindow(window);
+        repaint_now(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void draw_pointer_marker(HDC dc, const WinEntry &entry, int x, int y)
+void draw_pointer_marker(HDC dc, HWND target, int x, int y)
 {
-    HWND target = entry.hwTarget;
     bool maximised = IsZoomed(target) != 0;
     char class_name[TEXT_LEN];
     window_class(target, class_name);

@@ -2,12 +2,15 @@
 #pragma once
 #include "app/state.h"
 
-// Creates the mirror for entry win_num: its own class and a hidden window, both named
-// "Mirror<win_num>". Returns null when the class or the window cannot be created.
-HWND create_mirror(void);
+// Creates the mirror for table entry `index`: its own class and a hidden window, both named
+// "Mirror<index>", owned by the helper owner. Null when the class or the window cannot be created.
+HWND create_mirror(int index);
+
+// Gives a mirror the frame its target's own caption calls for.
+void style_mirror_for(HWND mirror, bool chrome_class);
 
 LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Draws the red disc for the cursor at (x, y), screen coordinates, with the brush selected
-// in dc, placed for the entry's target window.
-void draw_pointer_marker(HDC dc, const WinEntry &entry, int x, int y);
+// in dc, placed for the target window.
+void draw_pointer_marker(HDC dc, HWND target, int x, int y);

@@ -1,55 +1,91 @@
-// Placement and visibility of the catalogued mirrors. Geometry and visibility are applied
-// afresh on every pass; nothing is remembered between iterations.
+// Placement and visibility of the catalogued mirrors: each pass gathers what the windows look
+// like now, lets the rules decide, and applies the decision.
 #include "mirror/placement.h"
 #include "app/platform.h"
 #include "app/state.h"
 #include "app/texts.h"
 #include "app/trace.h"
+#include "catalogue/checklist.h"
 #include "mirror/mirror_rules.h"
+#include "overlay/button.h"
 
-// The target's rectangle on the external monitor; false when the target can no longer be
-// read (it has gone), in which case its mirror keeps its place.
-static bool mirror_box_of(HWND target, Box *box)
+static ScreenRect screen_rect(const RECT &r)
 {
-    RECT r;
-    if (target == NULL || !GetWindowRect(target, &r))
-        return false;
-    ScreenRect rect = {r.left, r.top, r.right, r.bottom};
-    *box = mirror_box(rect, ext_area.x, ext_area.y);
-    return true;
+    ScreenRect s = {r.left, r.top, r.right, r.bottom};
+    return s;
 }
 
-// Moving a window to where it already is changes nothing on the screen, but costs a full
-// round of position messages; with every mirror on every pass that adds up.
-static bool window_has_box(HWND window, const Box &b)
+static PlacementView placement_view(const WinEntry &e)
 {
+    PlacementView v = {};
+    v.has_mirror = e.hwMir != NULL;
+    v.target_minimised = IsIconic(e.hwTarget) != 0;
+    v.target_is_foreground = e.hwTarget == hwFore && hwFore != NULL;
     RECT r;
-    return GetWindowRect(window, &r) && r.left == b.x && r.top == b.y && r.right - r.left == b.width &&
-           r.bottom - r.top == b.height;
+    v.target_rect_known = e.hwTarget != NULL && GetWindowRect(e.hwTarget, &r);
+    if (v.target_rect_known)
+        v.target_rect = screen_rect(r);
+    if (v.has_mirror && GetWindowRect(e.hwMir, &r))
+        v.mirror_rect = screen_rect(r);
+    v.shown = e.shown;
+    return v;
 }
 
-void place_mirrors(void)
+// A mirror that would reach past the external monitor is cut to it, so that no part of it
+// ever covers the user's own screen. The cut is set only when it changes.
+static void clip_mirror(HWND mirror, const MirrorClip &clip)
 {
-    for (int i = 0; i < win_count; ++i) {
-        WinEntry &e = win_table[i];
-        if (e.hwMir == NULL)
-            continue;
-        if (IsIconic(e.hwTarget)) {
-            ShowWindow(e.hwMir, SW_HIDE);
-            continue;
-        }
-        Box b;
-        if (e.hwTarget == hwFore && hwFore != NULL) {
-            fore_index = i;
-            SendMessageA(hwButton, e.shown ? BTN_STATE_ON : BTN_STATE_OFF, 0, 0);
-            if (mirror_box_of(e.hwTarget, &b))
-                place_window(e.hwMir, e.hwTarget, b.x, b.y, b.width, b.height);
-        } else if (hwFore == hwButton || hwFore == NULL) {
-            continue;
-        } else if (mirror_box_of(e.hwTarget, &b) && !window_has_box(e.hwMir, b)) {
-            MoveWindow(e.hwMir, b.x, b.y, b.width, b.height, TRUE);
-        }
+    RECT have;
+    int kind = GetWindowRgnBox(mirror, &have);
+    if (clip.whole) {
+        if (kind != ERROR)
+            SetWindowRgn(mirror, NULL, TRUE);
+        return;
     }
+    const ScreenRect &p = clip.part;
+    bool empty = p.left >= p.right || p.top >= p.bottom;
+    bool same = empty ? kind == NULLREGION
+                      : kind == SIMPLEREGION && have.left == p.left && have.top == p.top && have.right == p.right &&
+                            have.bottom == p.bottom;
+    if (same)
+        return;
+    // The window owns the region from here on and deletes it with the next one.
+    SetWindowRgn(mirror, CreateRectRgn(p.left, p.top, p.right, p.bottom), TRUE);
+}
+
+static void apply_placement(const WinEntry &e, const PlacementStep &s)
+{
+    const Box &b = s.box;
+    switch (s.action) {
+    case MIRROR_LEFT_ALONE:
+        break;
+    case MIRROR_HIDDEN:
+        ShowWindow(e.hwMir, SW_HIDE);
+        return;
+    case MIRROR_MOVED:
+        MoveWindow(e.hwMir, b.x, b.y, b.width, b.height, TRUE);
+        break;
+    case MIRROR_PLACED_UNDER_TARGET:
+        place_window(e.hwMir, e.hwTarget, b.x, b.y, b.width, b.height);
+        break;
+    }
+    if (s.clip_known)
+        clip_mirror(e.hwMir, s.clip);
+}
+
+int place_mirrors(void)
+{
+    PlacementView views[MAX_WINDOWS];
+    for (int i = 0; i < win_count; ++i)
+        views[i] = placement_view(win_table[i]);
+    PlacementPlan plan = plan_placement(views, win_count, hwFore == hwButton || hwFore == NULL, ext_area);
+    for (int i = 0; i < win_count; ++i) {
+        // The face goes to the button when its entry comes round, as the pass reaches it.
+        if (i == plan.fore_index && plan.face != FACE_UNCHANGED)
+            SendMessageA(hwButton, plan.face == FACE_MIRRORED ? BTN_STATE_ON : BTN_STATE_OFF, 0, 0);
+        apply_placement(win_table[i], plan.steps[i]);
+    }
+    return plan.fore_index;
 }
 
 // Two browser classes show their content in an owned window; follow the owner instead.
@@ -68,32 +104,24 @@ void update_mirror_visibility(void)
 {
     for (int i = 0; i < win_count; ++i) {
         WinEntry &e = win_table[i];
-        // A target that has closed since the last rebuild (another window opened in the same
-        // tick, so the count did not change) has nothing left to show: its mirror would keep
-        // the closed window's last picture on the external monitor.
-        if (e.hwTarget == NULL || !IsWindow(e.hwTarget)) {
-            if (e.hwMir != NULL)
-                ShowWindow(e.hwMir, SW_HIDE);
-            continue;
-        }
-        substitute_owner(e);
-        if (check_rows[i].checked) {
-            if (e.hwMir == NULL) {
-                trace(TXT_TR_MIRROR_NULL, i);
-                continue;
-            }
-            if (!IsIconic(e.hwTarget)) {
-                ShowWindow(e.hwMir, SW_SHOWNOACTIVATE);
-                e.shown = 1;
-            } else {
-                if (e.hwTarget == hwFore)
-                    place_window(hwButton, HWND_TOPMOST, 0, 0, 1, 1);
-                ShowWindow(e.hwMir, SW_HIDE);
-                e.shown = 0;
-            }
-        } else if (e.hwMir != NULL) {
+        VisibilityView v = {};
+        v.target_gone = e.hwTarget == NULL || !IsWindow(e.hwTarget);
+        if (!v.target_gone)
+            substitute_owner(e);
+        v.has_mirror = e.hwMir != NULL;
+        v.ticked = row_ticked(i);
+        v.target_minimised = IsIconic(e.hwTarget) != 0;
+        v.target_is_foreground = e.hwTarget == hwFore;
+        VisibilityStep s = plan_visibility(v);
+        if (s.park_button)
+            park_button(HWND_TOPMOST);
+        if (s.action == MIRROR_SHOW)
+            ShowWindow(e.hwMir, SW_SHOWNOACTIVATE);
+        else if (s.action == MIRROR_HIDE)
             ShowWindow(e.hwMir, SW_HIDE);
-            e.shown = 0;
-        }
+        else if (s.action == MIRROR_MISSING)
+            trace(TXT_TR_MIRROR_NULL, i);
+        if (s.shown >= 0)
+            e.shown = s.shown;
     }
 }

@@ -8,42 +8,34 @@
 #include "app/texts.h"
 #include "app/trace.h"
 #include "mirror/placement.h"
-#include "overlay/overlay_geometry.h"
 
-enum { BUTTON_STYLE = 0x90880080, REPAINT_TIMER = 1, REPAINT_MS = 30 };
+// A bordered popup with a window menu; bit 0x80 has no meaning for this class and is kept so
+// the style reads as it always has. Made hidden, then shown without activation by start-up.
+static const DWORD BUTTON_STYLE = WS_POPUP | WS_BORDER | WS_SYSMENU | 0x00000080;
 
-static char first_bitmap_path[TEXT_LEN];
-static char second_bitmap_path[TEXT_LEN];
 static HBITMAP bmpBtn1;
 static HBITMAP bmpBtn2;
 static HDC hdcBtn1;
 static HDC hdcBtn2;
 static HDC hdcBtnFace;  // the face drawn on every paint; null until both faces are loaded
 static BITMAP bmBtn2;   // its size is the source size for either face
+static int fore_index;  // entry of the last catalogued foreground window; 0 until there is one
 
 HWND create_button(HINSTANCE instance)
 {
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = button_proc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(NULL, IDI_APPLICATION);
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = LoadCursorA(NULL, IDC_HAND);
-    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszClassName = TXT_BUTTON_CLASS;
-    if (RegisterClassExA(&wc) == 0)
+    if (register_window_class(TXT_BUTTON_CLASS, button_proc, instance, IDC_HAND) == 0)
         return NULL;
-    return CreateWindowExA(WS_EX_TOPMOST, TXT_BUTTON_CLASS, TXT_BUTTON_TITLE, BUTTON_STYLE, 0, 0, 1, 1, NULL, NULL,
-                           instance, NULL);
+    return CreateWindowExA(WS_EX_TOPMOST, TXT_BUTTON_CLASS, TXT_BUTTON_TITLE, BUTTON_STYLE, 0, 0, 1, 1, hwHelperOwner,
+                           NULL, instance, NULL);
 }
 
 // Loads one face from its file into a memory DC compatible with dc. When the file cannot be
 // loaded, says which face failed in a warning box owned by the button and returns false.
-static bool load_face(HWND window, HDC dc, const char *path, const char *failure, HBITMAP *bitmap, HDC *face)
+static bool load_face(HWND window, HDC dc, const char *section, const char *failure, HBITMAP *bitmap, HDC *face)
 {
-    *bitmap = (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    char path[TEXT_LEN];
+    read_setting_filename(section, path);
+    *bitmap = load_bitmap_file(path);
     if (*bitmap == NULL) {
         MessageBoxA(window, failure, TXT_BOX_CAPTION, MB_ICONWARNING);
         return false;
@@ -55,14 +47,11 @@ static bool load_face(HWND window, HDC dc, const char *path, const char *failure
 
 static void on_create(HWND window)
 {
-    SetTimer(window, REPAINT_TIMER, REPAINT_MS, NULL);
-    read_setting_filename(TXT_SECTION_BUTTON1, first_bitmap_path);
-    read_setting_filename(TXT_SECTION_BUTTON2, second_bitmap_path);
-
+    start_repaint_timer(window);
     HDC dc = GetDC(window);
     // The second face is tried only when the first has loaded.
-    if (load_face(window, dc, first_bitmap_path, TXT_BOX_BUTTON1_FAILED, &bmpBtn1, &hdcBtn1) &&
-        load_face(window, dc, second_bitmap_path, TXT_BOX_BUTTON2_FAILED, &bmpBtn2, &hdcBtn2)) {
+    if (load_face(window, dc, TXT_SECTION_BUTTON1, TXT_BOX_BUTTON1_FAILED, &bmpBtn1, &hdcBtn1) &&
+        load_face(window, dc, TXT_SECTION_BUTTON2, TXT_BOX_BUTTON2_FAILED, &bmpBtn2, &hdcBtn2)) {
         GetObjectA(bmpBtn2, sizeof bmBtn2, &bmBtn2);
         hdcBtnFace = hdcBtn1;
     }
@@ -89,8 +78,7 @@ static void on_click(void)
 static void show_face(HWND window, HDC face)
 {
     hdcBtnFace = face;
-    InvalidateRect(window, NULL, TRUE);
-    UpdateWindow(window);
+    repaint_now(window);
 }
 
 static void on_destroy(void)
@@ -109,6 +97,9 @@ LRESULT CALLBACK button_proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
     case WM_CREATE:
         on_create(window);
+        return 0;
+    case WM_CLOSE:
+        // The button lives as long as the program; Alt+F4 or another program must not take it.
         return 0;
     case WM_PAINT:
         on_paint(window);
@@ -134,18 +125,21 @@ LRESULT CALLBACK button_proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void place_button(int left, int top, int width)
+void place_button(const ButtonPlacement &placement)
 {
-    if (hwFore == hwButton || hwFore == hwDesktop || hwFore == hwChecklist || hwFore == hwWallPaper)
-        return;
-    char class_name[TEXT_LEN];
-    window_class(hwFore, class_name);
-    if (button_ignores_class(class_name))
-        return;
-    if (IsIconic(hwFore)) {
-        place_window(hwButton, HWND_TOPMOST, 0, 0, 1, 1);
-        return;
-    }
-    Box b = button_box(left, top, width);
-    place_on_top(hwButton, b.x, b.y, b.width, b.height);
+    const Box &b = placement.box;
+    if (placement.move == BUTTON_PARKED)
+        park_button(HWND_TOPMOST);
+    else if (placement.move == BUTTON_ON_WINDOW)
+        place_on_top(hwButton, b.x, b.y, b.width, b.height);
+}
+
+void park_button(HWND insert_after)
+{
+    place_window(hwButton, insert_after, 0, 0, 1, 1);
+}
+
+void button_follows_entry(int index)
+{
+    fore_index = index;
 }

@@ -1,5 +1,6 @@
-// Wallpaper window. The picture is loaded once and stretched afresh on every paint to the
-// monitor's width and a 1280 : 700 proportion of it.
+// Wallpaper window. The picture is loaded once and scaled once, to the monitor's width and a
+// 1280 : 700 proportion of it; each paint copies the scaled picture 1:1. It is scaled again
+// only when the external monitor's width changes.
 #include "overlay/wallpaper.h"
 #include "app/limits.h"
 #include "app/platform.h"
@@ -7,28 +8,53 @@
 #include "app/state.h"
 #include "app/texts.h"
 #include "app/trace.h"
-#include "overlay/overlay_geometry.h"
+#include "overlay/overlay_rules.h"
 
-enum { WALLPAPER_STYLE = 0x90880080, REPAINT_TIMER = 1, REPAINT_MS = 30 };
+// A bordered popup with a window menu, made visible; bit 0x80 has no meaning for this class
+// and is kept so the style reads as it always has.
+static const DWORD WALLPAPER_STYLE = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU | 0x00000080;
 
-static HBITMAP wallpaper_bitmap;
+static HBITMAP wallpaper_bitmap;  // as loaded from the file
 static int bitmap_width;
 static int bitmap_height;
+static HBITMAP scaled_bitmap;     // as shown, for the monitor width it was made for
+static PictureSize scaled_size;
 
 HWND create_wallpaper(HINSTANCE instance)
 {
-    if (register_plain_class(TXT_WALLPAPER_CLASS, wallpaper_proc, instance) == 0)
+    if (register_window_class(TXT_WALLPAPER_CLASS, wallpaper_proc, instance, IDC_ARROW) == 0)
         return NULL;
     return CreateWindowExA(WS_EX_STATICEDGE, TXT_WALLPAPER_CLASS, TXT_WALLPAPER_TITLE, WALLPAPER_STYLE, 0, 0, 1, 1,
-                           NULL, NULL, instance, NULL);
+                           hwHelperOwner, NULL, instance, NULL);
+}
+
+// Stretches the picture once to the size it is shown at. A photo stretched afresh on every
+// 30 ms repaint would keep a core busy.
+static void scale_picture(HDC like)
+{
+    PictureSize size = wallpaper_picture_size(ext_area.width);
+    if (scaled_bitmap != NULL && size.width == scaled_size.width && size.height == scaled_size.height)
+        return;
+    DeleteObject(scaled_bitmap);
+    scaled_bitmap = CreateCompatibleBitmap(like, size.width, size.height);
+    scaled_size = size;
+    HDC from = CreateCompatibleDC(like);
+    HDC to = CreateCompatibleDC(like);
+    HGDIOBJ old_from = SelectObject(from, wallpaper_bitmap);
+    HGDIOBJ old_to = SelectObject(to, scaled_bitmap);
+    StretchBlt(to, 0, 0, size.width, size.height, from, 0, 0, bitmap_width, bitmap_height, SRCCOPY);
+    SelectObject(from, old_from);
+    SelectObject(to, old_to);
+    DeleteDC(from);
+    DeleteDC(to);
 }
 
 static void on_create(HWND window)
 {
-    SetTimer(window, REPAINT_TIMER, REPAINT_MS, NULL);
+    start_repaint_timer(window);
     char path[TEXT_LEN];
     read_setting_filename(TXT_SECTION_WALLPAPER, path);
-    wallpaper_bitmap = (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    wallpaper_bitmap = load_bitmap_file(path);
     if (wallpaper_bitmap == NULL) {
         trace_line(TXT_TR_BITMAP_FAILED);
         return;
@@ -37,6 +63,9 @@ static void on_create(HWND window)
     GetObjectA(wallpaper_bitmap, sizeof bm, &bm);
     bitmap_width = bm.bmWidth;
     bitmap_height = bm.bmHeight;
+    HDC dc = GetDC(window);
+    scale_picture(dc);
+    ReleaseDC(window, dc);
 }
 
 static void on_paint(HWND window)
@@ -45,15 +74,22 @@ static void on_paint(HWND window)
     HDC dc = BeginPaint(window, &ps);
     // Without a picture the area stays as it is: the background is never erased.
     if (wallpaper_bitmap != NULL) {
+        scale_picture(dc);
         HDC picture = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(picture, wallpaper_bitmap);
-        int width = ext_area.width;
-        StretchBlt(dc, 0, 0, width, wallpaper_picture_height(width), picture, 0, 0, bitmap_width, bitmap_height,
-                   SRCCOPY);
+        HGDIOBJ previous = SelectObject(picture, scaled_bitmap);
+        BitBlt(dc, 0, 0, scaled_size.width, scaled_size.height, picture, 0, 0, SRCCOPY);
         SelectObject(picture, previous);
         DeleteDC(picture);
     }
     EndPaint(window, &ps);
+}
+
+static void on_destroy(void)
+{
+    DeleteObject(wallpaper_bitmap);
+    DeleteObject(scaled_bitmap);
+    wallpaper_bitmap = scaled_bitmap = NULL;
+    PostQuitMessage(0);
 }
 
 LRESULT CALLBACK wallpaper_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -62,10 +98,11 @@ LRESULT CALLBACK wallpaper_proc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE:
         on_create(window);
         return 0;
+    case WM_CLOSE:
+        // The wallpaper lives as long as the program: closed, the audience would see the desktop.
+        return 0;
     case WM_DESTROY:
-        DeleteObject(wallpaper_bitmap);
-        wallpaper_bitmap = NULL;
-        PostQuitMessage(0);
+        on_destroy();
         return 0;
     case WM_PAINT:
         on_paint(window);

@@ -1,18 +1,17 @@
-// Decisions of the display set-up that need no platform: which monitor is which, the
-// common resolution, and whether the display modes are changed at all.
+// Decisions of the display set-up that need no platform: which monitor is which, the common
+// resolution, the area mirrors use without an external monitor, and whether modes change.
 #pragma once
 #include "app/geometry.h"
-
-struct Resolution {
-    int width;
-    int height;
-};
 
 // The main monitor is the one whose rectangle starts at the virtual screen's origin.
 bool is_main_monitor(int left, int top);
 
-// The narrower monitor's width and height; on equal widths the external monitor's.
-// Heights are never compared.
+// The narrower monitor's width and height; on equal widths the external monitor's. Heights are
+// never compared.
+struct Resolution {
+    int width;
+    int height;
+};
 Resolution choose_common_resolution(const MonitorArea &main_area, const MonitorArea &ext_area);
 
 // With a single monitor the mirrors go to an area of its size just left of it, on no screen.

@@ -1,5 +1,5 @@
-// Byte-wise text tests on raw code-page-932 titles and class names. None of them looks
-// at double-byte character boundaries: a part may match across two characters.
+// Byte-wise text tests on raw code-page-932 titles, class names and settings values. None of
+// them looks at double-byte character boundaries: a part may match across two characters.
 #pragma once
 
 // True when part occurs anywhere in text (case-sensitive). An empty part always occurs.
@@ -11,3 +11,7 @@ bool same_text(const char *a, const char *b);
 // Orders texts by their bytes taken as unsigned values; a leading part sorts first.
 // Negative, zero or positive like strcmp.
 int compare_titles(const char *a, const char *b);
+
+// True when text holds at least one byte beyond ASCII and all of it is well-formed UTF-8:
+// a name typed into a settings file that a UTF-8 editor saved.
+bool is_utf8_beyond_ascii(const char *text);

@@ -1,5 +1,5 @@
 // Monitor roles and the common resolution.
-#include "display/resolution.h"
+#include "display/display_rules.h"
 
 bool is_main_monitor(int left, int top)
 {

@@ -1,0 +1,71 @@
+// Unsigned byte comparisons and the UTF-8 test, independent of the C library's locale.
+#include "app/byte_text.h"
+
+bool contains_bytes(const char *text, const char *part)
+{
+    for (const char *start = text;; ++start) {
+        const char *t = start;
+        const char *p = part;
+        while (*p != '\0' && *t == *p) {
+            ++t;
+            ++p;
+        }
+        if (*p == '\0')
+            return true;
+        if (*start == '\0')
+            return false;
+    }
+}
+
+bool same_text(const char *a, const char *b)
+{
+    return compare_titles(a, b) == 0;
+}
+
+int compare_titles(const char *a, const char *b)
+{
+    const unsigned char *x = (const unsigned char *)a;
+    const unsigned char *y = (const unsigned char *)b;
+    while (*x != 0 && *x == *y) {
+        ++x;
+        ++y;
+    }
+    return (int)*x - (int)*y;
+}
+
+// Length of the UTF-8 sequence that starts with lead, or 0 for a byte that cannot start one.
+static int sequence_length(unsigned char lead)
+{
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+bool is_utf8_beyond_ascii(const char *text)
+{
+    bool beyond_ascii = false;
+    const unsigned char *p = (const unsigned char *)text;
+    while (*p != 0) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        int length = sequence_length(*p);
+        if (length == 0)
+            return false;
+        for (int k = 1; k < length; ++k)
+            if ((p[k] & 0xC0) != 0x80)
+                return false;
+        // Overlong forms and surrogates are not UTF-8 that an editor writes.
+        if ((p[0] == 0xE0 && p[1] < 0xA0) || (p[0] == 0xED && p[1] >= 0xA0) || (p[0] == 0xF0 && p[1] < 0x90) ||
+            (p[0] == 0xF4 && p[1] >= 0x90))
+            return false;
+        beyond_ascii = true;
+        p += length;
+    }
+    return beyond_ascii;
+}

@@ -1,0 +1,103 @@
+// Eligibility, the rows' choice and order, and the ticks after a rebuild.
+#include "catalogue/catalogue_rules.h"
+#include "app/byte_text.h"
+#include "app/texts.h"
+
+// Several entries are the program's own windows, by their titles: the checklist, the
+// wallpaper, the toggle button, and every mirror by its class name.
+static const char *const excluded_titles[] = {
+    TXT_EXCL_PROGRAM_MANAGER, TXT_EXCL_CLICK, TXT_CHECKLIST_TITLE, TXT_WALLPAPER_TITLE, TXT_EXCL_SPLITTER,
+};
+
+static const char *const excluded_title_parts[] = {
+    TXT_PART_AMD, TXT_PART_START, TXT_MIRROR_PART, TXT_BUTTON_TITLE,
+};
+
+bool is_excluded(const char *class_name, const char *title)
+{
+    if (title[0] == '\0')
+        return true;
+    for (const char *excluded : excluded_titles)
+        if (same_text(title, excluded))
+            return true;
+    for (const char *part : excluded_title_parts)
+        if (contains_bytes(title, part))
+            return true;
+    if (same_text(class_name, TXT_CLASS_MOZILLA) && !contains_bytes(title, TXT_TITLE_MOZILLA))
+        return true;
+    if (contains_bytes(class_name, TXT_MIRROR_PART))
+        return true;
+    return contains_bytes(class_name, TXT_CLASS_PART_FEEDBACK);
+}
+
+int choose_listed(const bool *remembered, int count, int *chosen)
+{
+    int kept = 0;
+    for (int i = 0; i < count; ++i)
+        if (remembered[i])
+            kept++;
+    int room_for_others = kept < MAX_WINDOWS ? MAX_WINDOWS - kept : 0;
+    int listed = 0;
+    for (int i = 0; i < count && listed < MAX_WINDOWS; ++i) {
+        if (remembered[i]) {
+            chosen[listed++] = i;
+        } else if (room_for_others > 0) {
+            chosen[listed++] = i;
+            room_for_others--;
+        }
+    }
+    return listed;
+}
+
+void order_by_title(const char *const *titles, int count, int *order)
+{
+    for (int i = 0; i + 1 < count; ++i) {
+        for (int j = i + 1; j < count; ++j) {
+            if (compare_titles(titles[order[i]], titles[order[j]]) > 0) {
+                int t = order[i];
+                order[i] = order[j];
+                order[j] = t;
+                break;
+            }
+        }
+    }
+}
+
+static int tick_of_window(WindowId window, const RememberedTick *ticks, int tick_count)
+{
+    if (window == 0)
+        return -1;
+    for (int j = 0; j < tick_count; ++j)
+        if (ticks[j].window == window)
+            return j;
+    return -1;
+}
+
+void plan_ticks(const WindowId *row_windows, const char *const *row_titles, int row_count,
+                const RememberedTick *ticks, int tick_count, int title_slots, bool *ticked, int *claimed)
+{
+    for (int j = 0; j < tick_count; ++j)
+        claimed[j] = -1;
+    for (int i = 0; i < row_count; ++i)
+        ticked[i] = tick_of_window(row_windows[i], ticks, tick_count) >= 0;
+    for (int i = 0; i < row_count; ++i) {
+        // An empty title matches nothing: never-ticked slots are empty, and a window that has
+        // gone has an empty title.
+        if (ticked[i] || row_titles[i][0] == '\0')
+            continue;
+        for (int j = 0; j < title_slots && j < tick_count; ++j) {
+            const RememberedTick &t = ticks[j];
+            // A tick whose window is unknown (an unticked row) or still alive claims no other window.
+            if (t.window == 0 || t.window_alive || claimed[j] >= 0 || !same_text(row_titles[i], t.title))
+                continue;
+            ticked[i] = true;
+            claimed[j] = i;
+            break;
+        }
+    }
+}
+
+int checklist_height(int catalogue_size)
+{
+    return 31 * (catalogue_size + 1);
+}

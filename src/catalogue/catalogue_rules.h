@@ -1,0 +1,43 @@
+// The catalogue's decisions, on plain values: which windows are listed, in which rows, which
+// rows are ticked after a rebuild, and how tall the checklist is.
+#pragma once
+#include "app/limits.h"
+#include <stdint.h>
+
+// A window handle as a plain value; 0 is no window.
+typedef uintptr_t WindowId;
+
+// Applies the exclusion rules in order: empty title, excluded titles (exact), excluded title
+// parts (anywhere), a Mozilla main-window class without "Mozilla" in the title, class names
+// containing "Mirror" or "FeedBack".
+bool is_excluded(const char *class_name, const char *title);
+
+// Which of `count` eligible windows, in enumeration order, get the MAX_WINDOWS rows: every
+// window that a tick remembers keeps a row, the others fill the rest in enumeration order.
+// Writes the chosen indices, still in enumeration order, into chosen; returns how many.
+int choose_listed(const bool *remembered, int count, int *chosen);
+
+// The title order: one exchange pass, not a full sort. Entry i takes, at most once, the first
+// later entry whose title sorts before its own. order must hold 0 .. count - 1 on entry; on
+// return order[k] is the index of the title that ends in place k.
+void order_by_title(const char *const *titles, int count, int *order);
+
+// A remembered tick: the title the user ticked and the window it was ticked for.
+struct RememberedTick {
+    const char *title;
+    WindowId window;
+    bool window_alive;
+};
+
+// Ticks after a rebuild, for rows 0 .. row_count - 1 holding row_windows with row_titles. A
+// row is ticked when a remembered tick belongs to its window, whatever the title is now. A
+// remembered title ticks another window only when the window it was ticked for has gone (a
+// document closed and opened again), only among the first title_slots ticks, and only once:
+// claimed[j] is the row that took tick j by its title (its window is remembered from now on),
+// or -1.
+void plan_ticks(const WindowId *row_windows, const char *const *row_titles, int row_count,
+                const RememberedTick *ticks, int tick_count, int title_slots, bool *ticked, int *claimed);
+
+// The checklist is 300 wide and 31 pixels high per catalogued window plus one.
+enum { CHECKLIST_WIDTH = 300 };
+int checklist_height(int catalogue_size);
