@@ -2,6 +2,7 @@
 #include "app/app_rules.h"
 #include "app/texts.h"
 #include <stdio.h>
+#include <string.h>
 
 static void add_move(CursorMoves &moves, int x, int y)
 {
@@ -56,4 +57,70 @@ bool build_settings_path(const char *directory, char *out, int out_size)
         return false;
     }
     return true;
+}
+
+static bool is_blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+static char ascii_lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
+}
+
+// True when [begin, end) holds name, blanks around it aside, without regard to ASCII case.
+static bool names(const char *begin, const char *end, const char *name)
+{
+    while (begin < end && is_blank(*begin))
+        ++begin;
+    while (end > begin && is_blank(end[-1]))
+        --end;
+    size_t length = strlen(name);
+    if ((size_t)(end - begin) != length)
+        return false;
+    for (size_t k = 0; k < length; ++k)
+        if (ascii_lower(begin[k]) != ascii_lower(name[k]))
+            return false;
+    return true;
+}
+
+bool settings_value(const char *text, const char *section, const char *key, char *out, int out_size)
+{
+    out[0] = '\0';
+    if (strncmp(text, "\xEF\xBB\xBF", 3) == 0)
+        text += 3;
+    bool in_section = false;
+    for (const char *line = text; *line != '\0';) {
+        const char *end = line + strcspn(line, "\r\n");
+        const char *p = line;
+        while (p < end && is_blank(*p))
+            ++p;
+        if (p < end && *p == '[') {
+            const char *close = (const char *)memchr(p, ']', (size_t)(end - p));
+            in_section = close != NULL && names(p + 1, close, section);
+        } else if (in_section && p < end && *p != ';') {
+            const char *equals = (const char *)memchr(p, '=', (size_t)(end - p));
+            if (equals != NULL && names(p, equals, key)) {
+                const char *v = equals + 1;
+                const char *v_end = end;
+                while (v < v_end && is_blank(*v))
+                    ++v;
+                while (v_end > v && is_blank(v_end[-1]))
+                    --v_end;
+                if (v_end - v >= 2 && *v == '"' && v_end[-1] == '"') {
+                    ++v;
+                    --v_end;
+                }
+                int length = (int)(v_end - v) < out_size - 1 ? (int)(v_end - v) : out_size - 1;
+                memcpy(out, v, (size_t)length);
+                out[length] = '\0';
+                return true;
+            }
+        }
+        line = end;
+        while (*line == '\r' || *line == '\n')
+            ++line;
+    }
+    return false;
 }

@@ -5,22 +5,41 @@
 #include "app/limits.h"
 #include "app/texts.h"
 
-void read_setting_filename(const char *section, char *value)
+// The settings file's full path; false when the working directory is too long for it, which
+// reads as no settings at all.
+static bool settings_path(char *ini_path)
 {
     char directory[PATH_LEN];
-    char ini_path[PATH_LEN];
-    value[0] = '\0';
     DWORD length = GetCurrentDirectoryA(PATH_LEN, directory);
-    // A directory that does not fit leaves the buffer undefined: treat it as no settings.
+    // A directory that does not fit leaves the buffer undefined.
     if (length == 0 || length >= PATH_LEN)
-        return;
-    if (!build_settings_path(directory, ini_path, PATH_LEN))
-        return;
-    GetPrivateProfileStringA(section, TXT_KEY_FILENAME, NULL, value, TEXT_LEN, ini_path);
+        return false;
+    return build_settings_path(directory, ini_path, PATH_LEN);
 }
 
-// The name in the system code page; false when it is not UTF-8 or has characters that code
-// page cannot hold.
+static HBITMAP load_bitmap_file(const char *name)
+{
+    return (HBITMAP)LoadImageA(NULL, name, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+}
+
+// The value as the file holds it. The profile functions read the file in the system code page,
+// and the round trip through it does not keep every byte of UTF-8 text.
+static bool read_value_as_written(const char *ini_path, const char *section, char *value)
+{
+    enum { MAX_SETTINGS_BYTES = 64 * 1024 };
+    static char text[MAX_SETTINGS_BYTES + 1];
+    HANDLE file = CreateFileA(ini_path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD got = 0;
+    BOOL read = ReadFile(file, text, MAX_SETTINGS_BYTES, &got, NULL);
+    CloseHandle(file);
+    text[read ? got : 0] = '\0';
+    return settings_value(text, section, TXT_KEY_FILENAME, value, TEXT_LEN);
+}
+
+// The name in the system code page; false when it has characters that code page cannot hold.
 static bool utf8_to_system_code_page(const char *name, char *out)
 {
     WCHAR wide[TEXT_LEN];
@@ -32,20 +51,20 @@ static bool utf8_to_system_code_page(const char *name, char *out)
     return !lossy;
 }
 
-static HBITMAP load_bitmap_as_named(const char *name)
+HBITMAP load_setting_bitmap(const char *section)
 {
-    return (HBITMAP)LoadImageA(NULL, name, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-}
-
-HBITMAP load_bitmap_file(const char *name)
-{
-    HBITMAP bitmap = load_bitmap_as_named(name);
-    // Editors save UTF-8 today while the profile functions read the system code page, so a
-    // name with Japanese characters arrives as UTF-8 bytes that name no file.
-    if (bitmap != NULL || !is_utf8_beyond_ascii(name))
-        return bitmap;
-    char converted[TEXT_LEN];
-    if (!utf8_to_system_code_page(name, converted))
+    char ini_path[PATH_LEN];
+    char value[TEXT_LEN];
+    if (!settings_path(ini_path))
         return NULL;
-    return load_bitmap_as_named(converted);
+    GetPrivateProfileStringA(section, TXT_KEY_FILENAME, NULL, value, TEXT_LEN, ini_path);
+    HBITMAP bitmap = load_bitmap_file(value);
+    if (bitmap != NULL)
+        return bitmap;
+    // Editors save UTF-8 today: a name with Japanese characters then names no file as read.
+    char converted[TEXT_LEN];
+    if (!read_value_as_written(ini_path, section, value) || !is_utf8_beyond_ascii(value) ||
+        !utf8_to_system_code_page(value, converted))
+        return NULL;
+    return load_bitmap_file(converted);
 }

@@ -2,10 +2,8 @@
 #pragma once
 #include "app/win32.h"
 
-// Reads the "FILENAME" value of one section into value (TEXT_LEN characters). A missing
-// file, section or key, or a working directory too long for the path, gives "".
-void read_setting_filename(const char *section, char *value);
-
-// Loads the bitmap file a settings value names, at its own size; null when it cannot. A name
-// that a UTF-8 editor wrote is tried once more in the system code page.
-HBITMAP load_bitmap_file(const char *name);
+// Loads, at its own size, the bitmap file that the "FILENAME" value of one section names;
+// null when there is none or it cannot be loaded. Read through the platform's profile
+// functions, the value is in the system code page; a name that a UTF-8 editor saved is tried
+// once more, read from the file as written and converted to the system code page.
+HBITMAP load_setting_bitmap(const char *section);

@@ -33,9 +33,7 @@ HWND create_button(HINSTANCE instance)
 // loaded, says which face failed in a warning box owned by the button and returns false.
 static bool load_face(HWND window, HDC dc, const char *section, const char *failure, HBITMAP *bitmap, HDC *face)
 {
-    char path[TEXT_LEN];
-    read_setting_filename(section, path);
-    *bitmap = load_bitmap_file(path);
+    *bitmap = load_setting_bitmap(section);
     if (*bitmap == NULL) {
         MessageBoxA(window, failure, TXT_BOX_CAPTION, MB_ICONWARNING);
         return false;

@@ -52,9 +52,7 @@ static void scale_picture(HDC like)
 static void on_create(HWND window)
 {
     start_repaint_timer(window);
-    char path[TEXT_LEN];
-    read_setting_filename(TXT_SECTION_WALLPAPER, path);
-    wallpaper_bitmap = load_bitmap_file(path);
+    wallpaper_bitmap = load_setting_bitmap(TXT_SECTION_WALLPAPER);
     if (wallpaper_bitmap == NULL) {
         trace_line(TXT_TR_BITMAP_FAILED);
         return;

@@ -62,6 +62,20 @@ TEST(SettingsPath, FitsExactlyOrNotAtAll)
     EXPECT_STREQ(out, "");
 }
 
+TEST(SettingsValue, TheValueAsTheFileHoldsIt)
+{
+    const char *ini = "\xEF\xBB\xBF; comment\r\n[WPNAME]\r\nFILENAME = \xE5\xA3\x81.bmp \r\n"
+                      "[btnname]\nfilename=\"a b.bmp\"\n[BTNNAME2]\n;FILENAME=x.bmp\n";
+    char out[64];
+    EXPECT_TRUE(settings_value(ini, "WPNAME", "FILENAME", out, sizeof out));
+    EXPECT_STREQ(out, "\xE5\xA3\x81.bmp");
+    EXPECT_TRUE(settings_value(ini, "BTNNAME", "FILENAME", out, sizeof out));  // names ignore case
+    EXPECT_STREQ(out, "a b.bmp");
+    EXPECT_FALSE(settings_value(ini, "BTNNAME2", "FILENAME", out, sizeof out));  // commented out
+    EXPECT_FALSE(settings_value(ini, "OTHER", "FILENAME", out, sizeof out));
+    EXPECT_STREQ(out, "");
+}
+
 TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
 {
     EXPECT_LT(compare_titles("Zebra", "apple"), 0);         // upper case first
