@@ -69,13 +69,18 @@ static char ascii_lower(char c)
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
 }
 
-// True when [begin, end) holds name, blanks around it aside, without regard to ASCII case.
-static bool names(const char *begin, const char *end, const char *name)
+static void drop_blanks(const char *&begin, const char *&end)
 {
     while (begin < end && is_blank(*begin))
         ++begin;
     while (end > begin && is_blank(end[-1]))
         --end;
+}
+
+// True when [begin, end) holds name, blanks around it aside, without regard to ASCII case.
+static bool names(const char *begin, const char *end, const char *name)
+{
+    drop_blanks(begin, end);
     size_t length = strlen(name);
     if ((size_t)(end - begin) != length)
         return false;
@@ -104,15 +109,14 @@ bool settings_value(const char *text, const char *section, const char *key, char
             if (equals != NULL && names(p, equals, key)) {
                 const char *v = equals + 1;
                 const char *v_end = end;
-                while (v < v_end && is_blank(*v))
+                drop_blanks(v, v_end);
+                int length = (int)(v_end - v);
+                if (length >= 2 && v[0] == '"' && v[length - 1] == '"') {
                     ++v;
-                while (v_end > v && is_blank(v_end[-1]))
-                    --v_end;
-                if (v_end - v >= 2 && *v == '"' && v_end[-1] == '"') {
-                    ++v;
-                    --v_end;
+                    length -= 2;
                 }
-                int length = (int)(v_end - v) < out_size - 1 ? (int)(v_end - v) : out_size - 1;
+                if (length > out_size - 1)
+                    length = out_size - 1;
                 memcpy(out, v, (size_t)length);
                 out[length] = '\0';
                 return true;
