@@ -65,6 +65,7 @@ TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShow)
         {{false, true, false, false, false}, MIRROR_HIDE, 0, false},
         {{false, true, true, true, false}, MIRROR_HIDE, 0, false},
         {{false, true, true, true, true}, MIRROR_HIDE, 0, true},   // the minimised foreground takes the button
+        {{false, true, false, true, true}, MIRROR_HIDE, 0, false}, // ... only when it is ticked
         {{true, true, true, false, false}, MIRROR_HIDE, -1, false}, // the target has gone
         {{false, false, true, false, false}, MIRROR_MISSING, -1, false},
         {{false, false, false, false, false}, MIRROR_KEPT, -1, false},
@@ -91,6 +92,9 @@ TEST(Clip, AMirrorIsCutToTheExternalMonitor)
     MirrorClip beyond = mirror_clip({1900, 700, 400, 300}, ext);  // past the far edges too
     EXPECT_EQ(beyond.part.right, 148);
     EXPECT_EQ(beyond.part.bottom, 68);
+    MirrorClip lower = mirror_clip({1124, 150, 400, 300}, {1024, 200, 1024, 768});  // offset vertically
+    EXPECT_EQ(lower.part.top, 50);
+    EXPECT_EQ(lower.part.bottom, 300);
     MirrorClip nothing = mirror_clip({0, 0, 100, 100}, ext);
     EXPECT_EQ(nothing.part.right - nothing.part.left, 0);
 }
