@@ -40,6 +40,12 @@ int pump_messages(void)
     if (hwWallPaper != NULL)
         fetch_and_dispatch(hwWallPaper);
 
+    // The helpers' owner has no timer, so a fetch for it could wait for ever; what reaches it
+    // (broadcasts to every top-level window) is taken without waiting.
+    MSG msg;
+    while (hwHelperOwner != NULL && PeekMessageA(&msg, hwHelperOwner, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+
     // The entry just past the catalogue still holds a mirror after a shrink: pump it too.
     for (int i = 0; i < entries_with_next(win_count); ++i)
         if (win_table[i].hwMir != NULL)
