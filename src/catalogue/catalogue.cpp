@@ -81,7 +81,7 @@ static void fill_entry(int index, HWND window)
     UpdateWindow(e.hwMir);
 }
 
-static void order_entries(int count)
+static void sort_by_title(int count)
 {
     static char titles[MAX_WINDOWS][TEXT_LEN];
     const char *title_of[MAX_WINDOWS];
@@ -123,7 +123,7 @@ int build_catalogue(const WindowId *remembered, int remembered_count)
         fill_entry(k, found.windows[chosen[k]]);
 
     win_count = count;
-    order_entries(count);
+    sort_by_title(count);
     apply_mirror_styles(count);
     return count;
 }
