@@ -49,8 +49,10 @@ static void clip_mirror(HWND mirror, const MirrorClip &clip)
                             have.bottom == p.bottom;
     if (same)
         return;
-    // The window owns the region from here on and deletes it with the next one.
-    SetWindowRgn(mirror, CreateRectRgn(p.left, p.top, p.right, p.bottom), TRUE);
+    // Once set, the window owns the region and deletes it with the next one.
+    HRGN region = CreateRectRgn(p.left, p.top, p.right, p.bottom);
+    if (!SetWindowRgn(mirror, region, TRUE))
+        DeleteObject(region);
 }
 
 static void apply_placement(const WinEntry &e, const PlacementStep &s)
