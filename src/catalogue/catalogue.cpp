@@ -108,6 +108,23 @@ static void apply_mirror_styles(int count)
     }
 }
 
+// The eligible windows of the rebuild before, and which entries were not among them.
+static Found before;
+static bool appeared[MAX_WINDOWS];
+
+static bool was_found(const Found &list, HWND window)
+{
+    for (int i = 0; i < list.count; ++i)
+        if (list.windows[i] == window)
+            return true;
+    return false;
+}
+
+bool entry_appeared(int index)
+{
+    return appeared[index];
+}
+
 int build_catalogue(const WindowId *remembered, int remembered_count)
 {
     static Found found;
@@ -125,5 +142,8 @@ int build_catalogue(const WindowId *remembered, int remembered_count)
     win_count = count;
     sort_by_title(count);
     apply_mirror_styles(count);
+    for (int k = 0; k < MAX_WINDOWS; ++k)
+        appeared[k] = k < count && !was_found(before, win_table[k].hwTarget);
+    before = found;
     return count;
 }

@@ -17,3 +17,7 @@ int count_eligible(void);
 // name keep their rows, every listed entry gets a mirror, hidden until placed, and the table
 // is ordered by title and each mirror styled for its target. Returns the new count.
 int build_catalogue(const WindowId *remembered, int remembered_count);
+
+// Whether the window of entry `index` has appeared since the rebuild before the last one: it
+// was not among the eligible windows then.
+bool entry_appeared(int index);

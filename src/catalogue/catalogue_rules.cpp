@@ -73,7 +73,7 @@ static int tick_of_window(WindowId window, const RememberedTick *ticks, int tick
     return -1;
 }
 
-void plan_ticks(const WindowId *row_windows, const char *const *row_titles, int row_count,
+void plan_ticks(const WindowId *row_windows, const char *const *row_titles, const bool *row_appeared, int row_count,
                 const RememberedTick *ticks, int tick_count, int title_slots, bool *ticked, int *claimed)
 {
     for (int j = 0; j < tick_count; ++j)
@@ -83,7 +83,7 @@ void plan_ticks(const WindowId *row_windows, const char *const *row_titles, int 
     for (int i = 0; i < row_count; ++i) {
         // An empty title matches nothing: never-ticked slots are empty, and a window that has
         // gone has an empty title.
-        if (ticked[i] || row_titles[i][0] == '\0')
+        if (ticked[i] || !row_appeared[i] || row_titles[i][0] == '\0')
             continue;
         for (int j = 0; j < title_slots && j < tick_count; ++j) {
             const RememberedTick &t = ticks[j];

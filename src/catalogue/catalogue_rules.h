@@ -32,10 +32,11 @@ struct RememberedTick {
 // Ticks after a rebuild, for rows 0 .. row_count - 1 holding row_windows with row_titles. A
 // row is ticked when a remembered tick belongs to its window, whatever the title is now. A
 // remembered title ticks another window only when the window it was ticked for has gone (a
-// document closed and opened again), only among the first title_slots ticks, and only once:
-// claimed[j] is the row that took tick j by its title (its window is remembered from now on),
-// or -1.
-void plan_ticks(const WindowId *row_windows, const char *const *row_titles, int row_count,
+// document closed and opened again), only a window that has appeared since the last rebuild
+// (row_appeared: one that sat on the desktop all along was the user's to tick), only among the
+// first title_slots ticks, and only once: claimed[j] is the row that took tick j by its title
+// (its window is remembered from now on), or -1.
+void plan_ticks(const WindowId *row_windows, const char *const *row_titles, const bool *row_appeared, int row_count,
                 const RememberedTick *ticks, int tick_count, int title_slots, bool *ticked, int *claimed);
 
 // The checklist is 300 wide and 31 pixels high per catalogued window plus one.

@@ -234,10 +234,12 @@ void restore_checks(void)
     static char titles[MAX_WINDOWS][TEXT_LEN];
     const char *row_titles[MAX_WINDOWS];
     WindowId row_windows[MAX_WINDOWS];
+    bool row_appeared[MAX_WINDOWS];
     for (int i = 0; i < n; ++i) {
         window_title(win_table[i].hwTarget, titles[i]);
         row_titles[i] = titles[i];
         row_windows[i] = (WindowId)win_table[i].hwTarget;
+        row_appeared[i] = entry_appeared(i);
     }
     RememberedTick ticks[MAX_WINDOWS];
     for (int j = 0; j < MAX_WINDOWS; ++j) {
@@ -246,7 +248,7 @@ void restore_checks(void)
     }
     bool ticked[MAX_WINDOWS];
     int claimed[MAX_WINDOWS];
-    plan_ticks(row_windows, row_titles, n, ticks, MAX_WINDOWS, n, ticked, claimed);
+    plan_ticks(row_windows, row_titles, row_appeared, n, ticks, MAX_WINDOWS, n, ticked, claimed);
     for (int i = 0; i < n; ++i) {
         check_rows[i].checked = ticked[i] ? 1 : 0;
         SendMessageA(check_rows[i].hwCheck, BM_SETCHECK, ticked[i] ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -76,17 +76,21 @@ struct Ticks {
     std::vector<int> claimed;
 };
 
-Ticks plan(const std::vector<std::string> &titles, const std::vector<RememberedTick> &ticks, int title_slots = 30)
+Ticks plan(const std::vector<std::string> &titles, const std::vector<RememberedTick> &ticks, int title_slots = 30,
+           bool appeared = true)
 {
     WindowId windows[MAX_WINDOWS];
     const char *p[MAX_WINDOWS];
+    bool new_rows[MAX_WINDOWS];
     for (size_t i = 0; i < titles.size(); ++i) {
         windows[i] = 1 + i;
         p[i] = titles[i].c_str();
+        new_rows[i] = appeared;
     }
     bool ticked[MAX_WINDOWS];
     int claimed[MAX_WINDOWS];
-    plan_ticks(windows, p, (int)titles.size(), ticks.data(), (int)ticks.size(), title_slots, ticked, claimed);
+    plan_ticks(windows, p, new_rows, (int)titles.size(), ticks.data(), (int)ticks.size(), title_slots, ticked,
+               claimed);
     return {std::vector<bool>(ticked, ticked + titles.size()), std::vector<int>(claimed, claimed + ticks.size())};
 }
 
@@ -108,6 +112,8 @@ TEST(Ticks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     EXPECT_EQ(t.ticked, (B{true, false}));  // once: the first row takes it
     EXPECT_EQ(t.claimed, (std::vector<int>{0}));
     EXPECT_EQ(plan({"Doc"}, {{"Doc", 9, true}}).ticked, (B{false}));
+    // A window that sat on the desktop all along is not taken for the document opened again.
+    EXPECT_EQ(plan({"Doc"}, {{"Doc", 9, false}}, 30, false).ticked, (B{false}));
     // Only the first title_slots ticks are looked up by title.
     EXPECT_EQ(plan({"Doc"}, {{"X", 8, false}, {"Doc", 9, false}}, 1).ticked, (B{false}));
 }
