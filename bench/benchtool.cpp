@@ -1,9 +1,9 @@
 // The benchmark's helper inside the Wine desktop:
-//   benchtool copy <target hwnd, hex> <x> <y>   a bare reference copier: one window that copies
+//   benchtool copy <target hwnd> <x> <y>        a bare reference copier: one window that copies
 //       the target with GetWindowDC and BitBlt on a 30 ms timer, the mirrors' yardstick
 //   benchtool crowd <n> <title>                 n small ordinary windows "<title> <i>", kept
 //       until standard input closes
-//   benchtool paint <hwnd, hex> <count>         sends WM_PAINT count times, prints the ms taken
+//   benchtool paint <hwnd> <count>              sends WM_PAINT count times, prints the ms taken
 #undef UNICODE
 #include <windows.h>
 #include <stdio.h>
@@ -110,7 +110,7 @@ static int paint(HWND window, long count)
 
 int main(int argc, char **argv)
 {
-    HWND window = argc > 2 ? (HWND)(ULONG_PTR)strtoull(argv[2], NULL, 16) : NULL;
+    HWND window = argc > 2 ? (HWND)(ULONG_PTR)strtoull(argv[2], NULL, 0) : NULL;
     if (argc == 5 && strcmp(argv[1], "copy") == 0)
         return copy(window, atoi(argv[3]), atoi(argv[4]));
     if (argc == 4 && strcmp(argv[1], "crowd") == 0)

@@ -10,7 +10,6 @@ import time
 from .desktop import wait_for
 
 CLASS_LINE = re.compile(rb"^Class:")
-WM_CLOSE = 0x0010
 
 
 def t(text):
@@ -20,22 +19,22 @@ def t(text):
 
 class Program:
     def __init__(self, desktop, exe, cwd, env=None):
-        self.desktop, self.exe, self.checklist = desktop, exe, None
-        self.lines, self.times, self.stderr, self.cond = [], [], b"", threading.Condition()
-        earlier = set(desktop.unix_pids())
+        self.desktop, self.checklist, self.lines, self.times = desktop, None, [], []
+        self.cond, self._earlier = threading.Condition(), set(desktop.unix_pids())
         for attempt in range(3):
-            self.proc = desktop.spawn(["wine", exe], cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-            readers = [threading.Thread(target=self._read, args=(pipe,), daemon=True)
-                       for pipe in (self.proc.stdout, self.proc.stderr)]
-            for r in readers:
+            self.stderr, self.proc = b"", desktop.spawn(["wine", exe], cwd=cwd, env=env, stdout=subprocess.PIPE,
+                                                         stderr=subprocess.PIPE)
+            self._readers = [threading.Thread(target=self._read, args=(pipe,), daemon=True)
+                             for pipe in (self.proc.stdout, self.proc.stderr)]
+            for r in self._readers:
                 r.start()
-            wait_for(lambda: self.lines or self.proc.poll() is not None, 60, "the first trace line")
+            if wait_for(lambda: self.lines or self.proc.poll() is not None, 60, "a first line") is not True:
+                break  # it has written a line
             # Wine's launcher now and then fails to start a program: it says so and ends at once.
-            if self.lines or b"ShellExecuteEx failed" not in self._drained(readers):
+            self.wait_exit()
+            if b"ShellExecuteEx failed" not in self.stderr:
                 break
             print("(Wine failed to start %s; starting it again)" % exe, file=sys.stderr)
-        self._readers = readers
-        self._earlier = earlier
 
     def _read(self, pipe):
         rest = b""
@@ -49,28 +48,25 @@ class Program:
                 self.times += [time.monotonic()] * len(complete)
                 self.cond.notify_all()
         with self.cond:
-            if rest and pipe is self.proc.stdout:
-                self.lines.append(rest)
+            self.lines += [rest] if rest else []
             self.cond.notify_all()
 
-    def _drained(self, readers):
-        for r in readers:
-            r.join(10)
-        return self.stderr
-
-    # -- the trace ------------------------------------------------------------------------
     def mark(self):
         return len(self.lines)
 
     def tail(self, n=12):
-        return [l.decode("cp932", "replace")[:160] for l in self.lines[-n:]]
+        return [line.decode("cp932", "replace")[:160] for line in self.lines[-n:]]
 
     def count(self, match, start=0):
-        return sum(1 for l in self.lines[start:] if (match.search(l) if hasattr(match, "search") else l == t(match)))
+        return sum(1 for line in self.lines[start:] if (match.search(line) if hasattr(match, "search") else line == t(match)))
+
+    def next_lines(self, i, n):
+        """The n lines after line i, once they have come."""
+        return wait_for(lambda: len(self.lines) > i + n and self.lines[i + 1:i + 1 + n], what="%d more lines" % n)
 
     def wait_line(self, match, start=0, timeout=20):
         """Index of the first trace line from start on that is this text or matches this pattern."""
-        test = match.search if hasattr(match, "search") else (lambda l: l == t(match))
+        test = match.search if hasattr(match, "search") else (lambda line: line == t(match))
         deadline = time.monotonic() + timeout
         with self.cond:
             while True:
@@ -78,25 +74,24 @@ class Program:
                     if test(self.lines[i]):
                         return i
                 start = len(self.lines)
-                ended = self.proc.poll() is not None and not any(r.is_alive() for r in self._readers)
-                if ended or time.monotonic() > deadline:
+                if time.monotonic() > deadline or not any(r.is_alive() for r in self._readers):
                     raise TimeoutError("no trace line %r" % (match,))
                 self.cond.wait(0.2)
 
     def wait_iterations(self, n, timeout=30):
-        """Waits until the main loop has turned n more times (one "Class:" line each)."""
+        """Waits until the main loop has turned n more times (a "Class:" line each)."""
         start = self.mark()
         wait_for(lambda: self.count(CLASS_LINE, start) >= n, timeout, "%d turns of the main loop" % n)
 
     def wait_ready(self):
-        """Waits for the main loop and answers the checklist window."""
+        """Waits for the main loop; answers the checklist window."""
         self.wait_line(CLASS_LINE, timeout=60)
         self.checklist = wait_for(lambda: self.desktop.probe.find("Checklist", "VantoscopeCheck"), what="checklist")[0]
         return self.checklist
 
-    # -- its own process ----------------------------------------------------------------------
     def unix_pid(self):
-        """The program's own Unix process: `wine` may have started it through a launcher."""
+        # The program's own process: with 32-bit Wine installed, `wine` starts a 64-bit program
+        # through a launcher, whose process is not the program's.
         pids = set(self.desktop.unix_pids()) - self._earlier
         if len(pids) != 1:
             raise RuntimeError("cannot tell the program's process among %r" % sorted(pids))
@@ -111,21 +106,21 @@ class Program:
         with open("/proc/%d/status" % self.unix_pid()) as f:
             return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
 
-    # -- ending -----------------------------------------------------------------------------
     def wait_exit(self, timeout=30):
+        """Waits for the end and for the last of the trace; answers the exit code."""
         code = self.proc.wait(timeout)
-        self._drained(self._readers)
+        for r in self._readers:
+            r.join(10)
         return code
 
     def close(self):
-        """Closes the checklist as the user would and answers the exit code."""
+        """Closes the checklist as the user would; answers the exit code."""
         if self.proc.poll() is None and self.checklist:
-            self.desktop.probe.post(self.checklist, WM_CLOSE)
+            self.desktop.probe.post(self.checklist, 0x0010, 0, 0)  # WM_CLOSE
         return self.wait_exit()
 
     def kill(self):
-        pids = set(self.desktop.unix_pids()) - self._earlier
-        for pid in pids:
+        for pid in set(self.desktop.unix_pids()) - self._earlier:
             os.kill(pid, 9)
         self.proc.kill()
         self.proc.wait(10)

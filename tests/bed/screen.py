@@ -1,35 +1,28 @@
-"""What a person sees: pixels read straight from the X server (a millisecond for a small area),
-and bitmap files read into the same form."""
+"""What a person sees: pixels read straight from the X server, and bitmap files in the same form."""
 
 import ctypes
 import struct
 
 
 class _XImage(ctypes.Structure):
-    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
-                ("format", ctypes.c_int), ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int),
-                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
-                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int)]
+    _fields_ = [(n, ctypes.c_int) for n in ("width", "height", "xoffset", "format")] + [("data", ctypes.c_void_p)] + [
+        (n, ctypes.c_int) for n in ("byte_order", "unit", "bit_order", "pad", "depth", "stride", "bits")]
 
 
 _x = ctypes.CDLL("libX11.so.6")
-_x.XOpenDisplay.restype = ctypes.c_void_p
-_x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-_x.XDefaultRootWindow.restype = ctypes.c_ulong
-_x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-_x.XGetImage.restype = ctypes.POINTER(_XImage)
-_x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + [ctypes.c_uint] * 2 + \
-    [ctypes.c_ulong, ctypes.c_int]
+_x.XOpenDisplay.restype, _x.XGetImage.restype = ctypes.c_void_p, ctypes.POINTER(_XImage)
+_x.XDefaultRootWindow.restype, _x.XDefaultRootWindow.argtypes = ctypes.c_ulong, [ctypes.c_void_p]
+_x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
+                         ctypes.c_ulong, ctypes.c_int]
 _x.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
-_x.XCloseDisplay.argtypes = [ctypes.c_void_p]
 _x.XDisplayWidth.argtypes = _x.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
 
 
 class Image:
-    """Pixels as (r, g, b), from (x, y) of the screen or of a file."""
+    """Rows of (r, g, b), the area's top left at (x, y)."""
 
-    def __init__(self, x, y, w, h, rows):
-        self.x, self.y, self.w, self.h, self.rows = x, y, w, h, rows
+    def __init__(self, x, y, rows):
+        self.x, self.y, self.rows = x, y, rows
 
     def pixel(self, x, y):
         return self.rows[y - self.y][x - self.x]
@@ -41,28 +34,19 @@ class Image:
 class Screen:
     def __init__(self, display):
         self.dpy = _x.XOpenDisplay(display.encode())
-        if not self.dpy:
-            raise RuntimeError("cannot open display %s" % display)
 
     def grab(self, x, y, w, h):
-        """The area, cut to the screen: an area outside it would end the process."""
+        # Cut to the screen: XGetImage outside it is an X error, which ends the process.
         x0, y0 = max(x, 0), max(y, 0)
         w, h = min(x + w, _x.XDisplayWidth(self.dpy, 0)) - x0, min(y + h, _x.XDisplayHeight(self.dpy, 0)) - y0
-        x, y = x0, y0
-        img = _x.XGetImage(self.dpy, _x.XDefaultRootWindow(self.dpy), x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
-        if not img:
-            raise RuntimeError("XGetImage failed at %r" % ((x, y, w, h),))
+        img = _x.XGetImage(self.dpy, _x.XDefaultRootWindow(self.dpy), x0, y0, w, h, 0xFFFFFFFF, 2)  # ZPixmap
         i = img.contents
-        w, h, stride, bits = i.width, i.height, i.bytes_per_line, i.bits_per_pixel
-        raw = ctypes.string_at(i.data, stride * h)
+        raw = ctypes.string_at(i.data, i.stride * i.height)
+        if i.bits != 32 or (i.width, i.height) != (w, h):
+            raise RuntimeError("unexpected image: %d x %d, %d bits" % (i.width, i.height, i.bits))
         _x.XDestroyImage(img)
-        if bits != 32 or stride < 4 * w:
-            raise RuntimeError("unexpected image of %d x %d, %d bits, %d bytes a row" % (w, h, bits, stride))
-        rows = [[(raw[o + 2], raw[o + 1], raw[o]) for o in range(r * stride, r * stride + 4 * w, 4)] for r in range(h)]
-        return Image(x, y, w, h, rows)
-
-    def close(self):
-        _x.XCloseDisplay(self.dpy)
+        return Image(x0, y0, [[(raw[o + 2], raw[o + 1], raw[o]) for o in range(r * i.stride, r * i.stride + 4 * w, 4)]
+                              for r in range(h)])
 
 
 def load_bmp(path):
@@ -70,7 +54,6 @@ def load_bmp(path):
     with open(path, "rb") as f:
         raw = f.read()
     offset, (w, h) = struct.unpack_from("<I", raw, 10)[0], struct.unpack_from("<ii", raw, 18)
-    stride = (w * 3 + 3) & ~3
-    rows = [[tuple(raw[offset + (h - 1 - y) * stride + 3 * x + k] for k in (2, 1, 0)) for x in range(w)]
-            for y in range(h)]
-    return Image(0, 0, w, h, rows)
+    at = [offset + (h - 1 - y) * ((w * 3 + 3) & ~3) for y in range(h)]
+    return Image(0, 0, [[(raw[at[y] + 3 * x + 2], raw[at[y] + 3 * x + 1], raw[at[y] + 3 * x]) for x in range(w)]
+                        for y in range(h)])

@@ -1,42 +1,41 @@
-"""What the audience sees on the external monitor, and the button its presenter clicks: the
-wallpaper, mirrors pixel for pixel, the pointer marker, the button's faces, and helper windows
-that stay helpers."""
+"""What the audience sees on the external monitor, and the button the presenter clicks."""
 
 import os
 
-from .story import ASSETS, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, both, t, wait_for
+from .story import ASSETS, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
 from tests.bed import load_bmp
 
 FACES = {state: load_bmp(os.path.join(ASSETS, "button_%s.bmp" % state)) for state in ("off", "on")}
-RED, GREEN = (255, 0, 0), (0, 192, 0)
-WS_CAPTION_THICKFRAME = 0x00C40000
+RED, BLUE, WS_CAPTION_THICKFRAME = (255, 0, 0), (0, 0, 192), 0x00C40000
 
 
 class AudienceStory(Story):
     def face(self, state):
-        """Waits for the button to show this face (as much of it as its client area holds)."""
+        """Waits for the button to show this face, as much of it as its client area holds."""
         x0, y0, x1, y1 = self.probe.info(self.probe.find("VantoscopeButton")[0])["client"]
         wait_for(lambda: self.screen.grab(x0, y0, x1 - x0, y1 - y0).rows == [
             row[:x1 - x0] for row in FACES[state].rows[:y1 - y0]], what="the button's '%s' face" % state, interval=0.1)
 
     def button_on(self, hwnd):
         """Waits for the button on the window's caption, 140 pixels from its right; answers its centre."""
-        r = self.probe.info(hwnd)["rect"]
-        button = self.probe.find("VantoscopeButton")[0]
-        wait_for(lambda: self.probe.info(button)["rect"] == (r[2] - 140, r[1], r[2] - 110, r[1] + 20),
-                 what="the button on %r" % (r,))
+        r, button = self.probe.info(hwnd)["rect"], self.probe.find("VantoscopeButton")[0]
+        wait_for(lambda: self.probe.info(button)["rect"] == (r[2] - 140, r[1], r[2] - 110, r[1] + 20), what="the button")
         return r[2] - 125, r[1] + 10
 
     def disc_at(self, x, y):
-        """Waits for a red disc of 20 pixels centred there, and no red elsewhere around it. A
-        capture may fall between a paint's copy and its disc: the first that shows it counts."""
-        wait_for(lambda: self.screen.grab(x - 10, y - 10, 20, 20).count(RED) > 200 and
-                 self.screen.grab(x - 40, y - 40, 80, 80).count(RED) == self.screen.grab(x - 10, y - 10, 20, 20).count(RED),
-                 what="a red disc at (%d, %d)" % (x, y), interval=0.02)
+        # A red disc of 20 pixels centred there and no red around it. A capture may fall between a
+        # paint's copy and its disc: the first capture that shows the disc counts.
+        def disc():
+            img = self.screen.grab(x - 40, y - 40, 80, 80)
+            inner = sum(row[30:50].count(RED) for row in img.rows[30:50])
+            return inner > 200 and img.count(RED) == inner
+        wait_for(disc, what="a red disc at (%d, %d)" % (x, y), interval=0.02)
 
     def test_a_presentation(self):
         picture = self.probe.open("Picture", 220, 300, 400, 300, seed=21)
         browser = self.probe.open("Browser", 640, 300, 300, 250, cls="Chrome_WidgetWin_1", seed=22)
+        # Below where a mirror will reach into the main monitor; the program's windows, made later, stack above it.
+        under = self.probe.open("Under", 800, 0, 224, 320, fill=0x00C000)
         self.start()
         p = self.p
         with self.step("the wallpaper fills 1024 x 560 of the external monitor and leaves the strip below"):
@@ -53,7 +52,7 @@ class AudienceStory(Story):
             self.d.click(*centre)
             self.d.pointer(1000, 740)
             i = p.wait_line("LBUTTONDOWN", mark)
-            self.assertEqual(p.lines[i + 1], b"check ID: %d" % self.texts().index(b"Picture"))
+            self.assertEqual(p.next_lines(i, 1), [b"check ID: %d" % self.texts().index(b"Picture")])
             wait_for(lambda: self.probe.foreground() == picture, what="the foreground back on the window")
             self.assertEqual(self.ticked(), [b"Picture"])
             self.face("on")
@@ -102,37 +101,42 @@ class AudienceStory(Story):
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
             self.wallpaper_shows((0, 0, 1024, 240))  # above the mirror
         with self.step("a mirror never covers the main monitor, where its window reaches past the edge"):
-            self.probe.show(picture, 6)
-            under = self.probe.open("Under", 800, 0, 224, 320, fill=0x00C000)
-            left = self.probe.open("Left", -200, -20, 400, 300, seed=23)
-            self.tick("Left")
-            self.probe.foreground(left)
-            self.shows(left)
-            wait_for(lambda: self.screen.grab(824, 0, 200, 280).count(GREEN) == 200 * 280, what="the main monitor's own pixels")
-            self.same_pixels(left, below=self.probe.info(p.checklist)["rect"][3])
-            self.probe.close(under)
+            # (Wine copies no pixels of a window's part off the screen: the mirror's own part is not compared.)
+            left = self.probe.open("Zebra", -200, -20, 400, 300, seed=23)
+            try:
+                self.tick("Zebra")
+                self.probe.foreground(left)
+                self.shows(left, picture)
+                # An area of a window that nothing paints keeps the pixels beneath: only a new picture tells.
+                self.probe.fill(under, 0x0000C0)
+                x0, y0, x1, y1 = self.probe.info(under)["client"]
+                wait_for(lambda: self.screen.grab(824, y0, x1 - 824, 280 - y0).count(BLUE) == (x1 - 824) * (280 - y0),
+                         what="the window's new picture under the mirror's place on the main monitor")
+            finally:
+                self.probe.close(left)
         with self.step("helper windows are owned by an invisible window (so no taskbar button) and keep their look"):
-            helpers = [self.probe.find(c)[0] for c in ("VantoscopeButton", "WallPaper")] + [
+            self.probe.foreground(picture)
+            self.shows(picture)
+            helpers = self.probe.find("VantoscopeButton") + self.probe.find("WallPaper") + [
                 h for h, vis, c, title in self.probe.top() if c.startswith(b"Mirror")]
             for hwnd in helpers:
                 owner = self.probe.info(hwnd)["owner"]
                 self.assertTrue(owner and not self.probe.info(owner)["visible"], self.probe.info(hwnd))
-            style = self.probe.info(self.probe.find(title="Left ")[0])["style"]
+            style = self.probe.info(self.probe.find(title="Picture ")[0])["style"]
             self.assertEqual(style & WS_CAPTION_THICKFRAME, WS_CAPTION_THICKFRAME)
         with self.step("closing a mirror, the wallpaper or the button does nothing; the checklist closes the program"):
-            for helper in ("Left ", "WallPaper", "VantoscopeButton"):
-                self.probe.post(self.probe.find(title=helper)[0], WM_CLOSE)
-            self.probe.foreground(self.probe.find("VantoscopeButton")[0])
+            for helper in ("Picture ", "WallPaper", "VantoscopeButton"):
+                self.probe.post(self.probe.find(title=helper)[0], WM_CLOSE, 0, 0)
+            button = self.probe.find("VantoscopeButton")[0]
+            wait_for(lambda: self.probe.foreground(button) == button, what="the button in the foreground")
             self.d.xdotool("key", "alt+F4")
             p.wait_iterations(10)
-            self.shows(left)
-            self.same_pixels(left, below=self.probe.info(p.checklist)["rect"][3])
-            self.wallpaper_shows((300, 300, 1024, 768))
-            self.probe.show(picture, 9)
             self.probe.foreground(picture)
-            self.shows(left, picture)
+            self.shows(picture)
+            self.same_pixels(picture)
+            self.wallpaper_shows((600, 0, 1024, 768))
             self.d.click(*self.button_on(picture))
-            self.shows(left)
+            self.shows()
 
 
 Audience_x64, Audience_x86 = both(AudienceStory)
