@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh win64
-trap 'python3 tests/e2e/testbed.py --cleanup' EXIT
-python3 scripts/benchmark.py "$@"
+trap 'python3 -m tests.bed' EXIT
+python3 -m bench.benchmark "$@"

@@ -9,12 +9,11 @@ user would with the mouse, prints the trace
 import argparse
 import os
 import signal
+import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "e2e"))
-from testbed import ROOT, TestBed, wait_for  # noqa: E402
-from vanto import Vantoscope  # noqa: E402
+from tests.bed import BUILD, ROOT, Desktop, Program, wait_for
 
 
 def print_trace(v, start, state):
@@ -45,13 +44,14 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: stop.update(now=True))
 
     print("Starting a private desktop with two 1024 x 768 monitors...", flush=True)
-    with TestBed(prefix_name="run") as bed:
+    bed = Desktop(prefix="run").start()
+    try:
         probe = bed.probe
         probe.open("Notes", x=40, y=260, w=360, h=300, seed=11)
         viewer = probe.open("Photo viewer", x=430, y=120, w=520, h=400, seed=7)
         probe.open("Terminal", x=120, y=560, w=420, h=180, fill=0x203040)
 
-        v = Vantoscope(bed, cwd=os.path.join(ROOT, "assets"))
+        v = Program(bed, os.path.join(BUILD, "Vantoscope.exe"), os.path.join(ROOT, "assets"))
         shown = 0
         state = {}
         try:
@@ -61,29 +61,31 @@ def main():
             probe.foreground(viewer)
             rect = probe.info(viewer)["rect"]
             bx, by = rect[2] - 140 + 15, rect[1] + 10
-            wait_for(lambda: probe.info(v.find_own("VantoscopeButton"))["rect"][:2] == (rect[2] - 140, rect[1]),
-                     10, what="the toggle button on the viewer")
+            wait_for(lambda: probe.info(probe.find("VantoscopeButton")[0])["rect"][:2] == (rect[2] - 140, rect[1]),
+                     what="the toggle button on the viewer")
             bed.click(bx, by)
             # Tick the notes window in the checklist too, with a click on its row.
-            rows = [r for r in v.rows() if r["text"] == b"Notes"]
+            rows = [r for r in probe.rows(v.checklist) if r["text"] == b"Notes"]
             if rows:
                 r = rows[0]["rect"]
                 bed.click(r[0] + 12, (r[1] + r[3]) // 2)
             probe.foreground(viewer)
-            bed.move_pointer(rect[0] + 200, rect[1] + 150)
+            bed.pointer(rect[0] + 200, rect[1] + 150)
             time.sleep(2)
             shown = print_trace(v, shown, state)
             os.makedirs(os.path.dirname(os.path.abspath(args.shot)), exist_ok=True)
-            bed.screenshot().save_png(args.shot)
+            subprocess.run(["import", "-window", "root", "-display", bed.display, args.shot], check=True, timeout=60)
             print("Screenshot of both monitors: %s" % args.shot, flush=True)
             deadline = time.monotonic() + args.seconds if args.seconds else None
-            while not stop["now"] and v.alive() and (deadline is None or time.monotonic() < deadline):
+            while not stop["now"] and v.proc.poll() is None and (deadline is None or time.monotonic() < deadline):
                 time.sleep(0.2)
                 shown = print_trace(v, shown, state)
         finally:
-            code = v.close() if v.alive() else v.wait_exit()
+            code = v.close() if v.proc.poll() is None else v.wait_exit()
             print_trace(v, shown, state)
             print("Vantoscope exited with code %s" % code, flush=True)
+    finally:
+        bed.stop()
     return 0 if code == 0 else 1
 
 

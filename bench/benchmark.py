@@ -1,0 +1,347 @@
+#!/usr/bin/env python3
+"""Vantoscope's benchmark on the two-monitor test bed; prints a table and writes JSON.
+
+Measures: how soon a change of a window's picture shows in its mirror, against a bare reference
+copier; the main loop's period on crowded desktops; the program's CPU use with 0 to 10 mirrors,
+and idle with a 6000 x 4000 photo-like wallpaper (also for an older build, --before); its GDI
+objects and memory over 10,000 paints. CPU and memory are read from the program's own process.
+    python3 -m bench.benchmark [--only latency,loop,cpu,wallpaper,memory] [--before OLD.exe]"""
+
+import argparse
+import json
+import os
+import platform
+import random
+import shutil
+import statistics
+import struct
+import subprocess
+import time
+
+from tests.bed import BUILD, ROOT, Desktop, Program, Screen, wait_for
+from tests.bed.program import CLASS_LINE
+
+ASSETS = os.path.join(ROOT, "assets")
+BENCHTOOL = os.path.join(BUILD, "bench", "benchtool.exe")
+EXT_X = 1024
+WM_COMMAND, WM_SYSCOMMAND, ID_MOUSE_POINTER = 0x0111, 0x0112, 1020
+COLOURS = [0x1F77B4, 0xFF7F0E, 0x2CA02C, 0xD62728, 0x9467BD, 0x8C564B, 0xE377C2, 0x7F7F7F, 0xBCBD22, 0x17BECF]
+TARGETS = {"latency_p95_ms": 45.0, "latency_ratio_to_reference": 1.2, "loop_period_ms": 33.0,
+           "cpu_percent_5_mirrors": 5.0}
+
+
+def rgb(colour):
+    return ((colour >> 16) & 255, (colour >> 8) & 255, colour & 255)
+
+
+def percentile(values, p):
+    s = sorted(values)
+    return s[min(len(s) - 1, int(round(p / 100.0 * (len(s) - 1))))]
+
+
+def summary(values):
+    ok = [x for x in values if x is not None]
+    return {"changes": len(values), "missed": len(values) - len(ok), "p50_ms": round(statistics.median(ok), 1),
+            "p95_ms": round(percentile(ok, 95), 1), "max_ms": round(max(ok), 1)}
+
+
+def is_64_bit(exe):
+    with open(exe, "rb") as f:
+        head = f.read(4096)
+    return struct.unpack_from("<H", head, struct.unpack_from("<I", head, 0x3C)[0] + 4)[0] == 0x8664
+
+
+def machine():
+    with open("/proc/cpuinfo") as f:
+        model = next((line.split(":", 1)[1].strip() for line in f if line.startswith("model name")), "")
+    wine = subprocess.run(["wine", "--version"], capture_output=True, text=True).stdout.strip()
+    return {"cpu": model, "cores": os.cpu_count(), "kernel": platform.release(), "wine": wine,
+            "date": time.strftime("%Y-%m-%d")}
+
+
+def cpu_of(pids):
+    total = 0.0
+    for pid in pids:
+        with open("/proc/%d/stat" % pid) as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        total += (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+    return total
+
+
+def big_wallpaper_dir():
+    """Settings naming a 6000 x 4000 photo-like wallpaper (made once, under build/, not committed)."""
+    d = os.path.join(ROOT, "build", "bench", "big-wallpaper")
+    picture = os.path.join(d, "photo.bmp")
+    if not os.path.exists(picture):
+        os.makedirs(d, exist_ok=True)
+        subprocess.run(["convert", "-seed", "1", "-size", "6000x4000", "plasma:fractal", "-blur", "0x2", "-type",
+                        "TrueColor", "BMP3:" + picture + ".part"], check=True, timeout=600)
+        os.replace(picture + ".part", picture)
+    for name in ("button_off.bmp", "button_on.bmp"):
+        shutil.copy(os.path.join(ASSETS, name), d)
+    with open(os.path.join(d, "Vantoscope.ini"), "w", newline="\r\n") as f:
+        f.write("[WPNAME]\nFILENAME=photo.bmp\n[BTNNAME]\nFILENAME=button_off.bmp\n[BTNNAME2]\nFILENAME=button_on.bmp\n")
+    return d
+
+
+class Bench:
+    def __init__(self, desktop, args):
+        self.d, self.probe, self.screen, self.args = desktop, desktop.probe, Screen(desktop.display), args
+        self.rng = random.Random(1)
+
+    def start(self, exe=None, cwd=ASSETS):
+        p = Program(self.d, exe or self.args.exe, cwd)
+        p.wait_ready()
+        return p
+
+    def tool(self, *args):
+        """A benchtool process, once it is ready, and its own Unix process (wine may launch it via another)."""
+        before = set(self.d.unix_pids("benchtool.exe"))
+        proc = self.d.spawn(["wine", BENCHTOOL] + [str(a) for a in args], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        proc.stdout.readline()
+        return proc, (set(self.d.unix_pids("benchtool.exe")) - before).pop()
+
+    def stop_tool(self, proc, pid):
+        os.kill(pid, 9)
+        proc.wait(30)
+
+    def tick(self, p, titles):
+        texts = [r["text"] for r in self.probe.rows(p.checklist)]
+        for title in titles:
+            self.probe.send(p.checklist, WM_COMMAND, texts.index(title.encode()))
+
+    def pixel(self, point):
+        return self.screen.grab(point[0], point[1], 1, 1).rows[0][0]
+
+    # -- latency ------------------------------------------------------------------------------
+    def time_changes(self, target, point):
+        """Milliseconds from each change of the target's picture until it shows at point (None: not in 1 s)."""
+        out = []
+        for k in range(self.args.changes):
+            colour = COLOURS[k % len(COLOURS)]
+            start = time.perf_counter()
+            self.probe.fill(target, colour)
+            while self.pixel(point) != rgb(colour) and time.perf_counter() - start < 1.0:
+                pass
+            out.append((time.perf_counter() - start) * 1000 if self.pixel(point) == rgb(colour) else None)
+            time.sleep(self.rng.uniform(0.005, 0.035))  # no lock-step with the 30 ms timers
+        return out
+
+    def latency(self):
+        windows = [self.probe.open("Latency %d" % i, 320 + (i % 3) * 233, 30 + (i // 3) * 182, 220, 170, fill=0x404040)
+                   for i in range(10)]
+        info = self.probe.info(windows[0])
+        point = ((info["client"][0] + info["client"][2]) // 2 + EXT_X, (info["client"][1] + info["client"][3]) // 2)
+        results = {}
+        for ticked in (1, 10):
+            p = self.start()
+            self.tick(p, ["Latency %d" % i for i in range(ticked)])
+            self.probe.foreground(windows[0])
+            self.d.pointer(1015, 760)
+            self.probe.fill(windows[0], 0x404040)
+            wait_for(lambda: self.pixel(point) == (0x40, 0x40, 0x40), what="the mirror")
+            results["mirrors_%d" % ticked] = summary(self.time_changes(windows[0], point))
+            p.close()
+        copier = self.tool("copy", windows[0], info["rect"][0] + EXT_X, info["rect"][1])
+        self.probe.fill(windows[0], 0x404040)
+        wait_for(lambda: self.pixel(point) == (0x40, 0x40, 0x40), what="the reference copy")
+        results["reference"] = summary(self.time_changes(windows[0], point))
+        self.stop_tool(*copier)
+        self.probe.close_all()
+        return results
+
+    # -- main-loop period ---------------------------------------------------------------------
+    def period(self, p):
+        time.sleep(1)
+        mark = p.mark()
+        time.sleep(5)
+        times = [t for line, t in zip(p.lines[mark:], p.times[mark:]) if CLASS_LINE.match(line)]
+        gaps = [(b - a) * 1000 for a, b in zip(times, times[1:])]
+        return {"iterations": len(times), "period_ms": round((times[-1] - times[0]) * 1000 / (len(times) - 1), 2),
+                "gap_p95_ms": round(percentile(gaps, 95), 1)}
+
+    def loop(self):
+        out = []
+        # Further windows that the catalogue leaves out by their title, then 200 ordinary ones beyond
+        # its 30 rows, which the counting pass meets on every turn.
+        for listed, others, title in ((0, 0, ""), (0, 300, "Mirror pad"), (10, 0, ""), (10, 50, "Mirror pad"),
+                                      (10, 300, "Mirror pad"), (30, 0, ""), (30, 50, "Mirror pad"),
+                                      (30, 300, "Mirror pad"), (30, 200, "Crowd")):
+            for i in range(listed):
+                self.probe.open("Listed %02d" % i, (i % 6) * 150, 60 + (i // 6) * 120, 140, 100, fill=0x305070)
+            crowd = self.tool("crowd", others, title)[0] if others else None
+            p = self.start()
+            out.append(dict(self.period(p), catalogued=listed, other_windows=others, others_listable=title == "Crowd"))
+            p.close()
+            if crowd:
+                crowd.communicate(b"", 30)
+            self.probe.close_all()
+        return out
+
+    # -- CPU ----------------------------------------------------------------------------------
+    def cpu_window(self, p, extra_pids=()):
+        """CPU of the program, of our wineserver and of the X server over the window, % of one core."""
+        servers = self.d.unix_pids("wineserver64") + self.d.unix_pids("wineserver")
+        x_server = self.d.procs[1].pid
+        before = (time.monotonic(), p.cpu_seconds() if p else cpu_of(extra_pids), cpu_of(servers), cpu_of([x_server]))
+        time.sleep(self.args.cpu_seconds)
+        after = (time.monotonic(), p.cpu_seconds() if p else cpu_of(extra_pids), cpu_of(servers), cpu_of([x_server]))
+        wall = after[0] - before[0]
+        return {k: round(100 * (after[i] - before[i]) / wall, 1)
+                for i, k in ((1, "program_percent"), (2, "wineserver_percent"), (3, "x_server_percent"))}
+
+    def cpu(self):
+        out = []
+        windows = [self.probe.open("Busy %d" % i, 10 + 20 * i, 10 + 15 * i, 800, 600, seed=60 + i) for i in range(10)]
+        for marker in (True, False):
+            for ticked in (0, 1, 5, 10):
+                p = self.start()
+                if not marker:
+                    self.probe.send(p.checklist, WM_SYSCOMMAND, ID_MOUSE_POINTER)
+                self.tick(p, ["Busy %d" % i for i in range(ticked)])
+                self.probe.foreground(windows[0])
+                self.d.pointer(1015, 760)
+                time.sleep(1.5)
+                out.append(dict(self.cpu_window(p), mirrors=ticked, marker=marker))
+                p.close()
+        # What copying alone costs on this platform: bare reference copiers, one per window.
+        for copiers in (1, 5):
+            tools = [self.tool("copy", windows[i], 10 + 20 * i + EXT_X, 10 + 15 * i) for i in range(copiers)]
+            time.sleep(1.5)
+            out.append(dict(self.cpu_window(None, [pid for _, pid in tools]), reference_copiers=copiers))
+            for tool in tools:
+                self.stop_tool(*tool)
+        self.probe.close_all()
+        return out
+
+    def wallpaper(self):
+        """Idle CPU with a 6000 x 4000 wallpaper and 10 listed windows, none mirrored."""
+        settings, out = big_wallpaper_dir(), []
+        for i in range(10):
+            self.probe.open("Idle %d" % i, 20 * i, 100 + 15 * i, 300, 200, seed=i)
+        for label, exe in (("current", self.args.exe), ("before", self.args.before)):
+            if exe:
+                p = self.start(exe, settings)
+                time.sleep(2)
+                out.append(dict(self.cpu_window(p), build=label, exe=exe, rss_kib=p.rss_kib()))
+                p.close()
+        self.probe.close_all()
+        return out
+
+    # -- memory and GDI objects ---------------------------------------------------------------
+    def memory(self, paints=10000, warm_up=2000, step=2500):
+        """GDI objects and resident memory over paints of one mirror, after paints that let it settle."""
+        target = self.probe.open("Painted", 200, 150, 600, 400, seed=70)
+        p = self.start()
+        self.tick(p, ["Painted"])
+        self.probe.foreground(target)
+        mirror = wait_for(lambda: [h for h, vis, c, t in self.probe.top() if vis and c.startswith(b"Mirror")])[0]
+        pid, gdi = self.probe.info(p.checklist)["pid"], is_64_bit(self.args.exe)
+
+        def paint(n):
+            return int(self.d.spawn(["wine", BENCHTOOL, "paint", str(mirror), str(n)],
+                                    stdout=subprocess.PIPE).communicate(timeout=600)[0])
+        paint(warm_up)
+        checkpoints, took_ms = [], 0
+        for done in range(0, paints + 1, step):
+            took_ms += paint(step) if done else 0
+            # The probe reads GDI handle tables through the 64-bit layout only.
+            checkpoints.append({"paints": done, "gdi_objects": self.probe.gdi_objects(pid) if gdi else None,
+                                "rss_kib": p.rss_kib()})
+        p.close()
+        self.probe.close_all()
+        return {"paints": paints, "warm_up_paints": warm_up, "paint_ms_each": round(took_ms / paints, 3),
+                "checkpoints": checkpoints}
+
+
+def verdicts(r):
+    out = {}
+    if "latency" in r:
+        lat = r["latency"]
+        worst = max(lat["mirrors_1"]["p95_ms"], lat["mirrors_10"]["p95_ms"])
+        out["latency_p95_at_most_45_ms"] = worst <= TARGETS["latency_p95_ms"]
+        out["latency_within_1.2x_reference"] = worst <= TARGETS["latency_ratio_to_reference"] * lat["reference"]["p95_ms"]
+        out["no_missed_changes"] = all(v["missed"] == 0 for v in lat.values())
+    if "loop" in r:
+        out["loop_period_within_10_percent"] = all(x["period_ms"] <= TARGETS["loop_period_ms"] for x in r["loop"])
+    if "cpu" in r:
+        five = [c for c in r["cpu"] if c.get("mirrors") == 5 and c["marker"]][0]
+        out["cpu_at_most_5_percent_with_5_mirrors"] = five["program_percent"] <= TARGETS["cpu_percent_5_mirrors"]
+    if "memory" in r:
+        gdi = [c["gdi_objects"] for c in r["memory"]["checkpoints"]]
+        rss = [c["rss_kib"] for c in r["memory"]["checkpoints"]]
+        if gdi[0] is not None:
+            out["no_gdi_growth"] = gdi[-1] - gdi[0] <= 5  # a few come and go with each paint
+        out["no_memory_growth"] = rss[-1] - rss[0] <= 256
+    return out
+
+
+def print_table(r):
+    m = r["machine"]
+    print("\nVantoscope benchmark, %s; %s, %d cores, %s, Linux %s\n%s" % (m["date"], m["cpu"], m["cores"], m["wine"],
+                                                                      m["kernel"], r["exe"]))
+    if "latency" in r:
+        print("\nMirror latency (picture change to pixels on the external monitor)")
+        print("  %-26s %8s %8s %8s %7s" % ("", "p50 ms", "p95 ms", "max ms", "missed"))
+        for name, label in (("mirrors_1", "1 mirror"), ("mirrors_10", "10 mirrors"), ("reference", "reference copier")):
+            x = r["latency"][name]
+            print("  %-26s %8.1f %8.1f %8.1f %7d" % (label, x["p50_ms"], x["p95_ms"], x["max_ms"], x["missed"]))
+    if "loop" in r:
+        print("\nMain-loop period\n  %-8s %-22s %10s %12s" % ("listed", "other windows", "period ms", "gap p95 ms"))
+        for x in r["loop"]:
+            others = "%d %s" % (x["other_windows"], "listable" if x["others_listable"] else "left out by title")
+            print("  %-8d %-22s %10.2f %12.1f" % (x["catalogued"], others if x["other_windows"] else "0", x["period_ms"],
+                                                  x["gap_p95_ms"]))
+    if "cpu" in r:
+        print("\nCPU over %d s (800 x 600 windows; %% of one core)" % r["cpu_window_s"])
+        print("  %-26s %10s %12s %10s" % ("", "program", "wineserver", "X server"))
+        for x in r["cpu"]:
+            label = ("%d reference copiers alone" % x["reference_copiers"] if "reference_copiers" in x else
+                     "%d mirrors, marker %s" % (x["mirrors"], "on" if x["marker"] else "off"))
+            print("  %-26s %10.1f %12.1f %10.1f" % (label, x["program_percent"], x["wineserver_percent"],
+                                                    x["x_server_percent"]))
+    if "wallpaper" in r:
+        print("\nIdle with a 6000 x 4000 wallpaper, 10 listed windows (%% of one core over %d s)" % r["cpu_window_s"])
+        for x in r["wallpaper"]:
+            print("  %-8s %6.1f %%  wineserver %5.1f %%  X server %5.1f %%  %8d KiB  %s" % (
+                x["build"], x["program_percent"], x["wineserver_percent"], x["x_server_percent"], x["rss_kib"], x["exe"]))
+    if "memory" in r:
+        mem = r["memory"]
+        print("\nMemory and GDI objects over %d paints of one mirror (after %d to settle; %.3f ms each)" % (
+            mem["paints"], mem["warm_up_paints"], mem["paint_ms_each"]))
+        for c in mem["checkpoints"]:
+            print("  %6d paints %12s GDI objects %10d KiB" % (c["paints"], c["gdi_objects"] if c["gdi_objects"] is not
+                                                              None else "(64-bit only)", c["rss_kib"]))
+    print("\nTargets")
+    for name, passed in r["verdicts"].items():
+        print("  %-40s %s" % (name, "met" if passed else "MISSED"))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--changes", type=int, default=120, help="picture changes per latency measurement")
+    parser.add_argument("--cpu-seconds", type=int, default=10, help="length of each CPU measurement")
+    parser.add_argument("--json", default=os.path.join(ROOT, "build", "benchmark.json"))
+    parser.add_argument("--exe", default=os.path.join(BUILD, "Vantoscope.exe"), help="the Vantoscope.exe to measure")
+    parser.add_argument("--before", help="an older Vantoscope.exe, measured too with the big wallpaper")
+    parser.add_argument("--only", default="latency,loop,cpu,wallpaper,memory", help="parts to run")
+    args = parser.parse_args()
+    args.exe, args.before = os.path.abspath(args.exe), args.before and os.path.abspath(args.before)
+    desktop = Desktop().start()
+    try:
+        bench = Bench(desktop, args)
+        r = {"machine": machine(), "exe": args.exe, "cpu_window_s": args.cpu_seconds}
+        for part in args.only.split(","):
+            r[part] = getattr(bench, part)()
+        r["verdicts"] = verdicts(r)
+    finally:
+        desktop.stop()
+    os.makedirs(os.path.dirname(os.path.abspath(args.json)), exist_ok=True)
+    with open(args.json, "w") as f:
+        json.dump(r, f, indent=2)
+    print_table(r)
+    print("\nJSON: %s" % args.json)
+
+
+if __name__ == "__main__":
+    main()

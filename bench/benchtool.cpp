@@ -1,0 +1,122 @@
+// The benchmark's helper inside the Wine desktop:
+//   benchtool copy <target hwnd> <x> <y>        a bare reference copier: one window that copies
+//       the target with GetWindowDC and BitBlt on a 30 ms timer, the mirrors' yardstick
+//   benchtool crowd <n> <title>                 n small ordinary windows "<title> <i>", kept
+//       until standard input closes
+//   benchtool paint <hwnd> <count>              sends WM_PAINT count times, prints the ms taken
+#undef UNICODE
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <vector>
+
+static HWND target;
+
+static LRESULT CALLBACK copier_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER: {
+        RECT r;
+        GetWindowRect(target, &r);
+        HDC from = GetWindowDC(target);
+        HDC to = GetWindowDC(window);
+        BitBlt(to, 0, 0, r.right - r.left, r.bottom - r.top, from, 0, 0, SRCCOPY);
+        ReleaseDC(target, from);
+        ReleaseDC(window, to);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+static int copy(HWND of, int x, int y)
+{
+    target = of;
+    RECT r;
+    if (!GetWindowRect(target, &r))
+        return 3;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = copier_proc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = "ReferenceCopier";
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(0, wc.lpszClassName, "Reference copier", WS_POPUP, x, y, r.right - r.left,
+                                  r.bottom - r.top, NULL, NULL, wc.hInstance, NULL);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    SetTimer(window, 1, 30, NULL);
+    printf("ready\n");
+    fflush(stdout);
+    MSG msg;
+    while (GetMessageA(&msg, NULL, 0, 0) > 0)
+        DispatchMessageA(&msg);
+    return 0;
+}
+
+static DWORD WINAPI wait_for_stdin(void *thread_id)
+{
+    char line[64];
+    while (fgets(line, sizeof line, stdin))
+        ;
+    PostThreadMessageA(*(DWORD *)thread_id, WM_QUIT, 0, 0);
+    return 0;
+}
+
+static int crowd(int count, const char *title)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.hbrBackground = (HBRUSH)GetStockObject(GRAY_BRUSH);
+    wc.lpszClassName = "BenchCrowd";
+    RegisterClassA(&wc);
+    std::vector<HWND> windows;
+    for (int i = 0; i < count; ++i) {
+        char text[256];
+        snprintf(text, sizeof text, "%s %d", title, i);
+        // Ordinary listable windows, small and low on the main monitor, never activated.
+        windows.push_back(CreateWindowExA(WS_EX_NOACTIVATE, wc.lpszClassName, text, WS_POPUP | WS_VISIBLE,
+                                          (i * 37) % 1000, 700 + (i % 5) * 12, 24, 10, NULL, NULL, wc.hInstance,
+                                          NULL));
+    }
+    printf("ready %d\n", (int)windows.size());
+    fflush(stdout);
+    DWORD self = GetCurrentThreadId();
+    CloseHandle(CreateThread(NULL, 0, wait_for_stdin, &self, 0, NULL));
+    MSG msg;
+    while (GetMessageA(&msg, NULL, 0, 0) > 0)
+        DispatchMessageA(&msg);
+    for (HWND h : windows)
+        DestroyWindow(h);
+    return 0;
+}
+
+static int paint(HWND window, long count)
+{
+    DWORD start = GetTickCount();
+    for (long i = 0; i < count; ++i) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(window, WM_PAINT, 0, 0, SMTO_NORMAL, 5000, &result))
+            return 4;
+    }
+    printf("%lu\n", (unsigned long)(GetTickCount() - start));
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    HWND window = argc > 2 ? (HWND)(ULONG_PTR)strtoull(argv[2], NULL, 0) : NULL;
+    if (argc == 5 && strcmp(argv[1], "copy") == 0)
+        return copy(window, atoi(argv[3]), atoi(argv[4]));
+    if (argc == 4 && strcmp(argv[1], "crowd") == 0)
+        return crowd(atoi(argv[2]), argv[3]);
+    if (argc == 4 && strcmp(argv[1], "paint") == 0)
+        return paint(window, atol(argv[3]));
+    fprintf(stderr, "usage: benchtool copy HWND X Y | crowd N TITLE | paint HWND COUNT\n");
+    return 2;
+}

@@ -1,0 +1,37 @@
+#!/usr/bin/env python3
+"""The long soak: seeded desktop churn around Vantoscope, checked throughout (tests/bed/churn.py),
+then flat memory and GDI objects from the warmed-up start to the end.
+    python3 -m scripts.soak [--minutes 30] [--seed N] [--exe PATH]"""
+
+import argparse
+import os
+import sys
+
+from tests.bed import BUILD, ROOT, Desktop, Program
+from tests.bed.churn import Churn
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--minutes", type=float, default=30)
+    parser.add_argument("--seed", type=int, default=20261206)
+    parser.add_argument("--exe", default=os.path.join(BUILD, "Vantoscope.exe"), help="a 64-bit Vantoscope.exe")
+    args = parser.parse_args()
+    desktop = Desktop().start()
+    try:
+        program = Program(desktop, args.exe, os.path.join(ROOT, "assets"))
+        program.wait_ready()
+        actions, checks, before, after = Churn(desktop, program, args.seed).run(args.minutes * 60)
+        print("soak: %d actions, %d checks; GDI objects %d -> %d, resident memory %d -> %d KiB" % (
+            actions, checks, before[0], after[0], before[1], after[1]))
+        code = program.close()
+        if code != 0:
+            sys.exit("exit code %s after closing the checklist" % code)
+        if after[0] - before[0] > 5 or after[1] - before[1] > 2048:
+            sys.exit("GDI objects or resident memory grew")
+    finally:
+        desktop.stop()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,148 @@
+"""A private Windows desktop: host Xvfb, nested Xephyr with Xinerama heads, our own Wine prefix."""
+# Everything it starts is stopped by its PID, and `wineserver -k` only reaches its own prefix.
+
+import fcntl
+import glob
+import os
+import shutil
+import signal
+import subprocess
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BUILD = os.environ.get("VANTOSCOPE_BUILD", os.path.join(ROOT, "build", "win64"))
+RUNNING = os.path.join(BUILD, "wine", "running")  # a file per live desktop, for cleanup()
+QUIET = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+TWO_HEADS = ((1024, 768, 0, 0), (1024, 768, 1024, 0))  # heads: width, height, x, y
+
+
+def wait_for(condition, timeout=20, what="condition", interval=0.05):
+    # Deadlines are generous, for a machine busy with other builds; `what` may be a function, so
+    # that the message tells the state at the deadline.
+    deadline = time.monotonic() + timeout
+    while not (value := condition()):
+        if time.monotonic() > deadline:
+            raise TimeoutError("timed out after %.0f s waiting for %s" % (timeout, what() if callable(what) else what))
+        time.sleep(interval)
+    return value
+
+
+def _kill(pid, sig=signal.SIGKILL):
+    try:
+        os.killpg(pid, sig)
+    except (ProcessLookupError, PermissionError):
+        pass
+
+
+class Desktop:
+    def __init__(self, heads=TWO_HEADS, prefix="test"):
+        self.heads, self.prefix = tuple(heads), os.path.join(BUILD, "wine", prefix)
+        self.procs, self.probe, self.display = [], None, None
+
+    def start(self):
+        from .probe import Probe
+        os.makedirs(RUNNING, exist_ok=True)
+        self._lock = open(self.prefix + ".lock", "w")
+        fcntl.flock(self._lock, fcntl.LOCK_EX)  # one desktop per prefix at a time
+        self._record = os.path.join(RUNNING, "%d-%d" % (os.getpid(), id(self)))
+        try:
+            size = "%dx%dx24" % (max(x + w for w, h, x, y in self.heads), max(y + h for w, h, x, y in self.heads))
+            host = self._x_server(lambda n: ["Xvfb", ":%d" % n, "-screen", "0", size])
+            heads = [a for w, h, x, y in self.heads for a in ("-origin", "%d,%d" % (x, y), "-screen", "%dx%d" % (w, h))]
+            self.display = self._x_server(lambda n: ["Xephyr", ":%d" % n, "+xinerama", "-ac", "-noreset"] + heads,
+                                          int(host[1:]) + 1, DISPLAY=host)
+            self._prefix()
+            self.probe = Probe(self)
+        except BaseException:
+            self.stop()
+            raise
+        return self
+
+    def stop(self):
+        if self.probe:
+            self.probe.quit()
+        if self.display:
+            self.wineserver("-k")
+        for proc in reversed(self.procs):
+            _kill(proc.pid, signal.SIGTERM)
+            try:
+                proc.wait(3)
+            except subprocess.TimeoutExpired:
+                _kill(proc.pid)
+        self.procs, self.probe, self.display = [], None, None
+        if os.path.exists(self._record):
+            os.remove(self._record)
+        self._lock.close()
+
+    def _x_server(self, argv_for, first=40, **env):
+        for n in range(first, first + 300):
+            if not glob.glob("/tmp/.X%d-lock" % n) + glob.glob("/tmp/.X11-unix/X%d" % n):
+                proc = self.spawn(argv_for(n) + ["-nolisten", "tcp"], env=dict(os.environ, **env), **QUIET)
+                wait_for(lambda: proc.poll() is not None or os.path.exists("/tmp/.X11-unix/X%d" % n), 10, "X :%d" % n)
+                if proc.poll() is None:
+                    return ":%d" % n
+        raise RuntimeError("no free X display")
+
+    def env(self, **extra):
+        # A Japanese desktop: the ANSI code page is 932, as on the program's users' machines.
+        return dict(os.environ, **dict(dict(WINEPREFIX=self.prefix, WINEDEBUG="-all", DISPLAY=self.display or "",
+                                            WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="ja_JP.UTF-8"), **extra))
+
+    def wineserver(self, *args):
+        subprocess.run(["wineserver"] + list(args), env=self.env(), timeout=60, **QUIET)
+
+    def _prefix(self):
+        stamp = os.path.join(self.prefix, "vantoscope-prefix-1")
+        if os.path.exists(stamp):
+            self.wineserver("-k")  # a wineserver of an earlier desktop would keep its monitors
+            return self.wineserver("-w")
+        shutil.rmtree(self.prefix, ignore_errors=True)
+        # Xinerama heads as monitors, and no window manager: Wine draws the frames itself, and
+        # hiding a window takes milliseconds instead of seconds.
+        key = ["wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/d", "N", "/f", "/v"]
+        for argv in (["wineboot", "-i"], key + ["UseXRandR"], key + ["Managed"], ["wineserver", "-w"]):
+            subprocess.run(argv, env=self.env(), timeout=300, check=True, **QUIET)
+        open(stamp, "w").close()
+
+    def spawn(self, argv, env=None, **kwargs):
+        self.procs.append(subprocess.Popen(argv, env=env or self.env(), start_new_session=True, **kwargs))
+        with open(self._record, "w") as f:
+            f.write("%s\n%s\n" % (self.prefix, " ".join(str(p.pid) for p in self.procs)))
+        return self.procs[-1]
+
+    def unix_pids(self, comm="Vantoscope.exe"):
+        """Unix processes of this prefix that Wine named after this Windows program."""
+        out = []
+        for d in glob.glob("/proc/[0-9]*"):
+            try:
+                with open(d + "/comm") as f, open(d + "/environ", "rb") as e:
+                    if f.read().strip() == comm and b"WINEPREFIX=%s\0" % self.prefix.encode() in e.read():
+                        out.append(int(d[6:]))
+            except OSError:
+                pass
+        return out
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool"] + [str(a) for a in args], env=dict(os.environ, DISPLAY=self.display),
+                              check=True, timeout=30, capture_output=True).stdout
+
+    def click(self, x, y):
+        self.xdotool("mousemove", "--", x, y, "click", 1)
+
+    def pointer(self, x=None, y=None):
+        """Moves the pointer there, if asked; answers where it is."""
+        if x is not None:
+            self.xdotool("mousemove", "--", x, y)
+        words = dict(w.split(b":") for w in self.xdotool("getmouselocation").split())
+        return int(words[b"x"]), int(words[b"y"])
+
+
+def cleanup():
+    """Stops what desktops of interrupted runs left: their processes and their wineservers."""
+    for path in glob.glob(os.path.join(RUNNING, "*")):
+        with open(path) as f:
+            prefix, pids = f.readline().strip(), f.readline().split()
+        subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix), timeout=60, **QUIET)
+        for pid in pids:
+            _kill(int(pid))
+        os.remove(path)

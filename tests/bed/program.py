@@ -1,0 +1,126 @@
+"""Runs Vantoscope.exe on a desktop and reads its trace (code-page-932 lines) as it comes."""
+
+import os
+import re
+import subprocess
+import sys
+import threading
+import time
+
+from .desktop import wait_for
+
+CLASS_LINE = re.compile(rb"^Class:")
+
+
+def t(text):
+    """A trace text as the program writes it."""
+    return text.encode("cp932") if isinstance(text, str) else text
+
+
+class Program:
+    def __init__(self, desktop, exe, cwd, env=None):
+        self.desktop, self.checklist, self.lines, self.times = desktop, None, [], []
+        self.cond, self._earlier = threading.Condition(), set(desktop.unix_pids())
+        for attempt in range(3):
+            self.stderr, self.proc = b"", desktop.spawn(["wine", exe], cwd=cwd, env=env, stdout=subprocess.PIPE,
+                                                         stderr=subprocess.PIPE)
+            self._readers = [threading.Thread(target=self._read, args=(pipe,), daemon=True)
+                             for pipe in (self.proc.stdout, self.proc.stderr)]
+            for r in self._readers:
+                r.start()
+            if wait_for(lambda: self.lines or self.proc.poll() is not None, 60, "a first line") is not True:
+                break  # it has written a line
+            # Wine's launcher now and then fails to start a program: it says so and ends at once.
+            self.wait_exit()
+            if b"ShellExecuteEx failed" not in self.stderr:
+                break
+            print("(Wine failed to start %s; starting it again)" % exe, file=sys.stderr)
+
+    def _read(self, pipe):
+        rest = b""
+        for chunk in iter(lambda: pipe.read1(65536), b""):
+            with self.cond:
+                if pipe is self.proc.stderr:
+                    self.stderr += chunk
+                    continue
+                *complete, rest = (rest + chunk).split(b"\n")
+                self.lines += [line.rstrip(b"\r") for line in complete]
+                self.times += [time.monotonic()] * len(complete)
+                self.cond.notify_all()
+        with self.cond:
+            self.lines += [rest] if rest else []
+            self.cond.notify_all()
+
+    def mark(self):
+        return len(self.lines)
+
+    def tail(self, n=12):
+        return [line.decode("cp932", "replace")[:160] for line in self.lines[-n:]]
+
+    def count(self, match, start=0):
+        return sum(1 for line in self.lines[start:] if (match.search(line) if hasattr(match, "search") else line == t(match)))
+
+    def next_lines(self, i, n):
+        """The n lines after line i, once they have come."""
+        return wait_for(lambda: len(self.lines) > i + n and self.lines[i + 1:i + 1 + n], what="%d more lines" % n)
+
+    def wait_line(self, match, start=0, timeout=20):
+        """Index of the first trace line from start on that is this text or matches this pattern."""
+        test = match.search if hasattr(match, "search") else (lambda line: line == t(match))
+        deadline = time.monotonic() + timeout
+        with self.cond:
+            while True:
+                for i in range(start, len(self.lines)):
+                    if test(self.lines[i]):
+                        return i
+                start = len(self.lines)
+                if time.monotonic() > deadline or not any(r.is_alive() for r in self._readers):
+                    raise TimeoutError("no trace line %r" % (match,))
+                self.cond.wait(0.2)
+
+    def wait_iterations(self, n, timeout=30):
+        """Waits until the main loop has turned n more times (a "Class:" line each)."""
+        start = self.mark()
+        wait_for(lambda: self.count(CLASS_LINE, start) >= n, timeout, "%d turns of the main loop" % n)
+
+    def wait_ready(self):
+        """Waits for the main loop; answers the checklist window."""
+        self.wait_line(CLASS_LINE, timeout=60)
+        self.checklist = wait_for(lambda: self.desktop.probe.find("Checklist", "VantoscopeCheck"), what="checklist")[0]
+        return self.checklist
+
+    def unix_pid(self):
+        # The program's own process: with 32-bit Wine installed, `wine` starts a 64-bit program
+        # through a launcher, whose process is not the program's.
+        pids = set(self.desktop.unix_pids()) - self._earlier
+        if len(pids) != 1:
+            raise RuntimeError("cannot tell the program's process among %r" % sorted(pids))
+        return pids.pop()
+
+    def cpu_seconds(self):
+        with open("/proc/%d/stat" % self.unix_pid()) as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+    def rss_kib(self):
+        with open("/proc/%d/status" % self.unix_pid()) as f:
+            return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
+
+    def wait_exit(self, timeout=30):
+        """Waits for the end and for the last of the trace; answers the exit code."""
+        code = self.proc.wait(timeout)
+        for r in self._readers:
+            r.join(10)
+        return code
+
+    def close(self):
+        """Closes the checklist as the user would; answers the exit code."""
+        if self.proc.poll() is None and self.checklist:
+            self.desktop.probe.post(self.checklist, 0x0010, 0, 0)  # WM_CLOSE
+        return self.wait_exit()
+
+    def kill(self):
+        for pid in set(self.desktop.unix_pids()) - self._earlier:
+            os.kill(pid, 9)
+        self.proc.kill()
+        self.proc.wait(10)

@@ -1,0 +1,142 @@
+"""What the audience sees on the external monitor, and the button the presenter clicks."""
+
+import os
+
+from .story import ASSETS, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
+from tests.bed import load_bmp
+
+FACES = {state: load_bmp(os.path.join(ASSETS, "button_%s.bmp" % state)) for state in ("off", "on")}
+RED, BLUE, WS_CAPTION_THICKFRAME = (255, 0, 0), (0, 0, 192), 0x00C40000
+
+
+class AudienceStory(Story):
+    def face(self, state):
+        """Waits for the button to show this face, as much of it as its client area holds."""
+        x0, y0, x1, y1 = self.probe.info(self.probe.find("VantoscopeButton")[0])["client"]
+        wait_for(lambda: self.screen.grab(x0, y0, x1 - x0, y1 - y0).rows == [
+            row[:x1 - x0] for row in FACES[state].rows[:y1 - y0]], what="the button's '%s' face" % state, interval=0.1)
+
+    def button_on(self, hwnd):
+        """Waits for the button on the window's caption, 140 pixels from its right; answers its centre."""
+        r, button = self.probe.info(hwnd)["rect"], self.probe.find("VantoscopeButton")[0]
+        wait_for(lambda: self.probe.info(button)["rect"] == (r[2] - 140, r[1], r[2] - 110, r[1] + 20), what="the button")
+        return r[2] - 125, r[1] + 10
+
+    def disc_at(self, x, y):
+        # A red disc of 20 pixels centred there and no red around it. A capture may fall between a
+        # paint's copy and its disc: the first capture that shows the disc counts.
+        def disc():
+            img = self.screen.grab(x - 40, y - 40, 80, 80)
+            inner = sum(row[30:50].count(RED) for row in img.rows[30:50])
+            return inner > 200 and img.count(RED) == inner
+        wait_for(disc, what="a red disc at (%d, %d)" % (x, y), interval=0.02)
+
+    def test_a_presentation(self):
+        picture = self.probe.open("Picture", 220, 300, 400, 300, seed=21)
+        browser = self.probe.open("Browser", 640, 300, 300, 250, cls="Chrome_WidgetWin_1", seed=22)
+        # Below where a mirror will reach into the main monitor; the program's windows, made later, stack above it.
+        under = self.probe.open("Under", 800, 0, 224, 320, fill=0x00C000)
+        self.start()
+        p = self.p
+        with self.step("the wallpaper fills 1024 x 560 of the external monitor and leaves the strip below"):
+            self.wallpaper_shows()
+            # The picture starts inside the window's 2-pixel border: rows 2 to 561.
+            strip = self.screen.grab(self.ext[0], self.ext[1] + 562, 1024, 206)
+            self.assertFalse({c for row in strip.rows for c in row} & {c for x, y, c in self.tile_centres()})
+        with self.step("the button rides on the foreground window and shows it is not mirrored"):
+            self.probe.foreground(picture)
+            centre = self.button_on(picture)
+            self.face("off")
+        with self.step("a click on the button mirrors the foreground window and gives it the foreground back"):
+            mark = p.mark()
+            self.d.click(*centre)
+            self.d.pointer(1000, 740)
+            i = p.wait_line("LBUTTONDOWN", mark)
+            self.assertEqual(p.next_lines(i, 1), [b"check ID: %d" % self.texts().index(b"Picture")])
+            wait_for(lambda: self.probe.foreground() == picture, what="the foreground back on the window")
+            self.assertEqual(self.ticked(), [b"Picture"])
+            self.face("on")
+            self.shows(picture)
+            self.same_pixels(picture)
+        with self.step("the mirror follows a move and a new picture"):
+            self.probe.move(picture, 180, 250, 380, 280)
+            self.shows(picture)
+            self.same_pixels(picture)
+            self.probe.fill(picture, 0x3366CC)
+            self.same_pixels(picture)
+        with self.step("a red disc 10 pixels left of and 30 above the pointer in a framed window's mirror"):
+            r, mirror = self.probe.info(picture)["rect"], self.probe.find(title="Picture ")[0]
+            self.d.pointer(r[0] + 200, r[1] + 150)
+            client = self.probe.info(mirror)["client"]
+            self.disc_at(client[0] + 190, client[1] + 120)
+        with self.step("a disc centred on the pointer in a Chrome window's mirror"):
+            self.tick("Browser")
+            self.probe.foreground(browser)
+            r, mirror = self.probe.info(browser)["rect"], self.probe.find(title="Browser ")[0]
+            self.d.pointer(r[0] + 150, r[1] + 100)
+            client = self.probe.info(mirror)["client"]
+            self.disc_at(client[0] + 150, client[1] + 100)
+        with self.step("switched off, the disc goes and the mirror shows the window there again"):
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_MOUSE_POINTER)
+            self.same_pixels(browser)
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_MOUSE_POINTER)
+            self.d.pointer(1000, 740)
+        with self.step("a minimised window's mirror goes, the wallpaper shows there; restored, it is back"):
+            area = self.probe.info(picture)["rect"]
+            self.probe.show(picture, 6)
+            self.shows(browser)
+            self.wallpaper_shows(area)
+            self.probe.show(picture, 9)
+            self.probe.foreground(picture)
+            self.shows(browser, picture)
+            self.same_pixels(picture)
+        with self.step("unticked, its mirror goes and the wallpaper shows there"):
+            self.click_row("Browser")
+            self.shows(picture)
+            self.wallpaper_shows(self.probe.info(browser)["rect"])
+        with self.step("the wallpaper switch takes the picture away and brings it back"):
+            x, y, colour = self.tile_centres()[0]
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
+            wait_for(lambda: self.screen.grab(x, y, 1, 1).pixel(x, y) != colour, what="the wallpaper gone")
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
+            self.wallpaper_shows((0, 0, 1024, 240))  # above the mirror
+        with self.step("a mirror never covers the main monitor, where its window reaches past the edge"):
+            # (Wine copies no pixels of a window's part off the screen: the mirror's own part is not compared.)
+            left = self.probe.open("Zebra", -200, -20, 400, 300, seed=23)
+            try:
+                self.tick("Zebra")
+                self.probe.foreground(left)
+                self.shows(left, picture)
+                # An area of a window that nothing paints keeps the pixels beneath: only a new picture tells.
+                self.probe.fill(under, 0x0000C0)
+                x0, y0, x1, y1 = self.probe.info(under)["client"]
+                wait_for(lambda: self.screen.grab(824, y0, x1 - 824, 280 - y0).count(BLUE) == (x1 - 824) * (280 - y0),
+                         what="the window's new picture under the mirror's place on the main monitor")
+            finally:
+                self.probe.close(left)
+        with self.step("helper windows are owned by an invisible window (so no taskbar button) and keep their look"):
+            self.probe.foreground(picture)
+            self.shows(picture)
+            helpers = self.probe.find("VantoscopeButton") + self.probe.find("WallPaper") + [
+                h for h, vis, c, title in self.probe.top() if c.startswith(b"Mirror")]
+            for hwnd in helpers:
+                owner = self.probe.info(hwnd)["owner"]
+                self.assertTrue(owner and not self.probe.info(owner)["visible"], self.probe.info(hwnd))
+            style = self.probe.info(self.probe.find(title="Picture ")[0])["style"]
+            self.assertEqual(style & WS_CAPTION_THICKFRAME, WS_CAPTION_THICKFRAME)
+        with self.step("closing a mirror, the wallpaper or the button does nothing; the checklist closes the program"):
+            for helper in ("Picture ", "WallPaper", "VantoscopeButton"):
+                self.probe.post(self.probe.find(title=helper)[0], WM_CLOSE, 0, 0)
+            button = self.probe.find("VantoscopeButton")[0]
+            wait_for(lambda: self.probe.foreground(button) == button, what="the button in the foreground")
+            self.d.xdotool("key", "alt+F4")
+            p.wait_iterations(10)
+            self.probe.foreground(picture)
+            self.shows(picture)
+            self.same_pixels(picture)
+            self.wallpaper_shows((600, 0, 1024, 768))
+            self.d.click(*self.button_on(picture))
+            self.shows()
+
+
+Audience_x64, Audience_x86 = both(AudienceStory)

@@ -1,0 +1,147 @@
+"""The checklist as its user meets it on two monitors: start-up, rows, ticks, switches, size, closing."""
+
+import os
+import re
+import subprocess
+import time
+import unittest
+
+from .story import BUILD, MODE_REQUEST, PLACEHOLDER, TWO_HEADS, Story, both, desktop_for, monitor_line, t, wait_for
+
+EXCLUDED = [("WallPaper", "VtSample", 1), ("My Mirror", "VtSample", 1), ("RADEON AMDGPU", "VtSample", 1),
+            ("", "VtSample", 1), ("スタート", "VtSample", 1), ("Some page", "MozillaWindowClass", 1),
+            ("Feedback host", "AppFeedBackWindow", 1), ("Minimised", "VtSample", 6), ("Invisible", "VtSample", 0)]
+LISTED = [("WallPaper 2", "VtSample", 1), ("mirror lower case", "VtSample", 1), ("Page - Mozilla Firefox",
+                                                                             "MozillaWindowClass", 1)]
+
+
+class ChecklistStory(Story):
+    def menu_pick(self, item):
+        """Picks a window-menu item with the mouse: the menu opens from the checklist's icon."""
+        self.probe.foreground(self.p.checklist)
+        self.d.click(12, 11)
+        r = self.probe.info(wait_for(lambda: self.probe.find("#32768"), what="the window menu")[0])["rect"]
+        self.d.click(r[0] + 40, r[1] + 11 + 17 * item)
+
+    def test_a_day_with_the_checklist(self):
+        fruit = {n: self.probe.open(n, 120 + 60 * i, 200 + 40 * i, 300, 200, seed=i)
+                 for i, n in enumerate(("Apple", "Banana", "Cherry"))}  # enumerated Cherry, Banana, Apple
+        started = time.monotonic()
+        self.start(env=self.d.env(WINEDEBUG="trace+system"))
+        p = self.p
+        with self.step("monitor lines in code page 932; both monitors asked for the common mode"):
+            self.assertEqual(p.lines[:3], [monitor_line(1, 0, 0, 1024, 768), monitor_line(2, 1024, 0, 1024, 768),
+                                           t("2個のモニタがありました")])
+            self.assertEqual(MODE_REQUEST.findall(p.stderr), [b"DISPLAY1", b"DISPLAY2"])
+            self.assertEqual(p.stderr.count(b"dmFields=PELSWIDTH,PELSHEIGHT dmPelsWidth=1024 dmPelsHeight=768"), 2)
+            self.assertEqual(p.count("設定の変更に失敗しました"), len(self.mode_failures()))
+        with self.step("rows after one exchange pass by title, a blank row, then placeholders"):
+            self.assertEqual(self.texts(), [b"Banana", b"Apple", b"Cherry", b""] + [PLACEHOLDER] * 26)
+            self.assertIn(b"win_num: 3", p.lines)
+            self.assertEqual(self.probe.info(p.checklist)["rect"], (0, 0, 300, 124))
+        with self.step("the checklist, not the button, has the foreground after start-up"):
+            self.assertEqual(self.probe.foreground(), p.checklist)
+        with self.step("excluded windows are left out, the others listed; the checklist grows and shrinks"):
+            others = [self.probe.open(title, 400 + 9 * i, 300, 200, 150, cls, show) for i, (title, cls, show) in
+                      enumerate(EXCLUDED + LISTED)]
+            six = sorted(t(x) for x in ["Apple", "Banana", "Cherry"] + [x for x, c, s in LISTED])
+            wait_for(lambda: sorted(self.texts(6)) == six and self.probe.info(p.checklist)["rect"] == (0, 0, 300, 217),
+                     what=lambda: "six rows (now %r)" % self.texts(7))
+            for hwnd in others:
+                self.probe.close(hwnd)
+            self.wait_rows(["Banana", "Apple", "Cherry"])
+        with self.step("a click on a row ticks it and traces the window's title and class"):
+            mark = p.mark()
+            self.click_row("Cherry")
+            i = p.wait_line("check ID: 2", mark)
+            self.assertEqual(p.next_lines(i, 2), [b"Cherry", b"VtSample"])
+            self.shows(fruit["Cherry"])
+        with self.step("the tick follows its window to another row after a rebuild"):
+            aardvark = self.probe.open("Aardvark", 600, 420, 300, 200)
+            self.wait_rows(["Aardvark", "Banana", "Apple", "Cherry"])
+            self.assertEqual([r["check"] for r in self.rows()[:4]], [0, 0, 0, 1])
+            self.shows(fruit["Cherry"])
+        with self.step("a second window of the same title stays unticked and unmirrored"):
+            self.probe.open("Cherry", 500, 100, 300, 200, seed=9)
+            self.wait_rows(["Aardvark", "Banana", "Apple", "Cherry", "Cherry"])
+            self.assertEqual(self.ticked(), [b"Cherry"])
+            self.shows(fruit["Cherry"])
+        with self.step("a ticked window keeps its tick and mirror when its title changes"):
+            self.probe.set_title(fruit["Cherry"], "*Cherry")
+            self.probe.close(aardvark)
+            self.wait_rows(["*Cherry", "Banana", "Apple", "Cherry"])
+            self.assertEqual(self.ticked(), [b"*Cherry"])
+            self.shows(fruit["Cherry"])
+        with self.step("a window that opens with the title of a ticked window that closed is ticked"):
+            self.click_row("Banana")
+            wait_for(lambda: self.ticked() == [b"*Cherry", b"Banana"], what="Banana ticked")
+            mark = p.mark()
+            self.probe.close(fruit.pop("Banana"))
+            p.wait_line("win_num changed! 3", mark)
+            fruit["Banana"] = self.probe.open("Banana", 300, 300, 300, 200, seed=5)
+            self.wait_rows(["*Cherry", "Banana", "Apple", "Cherry"])
+            self.assertEqual(self.ticked(), [b"*Cherry", b"Banana"])
+            self.shows(fruit["Cherry"], fruit["Banana"])
+        with self.step("unticking leaves no tick for a rebuild to restore"):
+            self.click_row("Banana")
+            wait_for(lambda: self.ticked() == [b"*Cherry"], what="Banana unticked")
+            mark, passing = p.mark(), self.probe.open("Passing", 700, 500, 200, 150)
+            mark = p.wait_line("win_num changed! 5", mark)
+            self.probe.close(passing)
+            p.wait_line("win_num changed! 4", mark)
+            self.wait_rows(["*Cherry", "Banana", "Apple", "Cherry"])
+            self.assertEqual(self.ticked(), [b"*Cherry"])
+        with self.step("the window menu's first items are the switches, each traced as picked"):
+            mark = p.mark()
+            for item, line in zip((0, 0, 1, 1, 2), ("SET_WP:0", "SET_WP:1", "SET_MOUSEPOINTER:0", "SET_MOUSEPOINTER:1",
+                                                   "MOUSE_LIMIT:1")):
+                self.menu_pick(item)
+                mark = p.wait_line(line, mark) + 1
+        with self.step("the mouse limit keeps the pointer 10 pixels inside the main monitor"):
+            self.d.pointer(1500, 300)
+            wait_for(lambda: self.d.pointer() == (1014, 300), what="the pointer pulled back")
+            self.d.pointer(-40, 900)
+            wait_for(lambda: self.d.pointer() == (0, 758), what=lambda: "the pointer at %r, not the corner" % (self.d.pointer(),))
+            self.menu_pick(2)
+            p.wait_line("MOUSE_LIMIT:0", mark)
+            self.d.pointer(1500, 300)
+            p.wait_iterations(10)
+            self.assertEqual(self.d.pointer(), (1500, 300))
+        with self.step("dragging the lower border leaves the checklist 300 x 31 per row and one more"):
+            self.probe.foreground(p.checklist)
+            self.d.xdotool("mousemove", 150, 153, "mousedown", 1)
+            try:
+                for y in (190, 270, 360):
+                    self.d.xdotool("mousemove", 150, y)
+                    time.sleep(0.2)
+                    # While the sizing loop runs the main loop waits: the size limit alone holds it.
+                    self.assertEqual(self.probe.info(p.checklist)["rect"], (0, 0, 300, 155))
+            finally:
+                self.d.xdotool("mouseup", 1)
+        with self.step("the loop names the foreground window's class on every turn"):
+            self.probe.foreground(fruit["Apple"])
+            p.wait_line("Class:VtSample", p.mark())
+        with self.step("every 100 turns, the count and the run time as seconds:minutes:hours"):
+            i = p.wait_line("time_count:100", timeout=60)
+            run_time, elapsed = p.next_lines(i, 2)
+            self.assertEqual(run_time, t("実行時間"))
+            seconds, minutes, hours = map(int, elapsed.split(b":"))
+            # 100 turns of a 30 ms wait and a 10 ms sleep take more than 3 s.
+            self.assertTrue(3 <= seconds <= time.monotonic() - started + 1 and minutes == hours == 0, seconds)
+        with self.step("closing the checklist with the mouse ends the program cleanly"):
+            self.d.click(288, 11)
+            self.assertEqual((p.wait_exit(), p.lines[-1]), (0, b"App end"))
+
+
+Checklist_x64, Checklist_x86 = both(ChecklistStory)
+
+
+class ChecklistFailure(unittest.TestCase):
+    def test_without_its_checklist_the_program_says_so_and_fails(self):
+        """WinMain with the checklist's class name already taken: it must end, not pump forever."""
+        d = desktop_for(TWO_HEADS)
+        proc = d.spawn(["wine", os.path.join(BUILD, "tests", "win32", "checklist_failure_test.exe")],
+                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        out = proc.communicate(timeout=60)[0]
+        self.assertIn(b"Checklist window could not be created", out)
+        self.assertEqual((proc.returncode, out.splitlines()[-1:]), (1, [b"WinMain returned 1"]))

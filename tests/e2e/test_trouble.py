@@ -1,0 +1,158 @@
+"""Trouble: broken or foreign settings, extreme titles, crowded and restless desktops, a second copy."""
+# The program says what went wrong where it has words for it, and goes on listing, ticking, mirroring.
+
+import os
+import re
+import shutil
+import struct
+import tempfile
+import time
+
+from .story import ASSETS, ROOT, Story, both, t, wait_for
+from tests.bed import Program
+from tests.bed.churn import mirror_places, visible_mirrors
+
+BITMAP_LINE = t("ビットマップのロードに失敗しました")
+FIRST_FACE, SECOND_FACE, CHANGED = BITMAP_LINE + b"1", BITMAP_LINE + b"2", re.compile(rb"^win_num changed! (\d+)$")
+SECOND_COPY = b"Vantoscope is already running: its checklist is brought to the front"
+JAPANESE_INI = "; 日本語の名前\n[WPNAME]\nFILENAME=壁紙.bmp\n[BTNNAME]\nFILENAME=ボタン1.bmp\n[BTNNAME2]\nFILENAME=ボタン2.bmp\n"
+
+
+def bmp_header(width, height):
+    size = min(((abs(width) * 24 + 31) // 32) * 4 * abs(height), 0xFFFFFF00)  # claimed, not there
+    return struct.pack("<2sIHHIIiiHHIIiiII", b"BM", 54 + size, 0, 0, 54, 40, width, height, 1, 24, 0, size, 0, 0, 0, 0)
+
+
+def asset(name):
+    with open(os.path.join(ASSETS, name), "rb") as f:
+        return f.read()
+
+
+class TroubleStory(Story):
+    def settings(self, ini, files={}):
+        """A scratch working directory with this settings file and these files (None: a directory)."""
+        d = tempfile.mkdtemp(prefix="settings_", dir=os.path.join(ROOT, "build"))
+        self.addCleanup(shutil.rmtree, d, True)
+        for name, content in dict(files, **{"Vantoscope.ini": ini}).items():
+            if content is None:
+                os.makedirs(os.path.join(d, name))
+            else:
+                with open(os.path.join(d, name), "wb") as f:
+                    f.write(content.replace("\n", "\r\n").encode("cp932") if isinstance(content, str) else content)
+        return d
+
+    def still_works(self, hwnd):
+        self.tick("Still here")
+        self.probe.foreground(hwnd)
+        self.shows(hwnd)
+        self.assertEqual((self.p.close(), self.p.lines[-1]), (0, b"App end"))
+
+    def test_broken_settings_and_bitmaps(self):
+        hwnd = self.probe.open("Still here", 200, 200, 300, 200)
+        both_faces = "[WPNAME]\nFILENAME=%s\n[BTNNAME]\nFILENAME=%s\n"
+        for name, ini, files in (
+                ("an empty file", b"", {}),
+                ("binary garbage", bytes((i * 7919 + 13) & 0xFF for i in range(8192)), {}),
+                ("sections without the key", "[WPNAME]\nNAME=wallpaper.bmp\n[BTNNAME]\n[BTNNAME2]\nFILE=x\n", {}),
+                ("values of 5,000 characters", both_faces % ("w" * 5000, "w" * 5000), {}),
+                ("a directory", both_faces % ("pics", "pics\\"), {"pics": None}),
+                ("not a bitmap", both_faces % ("notes.bmp", "notes.bmp"), {"notes.bmp": b"Not a bitmap.\r\n" * 40}),
+                ("absurd dimensions", both_faces % ("huge.bmp", "huge.bmp"), {"huge.bmp": bmp_header(100000, 100000)})):
+            with self.step(name):
+                self.start(self.settings(ini, files), boxes=[FIRST_FACE])
+                self.assertIn(BITMAP_LINE, self.p.lines)
+                self.still_works(hwnd)
+        with self.step("a missing second face is named by its digit"):
+            self.start(self.settings("[BTNNAME]\nFILENAME=off.bmp\n", {"off.bmp": asset("button_off.bmp")}),
+                       boxes=[SECOND_FACE])
+            self.still_works(hwnd)
+        pictures = {"壁紙.bmp": asset("wallpaper.bmp"), "ボタン1.bmp": asset("button_off.bmp"),
+                    "ボタン2.bmp": asset("button_on.bmp")}
+        for encoding in ("utf-8", "cp932"):
+            with self.step("settings in %s naming bitmaps by Japanese names" % encoding):
+                self.start(self.settings(JAPANESE_INI.replace("\n", "\r\n").encode(encoding), pictures))
+                self.assertNotIn(BITMAP_LINE, self.p.lines)
+                self.wallpaper_shows()
+                self.still_works(hwnd)
+
+    def test_a_restless_desktop(self):
+        long_title = b"L" * 1500
+        titles = [t(x) for x in ("ソフト表示", "ポイント|一覧", "能力\\予定")]  # trail bytes 5C and 7C
+        for i, title in enumerate([long_title] + titles):
+            self.probe.open(title, 60 + 240 * i, 100, 220, 150)
+        self.start()
+        self.probe.foreground(self.probe.find(title=titles[0])[0])  # mirrors are placed while it is no helper
+        p = self.p
+        with self.step("a 1,500-byte title is listed, ticked, traced and mirrored cut to 1,023 bytes"):
+            mark = p.mark()
+            self.tick(long_title[:1023])
+            i = p.wait_line(re.compile(rb"^check ID: \d+$"), mark)
+            self.assertEqual(p.next_lines(i, 1), [long_title[:1023]])
+            place = mirror_places(self.probe, self.probe.find(title=long_title), self.ext)[0][1]
+            wait_for(lambda: visible_mirrors(self.probe) == [(long_title[:1023] + b" ", place)], what="its mirror")
+        with self.step("double-byte titles whose second bytes are \\ and | keep their bytes and their tick"):
+            self.assertEqual(sorted(self.texts(4)), sorted([long_title[:1023]] + titles))
+            mark = p.mark()
+            self.tick(titles[2])
+            self.assertEqual(p.next_lines(p.wait_line("check ID: %d" % self.texts().index(titles[2]), mark), 1), [titles[2]])
+            self.probe.close(self.probe.find(title=titles[0])[0])
+            p.wait_line(CHANGED, mark)
+            wait_for(lambda: self.ticked() == sorted([long_title[:1023], titles[2]]),
+                     what=lambda: "both ticks kept (now %r)" % [x[:20] for x in self.ticked()])
+        self.clear()
+        with self.step("a hung ticked window holds up nothing"):
+            stuck = self.probe.open("Stuck", 200, 200, 300, 200)
+            self.tick("Stuck")
+            self.probe.hang(stuck, 60000)
+            time.sleep(0.5)
+            p.wait_iterations(30, timeout=20)  # about a second; a send to the hung window would wait 60 s
+            started = time.monotonic()
+            self.probe.send(self.rows()[0]["hwnd"], 0x00F0)  # BM_GETCHECK
+            self.assertLess(time.monotonic() - started, 2)
+        self.clear()
+        with self.step("a second copy says so, brings the checklist to the front, and leaves the first alone"):
+            shown = self.probe.open("Shown", 300, 250, 400, 300, seed=4)
+            self.tick("Shown")
+            self.probe.foreground(shown)
+            self.same_pixels(shown)
+            second = Program(self.d, self.exe, ASSETS, self.d.env(WINEDEBUG="trace+system"))
+            try:
+                self.assertEqual((second.wait_exit(20), second.lines), (0, [SECOND_COPY]))
+            finally:
+                if second.proc.poll() is None:
+                    second.kill()
+            self.assertNotIn(b"NtUserChangeDisplaySettings", second.stderr, "the second copy changed a display mode")
+            self.assertEqual([len(self.probe.find(c)) for c in ("Checklist", "VantoscopeButton", "WallPaper")], [1] * 3)
+            self.assertEqual(self.probe.foreground(), p.checklist)
+            self.same_pixels(shown)
+        self.clear()
+        with self.step("of 40 windows, 30 are listed and the catalogue stays still; a ticked one keeps its row"):
+            keeper = self.probe.open("Keeper", 300, 300, 300, 200)
+            self.tick("Keeper")
+            # 39 newer windows, enumerated before it, appear at once: one rebuild meets them all.
+            crowd = [self.probe.open("Crowd %02d" % i, 10 + 15 * i, 100 + 5 * i, 200, 120, show=0) for i in range(39)]
+            mark = p.mark()
+            self.probe.show(*crowd, 8)  # SW_SHOWNA
+            p.wait_line("win_num changed! 30", mark)
+            mark = p.mark()
+            p.wait_iterations(30)
+            self.assertEqual(p.count(CHANGED, mark), 0)
+            self.assertEqual(len([x for x in self.texts() if re.fullmatch(rb"Crowd \d\d|Keeper", x)]), 30)
+            self.assertEqual(self.ticked(), [b"Keeper"])
+            self.shows(keeper)
+        self.clear()
+        with self.step("windows blinking faster than the catalogue counts them: at most 30, no crash"):
+            mark = p.mark()
+            for i in range(24):
+                self.probe.open("Steady %02d" % i, 20 * i, 100 + 10 * i, 200, 150)
+            for blinker in [self.probe.open("Blinker %d" % i, 500 + 50 * i, 400, 200, 150) for i in range(8)]:
+                self.probe.flicker(blinker, 4000)
+            for _ in range(15):
+                self.probe.send(p.checklist, 0)  # it answers throughout (WM_NULL)
+                time.sleep(0.3)
+            counts = [int(m.group(1)) for m in map(CHANGED.match, p.lines[mark:]) if m]
+            self.assertTrue(counts and max(counts) <= 30, counts)
+            self.assertIsNone(p.proc.poll())
+
+
+Trouble_x64, Trouble_x86 = both(TroubleStory)
