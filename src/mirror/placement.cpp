@@ -31,28 +31,55 @@ static PlacementView placement_view(const WinEntry &e)
     return v;
 }
 
+// The cut last given to each mirror. Asking the window system for a window's region on every
+// pass costs more than the rest of the placement, so the cut is remembered here instead.
+struct AppliedClip {
+    HWND mirror;
+    MirrorClip clip;
+};
+static AppliedClip applied_clips[MAX_WINDOWS];
+
+static AppliedClip &applied_clip_of(HWND mirror)
+{
+    for (AppliedClip &a : applied_clips)
+        if (a.mirror == mirror)
+            return a;
+    // A mirror seen for the first time has no region: it shows whole.
+    for (AppliedClip &a : applied_clips) {
+        if (a.mirror == NULL) {
+            a.mirror = mirror;
+            a.clip.whole = true;
+            return a;
+        }
+    }
+    return applied_clips[0];  // there are never more mirrors than entries
+}
+
+static bool same_clip(const MirrorClip &a, const MirrorClip &b)
+{
+    return a.whole == b.whole && (a.whole || (a.part.left == b.part.left && a.part.top == b.part.top &&
+                                              a.part.right == b.part.right && a.part.bottom == b.part.bottom));
+}
+
 // A mirror that would reach past the external monitor is cut to it, so that no part of it
-// ever covers the user's own screen. The cut is set only when it changes.
+// ever covers the user's own screen.
 static void clip_mirror(HWND mirror, const MirrorClip &clip)
 {
-    RECT have;
-    int kind = GetWindowRgnBox(mirror, &have);
+    AppliedClip &applied = applied_clip_of(mirror);
+    if (same_clip(applied.clip, clip))
+        return;
     if (clip.whole) {
-        if (kind != ERROR)
-            SetWindowRgn(mirror, NULL, TRUE);
-        return;
+        SetWindowRgn(mirror, NULL, TRUE);
+    } else {
+        // Once set, the window owns the region and deletes it with the next one.
+        const ScreenRect &p = clip.part;
+        HRGN region = CreateRectRgn(p.left, p.top, p.right, p.bottom);
+        if (!SetWindowRgn(mirror, region, TRUE)) {
+            DeleteObject(region);
+            return;
+        }
     }
-    const ScreenRect &p = clip.part;
-    bool empty = p.left >= p.right || p.top >= p.bottom;
-    bool same = empty ? kind == NULLREGION
-                      : kind == SIMPLEREGION && have.left == p.left && have.top == p.top && have.right == p.right &&
-                            have.bottom == p.bottom;
-    if (same)
-        return;
-    // Once set, the window owns the region and deletes it with the next one.
-    HRGN region = CreateRectRgn(p.left, p.top, p.right, p.bottom);
-    if (!SetWindowRgn(mirror, region, TRUE))
-        DeleteObject(region);
+    applied.clip = clip;
 }
 
 static void apply_placement(const WinEntry &e, const PlacementStep &s)
