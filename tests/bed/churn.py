@@ -13,7 +13,7 @@ WM_NULL, WM_COMMAND, WM_SYSCOMMAND = 0x0000, 0x0111, 0x0112
 
 
 def mirror_places(probe, hwnds, ext):
-    """Where mirrors of these windows belong: sorted (mirror title, rectangle)."""
+    # Where mirrors of these windows belong: sorted (mirror title, rectangle).
     places = [(i["title"] + b" ", i["rect"]) for i in map(probe.info, hwnds)]
     return sorted((t, (r[0] + ext[0], r[1] + ext[1], r[2] + ext[0], r[3] + ext[1])) for t, r in places)
 
@@ -23,7 +23,7 @@ def visible_mirrors(probe):
 
 
 def listed(program):
-    """The catalogue's size, as its last (re)build traced it."""
+    # The catalogue's size, as its last (re)build traced it.
     return next((int(m.group(1)) for m in map(LISTED.match, reversed(program.lines)) if m), 0)
 
 
@@ -109,7 +109,7 @@ class Churn:
         return gdi, self.p.rss_kib()
 
     def run(self, seconds):
-        """Churns, then closes every window: answers actions, checks, (GDI objects, KiB) warm and at the end."""
+        # Churns, then closes every window: answers actions, checks, (GDI objects, KiB) warm and at the end.
         # The warm-up fills the catalogue (all 30 mirrors made) and takes every kind of action before
         # the first count: objects made on first use are no leak.
         for _ in range(40):

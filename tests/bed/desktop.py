@@ -1,6 +1,7 @@
 """A private Windows desktop: host Xvfb, nested Xephyr with Xinerama heads, our own Wine prefix."""
 # Everything it starts is stopped by its PID, and `wineserver -k` only reaches its own prefix.
 
+import contextlib
 import fcntl
 import glob
 import os
@@ -28,10 +29,8 @@ def wait_for(condition, timeout=20, what="condition", interval=0.05):
 
 
 def _kill(pid, sig=signal.SIGKILL):
-    try:
+    with contextlib.suppress(ProcessLookupError, PermissionError):
         os.killpg(pid, sig)
-    except (ProcessLookupError, PermissionError):
-        pass
 
 
 class Desktop:
@@ -65,10 +64,9 @@ class Desktop:
             self.wineserver("-k")
         for proc in reversed(self.procs):
             _kill(proc.pid, signal.SIGTERM)
-            try:
+            with contextlib.suppress(subprocess.TimeoutExpired):
                 proc.wait(3)
-            except subprocess.TimeoutExpired:
-                _kill(proc.pid)
+            _kill(proc.pid)
         self.procs, self.probe, self.display = [], None, None
         if os.path.exists(self._record):
             os.remove(self._record)
@@ -111,16 +109,11 @@ class Desktop:
         return self.procs[-1]
 
     def unix_pids(self, comm="Vantoscope.exe"):
-        """Unix processes of this prefix that Wine named after this Windows program."""
-        out = []
-        for d in glob.glob("/proc/[0-9]*"):
-            try:
-                with open(d + "/comm") as f, open(d + "/environ", "rb") as e:
-                    if f.read().strip() == comm and b"WINEPREFIX=%s\0" % self.prefix.encode() in e.read():
-                        out.append(int(d[6:]))
-            except OSError:
-                pass
-        return out
+        # Unix processes of this prefix that Wine named after this Windows program.
+        def ours(d):
+            with contextlib.suppress(OSError), open(d + "/comm") as f, open(d + "/environ", "rb") as e:
+                return f.read().strip() == comm and b"WINEPREFIX=%s\0" % self.prefix.encode() in e.read()
+        return [int(d[6:]) for d in glob.glob("/proc/[0-9]*") if ours(d)]
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool"] + [str(a) for a in args], env=dict(os.environ, DISPLAY=self.display),
@@ -130,7 +123,7 @@ class Desktop:
         self.xdotool("mousemove", "--", x, y, "click", 1)
 
     def pointer(self, x=None, y=None):
-        """Moves the pointer there, if asked; answers where it is."""
+        # Moves the pointer there, if asked; answers where it is.
         if x is not None:
             self.xdotool("mousemove", "--", x, y)
         words = dict(w.split(b":") for w in self.xdotool("getmouselocation").split())
@@ -138,7 +131,7 @@ class Desktop:
 
 
 def cleanup():
-    """Stops what desktops of interrupted runs left: their processes and their wineservers."""
+    # Stops what desktops of interrupted runs left: their processes and their wineservers.
     for path in glob.glob(os.path.join(RUNNING, "*")):
         with open(path) as f:
             prefix, pids = f.readline().strip(), f.readline().split()

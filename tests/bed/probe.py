@@ -55,7 +55,7 @@ class Probe:
             self.proc.kill()
 
     def open(self, title, x=100, y=100, w=400, h=300, cls="VtSample", show=1, seed=1, fill=-1):
-        """A sample window painting cells after its seed, or a solid colour 0xRRGGBB."""
+        # A sample window painting cells after its seed, or a solid colour 0xRRGGBB.
         hwnd = int(self.cmd("open", hx(title), hx(cls), x, y, w, h, show, seed, "%x" % fill)[0])
         self.samples[hwnd] = cp932(title)
         return hwnd
@@ -81,14 +81,14 @@ class Probe:
                     owner=int(v[5]), pid=int(v[6]), cls=unhex(v[7]), title=unhex(v[8]))
 
     def top(self):
-        """Top-level windows front to back: (hwnd, visible, class, title)."""
+        # Top-level windows front to back: (hwnd, visible, class, title).
         return [(int(h), v == "1", unhex(c), unhex(t)) for h, v, c, t in (i.split(":") for i in self.cmd("top"))]
 
     def find(self, cls=None, title=None):
         return [h for h, v, c, t in self.top() if cp932(cls) in (None, c) and cp932(title) in (None, t)]
 
     def rows(self, checklist):
-        """The checklist's rows by id: dicts of hwnd, id, check, text and rect."""
+        # The checklist's rows by id: dicts of hwnd, id, check, text and rect.
         return sorted((dict(hwnd=int(h), id=int(i), check=int(c), text=unhex(t), rect=rect(r)) for h, i, c, t, r in
                        (item.split(":") for item in self.cmd("rows", checklist))), key=lambda r: r["id"])
 
@@ -99,7 +99,7 @@ class Probe:
         return int(self.cmd("fg", hwnd)[0])
 
     def box(self, caption, ms=20000):
-        """Waits for a message box with this caption and presses OK: (owner, text), or None."""
+        # Waits for a message box with this caption and presses OK: (owner, text), or None.
         v = self.cmd("box", hx(caption), ms)
         return None if v == ["none"] else (int(v[0]), unhex(v[1]))
 

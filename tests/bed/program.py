@@ -13,7 +13,7 @@ CLASS_LINE = re.compile(rb"^Class:")
 
 
 def t(text):
-    """A trace text as the program writes it."""
+    # A trace text as the program writes it.
     return text.encode("cp932") if isinstance(text, str) else text
 
 
@@ -61,11 +61,11 @@ class Program:
         return sum(1 for line in self.lines[start:] if (match.search(line) if hasattr(match, "search") else line == t(match)))
 
     def next_lines(self, i, n):
-        """The n lines after line i, once they have come."""
+        # The n lines after line i, once they have come.
         return wait_for(lambda: len(self.lines) > i + n and self.lines[i + 1:i + 1 + n], what="%d more lines" % n)
 
     def wait_line(self, match, start=0, timeout=20):
-        """Index of the first trace line from start on that is this text or matches this pattern."""
+        # Index of the first trace line from start on that is this text or matches this pattern.
         test = match.search if hasattr(match, "search") else (lambda line: line == t(match))
         deadline = time.monotonic() + timeout
         with self.cond:
@@ -79,12 +79,12 @@ class Program:
                 self.cond.wait(0.2)
 
     def wait_iterations(self, n, timeout=30):
-        """Waits until the main loop has turned n more times (a "Class:" line each)."""
+        # Waits until the main loop has turned n more times (a "Class:" line each).
         start = self.mark()
         wait_for(lambda: self.count(CLASS_LINE, start) >= n, timeout, "%d turns of the main loop" % n)
 
     def wait_ready(self):
-        """Waits for the main loop; answers the checklist window."""
+        # Waits for the main loop; answers the checklist window.
         self.wait_line(CLASS_LINE, timeout=60)
         self.checklist = wait_for(lambda: self.desktop.probe.find("Checklist", "VantoscopeCheck"), what="checklist")[0]
         return self.checklist
@@ -107,14 +107,14 @@ class Program:
             return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
 
     def wait_exit(self, timeout=30):
-        """Waits for the end and for the last of the trace; answers the exit code."""
+        # Waits for the end and for the last of the trace; answers the exit code.
         code = self.proc.wait(timeout)
         for r in self._readers:
             r.join(10)
         return code
 
     def close(self):
-        """Closes the checklist as the user would; answers the exit code."""
+        # Closes the checklist as the user would; answers the exit code.
         if self.proc.poll() is None and self.checklist:
             self.desktop.probe.post(self.checklist, 0x0010, 0, 0)  # WM_CLOSE
         return self.wait_exit()

@@ -19,7 +19,7 @@ _x.XDisplayWidth.argtypes = _x.XDisplayHeight.argtypes = [ctypes.c_void_p, ctype
 
 
 class Image:
-    """Rows of (r, g, b), the area's top left at (x, y)."""
+    # Rows of (r, g, b), the area's top left at (x, y).
 
     def __init__(self, x, y, rows):
         self.x, self.y, self.rows = x, y, rows
@@ -50,7 +50,7 @@ class Screen:
 
 
 def load_bmp(path):
-    """A 24-bit bitmap file, its top row at y = 0."""
+    # A 24-bit bitmap file, its top row at y = 0.
     with open(path, "rb") as f:
         raw = f.read()
     offset, (w, h) = struct.unpack_from("<I", raw, 10)[0], struct.unpack_from("<ii", raw, 18)

@@ -25,7 +25,7 @@ _desktop = []
 
 
 def desktop_for(heads):
-    """The running desktop if it has these heads, else a new one: one desktop at a time."""
+    # The running desktop if it has these heads, else a new one: one desktop at a time.
     if _desktop and _desktop[0].heads != heads:
         _desktop.pop().stop()
     if not _desktop:
@@ -61,8 +61,8 @@ class Story:
         return [MODE_FAILED] * 2 if len(self.heads) > 1 and (x86 or self.heads[-1][0] < self.heads[0][0]) else []
 
     def start(self, cwd=ASSETS, env=None, boxes=()):
-        """Starts the program, answers the warning boxes it must show, waits for its main loop;
-        answers the boxes' owners. Any other box fails at once."""
+        # Starts the program, answers the warning boxes it must show (any other fails at once) and
+        # waits for its main loop; answers the boxes' owners.
         if self.p and self.p.proc.poll() is None:
             self.p.kill()  # left by a step that failed
         p = self.p = Program(self.d, self.exe, cwd, env)
@@ -98,11 +98,11 @@ class Story:
         return [r["text"] for r in self.rows()[:n]]
 
     def ticked(self):
-        """Titles of the ticked rows of listed windows."""
+        # Titles of the ticked rows of listed windows.
         return sorted(r["text"] for r in self.rows()[:listed(self.p)] if r["check"])
 
     def wait_rows(self, texts):
-        """Waits for these rows at the top, and the checklist's height for that many."""
+        # Waits for these rows at the top, and the checklist's height for that many.
         want = [t(x) for x in texts]
         wait_for(lambda: self.texts(len(want)) == want and self.probe.info(self.p.checklist)["rect"] == (
             0, 0, 300, 31 * (len(want) + 1)), what=lambda: "rows %r (now %r, %r)" % (
@@ -125,12 +125,15 @@ class Story:
         wait_for(lambda: listed(self.p) == 0, what="an empty catalogue")
 
     def shows(self, *hwnds):
-        """Waits until exactly these windows have visible mirrors, each at its window's place."""
+        # Waits until exactly these windows have visible mirrors, each at its window's place.
         wait_for(lambda: visible_mirrors(self.probe) == mirror_places(self.probe, hwnds, self.ext), what=lambda: (
             "mirrors of %r only (now %r)" % (mirror_places(self.probe, hwnds, self.ext), visible_mirrors(self.probe))))
 
+    def mirrored(self, hwnd):
+        wait_for(lambda: mirror_places(self.probe, [hwnd], self.ext)[0] in visible_mirrors(self.probe), what="a mirror")
+
     def same_pixels(self, hwnd, below=0):
-        """Waits until the window's pixels (those below y = below) show on the external monitor too."""
+        # Waits until the window's pixels (those below y = below) show on the external monitor too.
         x0, y0, x1, y1 = self.probe.info(hwnd)["rect"]
         x0, y0 = max(x0, 0), max(y0, below)
         wait_for(lambda: self.screen.grab(x0, y0, x1 - x0, y1 - y0).rows == self.screen.grab(
@@ -148,6 +151,6 @@ class Story:
 
 
 def both(story):
-    """The story as two test cases: on the 64-bit and on the 32-bit program."""
+    # The story as two test cases: on the 64-bit and on the 32-bit program.
     return [type(story.__name__ + "_" + k, (story, unittest.TestCase), {"exe": exe, "__module__": story.__module__})
             for k, exe in EXES.items()]

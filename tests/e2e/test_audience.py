@@ -11,13 +11,13 @@ RED, BLUE, WS_CAPTION_THICKFRAME = (255, 0, 0), (0, 0, 192), 0x00C40000
 
 class AudienceStory(Story):
     def face(self, state):
-        """Waits for the button to show this face, as much of it as its client area holds."""
+        # Waits for the button to show this face, as much of it as its client area holds.
         x0, y0, x1, y1 = self.probe.info(self.probe.find("VantoscopeButton")[0])["client"]
         wait_for(lambda: self.screen.grab(x0, y0, x1 - x0, y1 - y0).rows == [
             row[:x1 - x0] for row in FACES[state].rows[:y1 - y0]], what="the button's '%s' face" % state, interval=0.1)
 
     def button_on(self, hwnd):
-        """Waits for the button on the window's caption, 140 pixels from its right; answers its centre."""
+        # Waits for the button on the window's caption, 140 pixels from its right; answers its centre.
         r, button = self.probe.info(hwnd)["rect"], self.probe.find("VantoscopeButton")[0]
         wait_for(lambda: self.probe.info(button)["rect"] == (r[2] - 140, r[1], r[2] - 110, r[1] + 20), what="the button")
         return r[2] - 125, r[1] + 10

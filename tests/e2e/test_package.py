@@ -23,7 +23,7 @@ WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi
 
 
 def resource_text(exe, key):
-    """A value of the version resource: UTF-16, after its key and any padding to 4 bytes."""
+    # A value of the version resource: UTF-16, after its key and any padding to 4 bytes.
     m = re.search(re.escape((key + "\0").encode("utf-16-le")) + b"(?:\0\0)?((?:[^\0]\0)+)", exe)
     return m and m.group(1).decode("utf-16-le")
 

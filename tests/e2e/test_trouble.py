@@ -30,7 +30,7 @@ def asset(name):
 
 class TroubleStory(Story):
     def settings(self, ini, files={}):
-        """A scratch working directory with this settings file and these files (None: a directory)."""
+        # A scratch working directory with this settings file and these files (None: a directory).
         d = tempfile.mkdtemp(prefix="settings_", dir=os.path.join(ROOT, "build"))
         self.addCleanup(shutil.rmtree, d, True)
         for name, content in dict(files, **{"Vantoscope.ini": ini}).items():
