@@ -109,10 +109,10 @@ static void apply_mirror_styles(int count)
 }
 
 // The eligible windows of the rebuild before, and which entries were not among them.
-static Found before;
+static Found previous_found;
 static bool appeared[MAX_WINDOWS];
 
-static bool was_found(const Found &list, HWND window)
+static bool was_found(const Found &list, const HWND__ *window)
 {
     for (int i = 0; i < list.count; ++i)
         if (list.windows[i] == window)
@@ -143,7 +143,7 @@ int build_catalogue(const WindowId *remembered, int remembered_count)
     sort_by_title(count);
     apply_mirror_styles(count);
     for (int k = 0; k < MAX_WINDOWS; ++k)
-        appeared[k] = k < count && !was_found(before, win_table[k].hwTarget);
-    before = found;
+        appeared[k] = k < count && !was_found(previous_found, win_table[k].hwTarget);
+    previous_found = found;
     return count;
 }
