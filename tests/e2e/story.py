@@ -73,7 +73,7 @@ class Story:
             self.assertEqual(box and box[1], text, "warning box; trace: %r" % p.tail())
             owners.append(box[0])
         got = wait_for(lambda: p.count(CLASS_LINE) or self.probe.box(CAPTION, 0), 60, "the main loop")
-        self.assertNotIsInstance(got, tuple, "an unexpected warning box")
+        self.assertNotIsInstance(got, tuple, "an unexpected warning box: %s" % (isinstance(got, tuple) and got[1].decode("cp932")))
         p.wait_ready()
         return owners
 
