@@ -97,6 +97,24 @@ void plan_ticks(const WindowId *row_windows, const char *const *row_titles, cons
     }
 }
 
+static bool remembers_living_window(const RememberedTick &t)
+{
+    return t.window != 0 && t.window_alive;
+}
+
+int new_home_for_displaced_tick(const RememberedTick *ticks, int tick_count, int row, WindowId ticked_window)
+{
+    const RememberedTick &here = ticks[row];
+    if (!remembers_living_window(here) || here.window == ticked_window)
+        return -1;
+    // An empty or unticked slot first; else one whose window has gone, giving up that title.
+    for (int pass = 0; pass < 2; ++pass)
+        for (int j = 0; j < tick_count; ++j)
+            if (j != row && (pass == 0 ? ticks[j].window == 0 : !remembers_living_window(ticks[j])))
+                return j;
+    return -1;
+}
+
 int checklist_height(int catalogue_size)
 {
     return 31 * (catalogue_size + 1);

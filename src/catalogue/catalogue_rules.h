@@ -39,6 +39,12 @@ struct RememberedTick {
 void plan_ticks(const WindowId *row_windows, const char *const *row_titles, const bool *row_appeared, int row_count,
                 const RememberedTick *ticks, int tick_count, int title_slots, bool *ticked, int *claimed);
 
+// Ticking `row` remembers the tick in that row's slot. When the slot still holds the tick of
+// another window that lives (it was ticked there and has since moved to another row), that
+// tick must move first, or it would be lost: the slot it moves to (one that remembers no living
+// window), or -1 when nothing needs to move.
+int new_home_for_displaced_tick(const RememberedTick *ticks, int tick_count, int row, WindowId ticked_window);
+
 // The checklist is 300 wide and 31 pixels high per catalogued window plus one.
 enum { CHECKLIST_WIDTH = 300 };
 int checklist_height(int catalogue_size);

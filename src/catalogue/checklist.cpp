@@ -97,6 +97,29 @@ static void forget_window(WindowId window)
     }
 }
 
+static RememberedTick remembered_tick(int j)
+{
+    HWND window = (HWND)sel_windows[j];
+    RememberedTick t = {sel_titles[j], sel_windows[j], window != NULL && IsWindow(window)};
+    return t;
+}
+
+// A tick made in a row whose slot still remembers another living window's tick (ticked there,
+// since moved to another row) first moves that tick to a free slot, so it is not lost.
+static void remember_tick(int row, HWND window)
+{
+    RememberedTick ticks[MAX_WINDOWS];
+    for (int j = 0; j < MAX_WINDOWS; ++j)
+        ticks[j] = remembered_tick(j);
+    int home = new_home_for_displaced_tick(ticks, MAX_WINDOWS, row, (WindowId)window);
+    if (home >= 0) {
+        memmove(sel_titles[home], sel_titles[row], TEXT_LEN);
+        sel_windows[home] = sel_windows[row];
+    }
+    window_title(window, sel_titles[row]);
+    sel_windows[row] = (WindowId)window;
+}
+
 // Both the row's own click and the toggle button arrive here with the row index.
 static void toggle_row(int id)
 {
@@ -114,8 +137,7 @@ static void toggle_row(int id)
 
     if (now_checked) {
         e.shown = 1;
-        window_title(e.hwTarget, sel_titles[id]);
-        sel_windows[id] = (WindowId)e.hwTarget;
+        remember_tick(id, e.hwTarget);
         trace(TXT_TR_LINE, sel_titles[id]);
         char class_name[TEXT_LEN];
         window_class(e.hwTarget, class_name);
@@ -242,10 +264,8 @@ void restore_checks(void)
         row_appeared[i] = entry_appeared(i);
     }
     RememberedTick ticks[MAX_WINDOWS];
-    for (int j = 0; j < MAX_WINDOWS; ++j) {
-        HWND remembered = (HWND)sel_windows[j];
-        ticks[j] = {sel_titles[j], sel_windows[j], remembered != NULL && IsWindow(remembered)};
-    }
+    for (int j = 0; j < MAX_WINDOWS; ++j)
+        ticks[j] = remembered_tick(j);
     bool ticked[MAX_WINDOWS];
     int claimed[MAX_WINDOWS];
     plan_ticks(row_windows, row_titles, row_appeared, n, ticks, MAX_WINDOWS, n, ticked, claimed);

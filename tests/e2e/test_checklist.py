@@ -61,6 +61,16 @@ class ChecklistStory(Story):
             self.wait_rows(["Aardvark", "Banana", "Apple", "Cherry"])
             self.assertEqual([r["check"] for r in self.rows()[:4]], [0, 0, 0, 1])
             self.shows(fruit["Cherry"])
+        with self.step("a tick made in the row a moved tick came from keeps both through a rebuild"):
+            self.click_row("Apple")
+            wait_for(lambda: self.ticked() == [b"Apple", b"Cherry"], what="Apple ticked too")
+            mark, passing = p.mark(), self.probe.open("Passing", 700, 500, 200, 150)
+            mark = p.wait_line("win_num changed! 5", mark)
+            self.probe.close(passing)
+            p.wait_line("win_num changed! 4", mark)
+            self.assertEqual(self.ticked(), [b"Apple", b"Cherry"])
+            self.click_row("Apple")
+            wait_for(lambda: self.ticked() == [b"Cherry"], what="Apple unticked")
         with self.step("a second window of the same title stays unticked and unmirrored"):
             self.probe.open("Cherry", 500, 100, 300, 200, seed=9)
             self.wait_rows(["Aardvark", "Banana", "Apple", "Cherry", "Cherry"])

@@ -118,4 +118,15 @@ TEST(Ticks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     EXPECT_EQ(plan({"Doc"}, {{"X", 8, false}, {"Doc", 9, false}}, 1).ticked, (B{false}));
 }
 
+TEST(Ticks, ATickTickedOverIsMovedNotLost)
+{
+    // Slot 2 remembers window 7, which lives and now sits in another row; ticking row 2 moves it
+    // to a slot that remembers no living window: an empty one before one whose window has gone.
+    const RememberedTick ticks[4] = {{"A", 5, true}, {"Gone", 6, false}, {"Moved", 7, true}, {"", 0, false}};
+    EXPECT_EQ(new_home_for_displaced_tick(ticks, 4, 2, 9), 3);
+    EXPECT_EQ(new_home_for_displaced_tick(ticks, 3, 2, 9), 1);
+    EXPECT_EQ(new_home_for_displaced_tick(ticks, 4, 2, 7), -1);  // ticking the same window again
+    EXPECT_EQ(new_home_for_displaced_tick(ticks, 4, 1, 9), -1);  // nothing living to move
+}
+
 } // namespace
