@@ -9,9 +9,9 @@ static Box mirror_box(const ScreenRect &target, const MonitorArea &ext)
     return b;
 }
 
-static bool stands_at(const ScreenRect &r, const Box &b)
+static bool same_box(const Box &a, const Box &b)
 {
-    return r.left == b.x && r.top == b.y && r.right - r.left == b.width && r.bottom - r.top == b.height;
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
 }
 
 PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const MonitorArea &ext)
@@ -41,8 +41,8 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
                 s.action = MIRROR_PLACED_UNDER_TARGET;
         } else if (fore_button_or_none) {
             s.clip_known = false;
-        } else if (v.target_rect_known && !stands_at(v.mirror_rect, s.box)) {
-            // Moving a window to where it already is changes nothing on the screen but costs a
+        } else if (v.target_rect_known && !(v.mirror_placed && same_box(v.mirror_box, s.box))) {
+            // Moving a window to where it was last put changes nothing on the screen but costs a
             // full round of position messages.
             s.action = MIRROR_MOVED;
         }

@@ -12,7 +12,8 @@ struct PlacementView {
     bool target_is_foreground;  // the target is this iteration's foreground window
     bool target_rect_known;     // false when the target has gone or is null
     ScreenRect target_rect;
-    ScreenRect mirror_rect;     // where the mirror stands now
+    bool mirror_placed;         // the mirror has been given a box before
+    Box mirror_box;             // the box it was last given
     int shown;
 };
 

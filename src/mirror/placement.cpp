@@ -15,6 +15,33 @@ static ScreenRect screen_rect(const RECT &r)
     return s;
 }
 
+// What was last applied to each mirror: its box and its cut. Asking the window system again
+// on every pass costs more than the rest of the placement, and a mirror too small for its frame
+// never stands exactly at its box, so it would be moved again on every pass.
+struct Applied {
+    HWND mirror;
+    bool placed;
+    Box box;
+    MirrorClip clip;
+};
+static Applied applied[MAX_WINDOWS];
+
+static Applied &applied_to(HWND mirror)
+{
+    for (Applied &a : applied)
+        if (a.mirror == mirror)
+            return a;
+    // A mirror seen for the first time has not been placed and has no region: it shows whole.
+    for (Applied &a : applied) {
+        if (a.mirror == NULL) {
+            a.mirror = mirror;
+            a.clip.whole = true;
+            return a;
+        }
+    }
+    return applied[0];  // there are never more mirrors than entries
+}
+
 static PlacementView placement_view(const WinEntry &e)
 {
     PlacementView v = {};
@@ -25,34 +52,13 @@ static PlacementView placement_view(const WinEntry &e)
     v.target_rect_known = e.hwTarget != NULL && GetWindowRect(e.hwTarget, &r);
     if (v.target_rect_known)
         v.target_rect = screen_rect(r);
-    if (v.has_mirror && GetWindowRect(e.hwMir, &r))
-        v.mirror_rect = screen_rect(r);
+    if (v.has_mirror) {
+        const Applied &done = applied_to(e.hwMir);
+        v.mirror_placed = done.placed;
+        v.mirror_box = done.box;
+    }
     v.shown = e.shown;
     return v;
-}
-
-// The cut last given to each mirror. Asking the window system for a window's region on every
-// pass costs more than the rest of the placement, so the cut is remembered here instead.
-struct AppliedClip {
-    HWND mirror;
-    MirrorClip clip;
-};
-static AppliedClip applied_clips[MAX_WINDOWS];
-
-static AppliedClip &applied_clip_of(HWND mirror)
-{
-    for (AppliedClip &a : applied_clips)
-        if (a.mirror == mirror)
-            return a;
-    // A mirror seen for the first time has no region: it shows whole.
-    for (AppliedClip &a : applied_clips) {
-        if (a.mirror == NULL) {
-            a.mirror = mirror;
-            a.clip.whole = true;
-            return a;
-        }
-    }
-    return applied_clips[0];  // there are never more mirrors than entries
 }
 
 static bool same_clip(const MirrorClip &a, const MirrorClip &b)
@@ -65,8 +71,8 @@ static bool same_clip(const MirrorClip &a, const MirrorClip &b)
 // ever covers the user's own screen.
 static void clip_mirror(HWND mirror, const MirrorClip &clip)
 {
-    AppliedClip &applied = applied_clip_of(mirror);
-    if (same_clip(applied.clip, clip))
+    Applied &done = applied_to(mirror);
+    if (same_clip(done.clip, clip))
         return;
     if (clip.whole) {
         SetWindowRgn(mirror, NULL, TRUE);
@@ -79,7 +85,7 @@ static void clip_mirror(HWND mirror, const MirrorClip &clip)
             return;
         }
     }
-    applied.clip = clip;
+    done.clip = clip;
 }
 
 static void apply_placement(const WinEntry &e, const PlacementStep &s)
@@ -97,6 +103,11 @@ static void apply_placement(const WinEntry &e, const PlacementStep &s)
     case MIRROR_PLACED_UNDER_TARGET:
         place_window(e.hwMir, e.hwTarget, b.x, b.y, b.width, b.height);
         break;
+    }
+    if (s.action == MIRROR_MOVED || s.action == MIRROR_PLACED_UNDER_TARGET) {
+        Applied &done = applied_to(e.hwMir);
+        done.placed = true;
+        done.box = b;
     }
     if (s.clip_known)
         clip_mirror(e.hwMir, s.clip);

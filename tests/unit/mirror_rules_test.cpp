@@ -40,7 +40,8 @@ TEST(Placement, TheForegroundEntryGoesUnderItsTargetAndSetsTheFace)
     PlacementView views[2] = {target_at({0, 0, 100, 100}), target_at({100, 100, 300, 300})};
     views[1].target_is_foreground = true;
     views[1].shown = 1;
-    views[0].mirror_rect = {1920, 200, 2020, 300};  // already in place: not moved again
+    views[0].mirror_placed = true;  // already given this box: not moved again
+    views[0].mirror_box = {1920, 200, 100, 100};
     PlacementPlan plan = plan_placement(views, 2, false, BELOW_RIGHT);
     EXPECT_EQ(plan.steps[0].action, MIRROR_LEFT_ALONE);
     EXPECT_EQ(plan.steps[1].action, MIRROR_PLACED_UNDER_TARGET);
