@@ -183,9 +183,9 @@ class Bench:
         """CPU of the program, of our wineserver and of the X server over the window, % of one core."""
         servers = self.d.unix_pids("wineserver64") + self.d.unix_pids("wineserver")
         x_server = self.d.procs[1].pid
-        before = (time.monotonic(), p.cpu_seconds() if p else cpu_of(extra_pids), cpu_of(servers), cpu_of([x_server]))
+        before = (time.monotonic(), cpu_of([p.unix_pid()] if p else extra_pids), cpu_of(servers), cpu_of([x_server]))
         time.sleep(self.args.cpu_seconds)
-        after = (time.monotonic(), p.cpu_seconds() if p else cpu_of(extra_pids), cpu_of(servers), cpu_of([x_server]))
+        after = (time.monotonic(), cpu_of([p.unix_pid()] if p else extra_pids), cpu_of(servers), cpu_of([x_server]))
         wall = after[0] - before[0]
         return {k: round(100 * (after[i] - before[i]) / wall, 1)
                 for i, k in ((1, "program_percent"), (2, "wineserver_percent"), (3, "x_server_percent"))}

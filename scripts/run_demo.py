@@ -18,8 +18,7 @@ from tests.bed import BUILD, ROOT, Desktop, Program, wait_for
 
 def print_trace(v, start, state):
     """Prints new trace lines; runs of one repeated line are shown once with a count."""
-    with v.cond:
-        lines = v.lines[start:]
+    lines = v.lines[start:]
     for line in lines:
         if line == state.get("last"):
             state["repeats"] = state.get("repeats", 0) + 1

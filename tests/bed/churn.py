@@ -27,81 +27,67 @@ def listed(program):
     return next((int(m.group(1)) for m in map(LISTED.match, reversed(program.lines)) if m), 0)
 
 
-def ticked_windows(probe, program):
-    # A row may outlive its window's minimising until the count of windows changes.
-    by_title = {title: h for h, title in probe.samples.items()}  # titles are unique in the churn
-    rows = [by_title.get(r["text"]) for r in probe.rows(program.checklist)[:listed(program)] if r["check"]]
-    return [h for h in rows if h and (lambda i: i["visible"] and not i["iconic"])(probe.info(h))]
-
-
 class ChurnFailure(AssertionError):
     pass
 
 
 class Churn:
     def __init__(self, desktop, program, seed, ext=(1024, 0), gdi=True):
-        self.d, self.p, self.probe, self.ext, self.gdi = desktop, program, desktop.probe, ext, gdi
+        self.p, self.probe, self.ext, self.gdi = program, desktop.probe, ext, gdi
         self.rng, self.serial, self.actions, self.checks, self.minimised = random.Random(seed), 0, 0, 0, set()
 
-    def place(self):
-        w, h = self.rng.randint(150, 500), self.rng.randint(100, 380)
-        return self.rng.randint(0, 1024 - w), self.rng.randint(0, 760 - h), w, h
-
-    def title(self):
-        self.serial += 1
-        return "Churn %03d" % self.serial
+    def open(self):
+        # A new window with a title of its own (the check tells rows by title) at a random place.
+        self.serial, w, h = self.serial + 1, self.rng.randint(150, 500), self.rng.randint(100, 380)
+        return self.probe.open("Churn %03d" % self.serial, self.rng.randint(0, 1024 - w), self.rng.randint(0, 760 - h),
+                               w, h, seed=self.serial)
 
     def act(self):
         windows, r = list(self.probe.samples), self.rng.random()
         self.minimised &= set(windows)
         shown, pick, rows = [h for h in windows if h not in self.minimised], self.rng.choice(windows or [0]), listed(self.p)
-        if r < 0.16 and len(windows) < 40 or not windows:
-            self.probe.open(self.title(), *self.place(), seed=self.serial)
-        elif r < 0.26:
+        if r < 0.18 and len(windows) < 40 or not windows:
+            self.open()
+        elif r < 0.28:
             self.probe.close(pick)
-        elif r < 0.42:
+        elif r < 0.45:
             self.probe.show(pick, 9 if pick in self.minimised else 6)  # restore or minimise
             self.minimised ^= {pick}
-        elif r < 0.55 and shown:
-            self.probe.move(self.rng.choice(shown), *self.place())
-        elif r < 0.62:
-            self.probe.set_title(pick, self.title())
-        elif r < 0.82 and rows:
-            self.probe.send(self.p.checklist, WM_COMMAND, self.rng.randrange(rows))
-        elif r < 0.92 and shown:
-            self.click_button_on(self.rng.choice(shown))
+        elif r < 0.6 and shown:
+            w, h = self.rng.randint(150, 500), self.rng.randint(100, 380)
+            self.probe.move(self.rng.choice(shown), self.rng.randint(-50, 1024 - w), self.rng.randint(0, 760 - h), w, h)
+        elif r < 0.68:
+            self.serial += 1
+            self.probe.set_title(pick, "Churn %03d" % self.serial)
+        elif r < 0.9 and rows:
+            self.probe.send(self.p.checklist, WM_COMMAND, self.rng.randrange(rows))  # a row ticked or unticked
         else:
             self.probe.send(self.p.checklist, WM_SYSCOMMAND, self.rng.choice((1012, 1020, 1021)))  # a switch
         self.actions += 1
 
-    def click_button_on(self, hwnd):
-        self.probe.foreground(hwnd)
-        r, button = self.probe.info(hwnd)["rect"], self.probe.find("VantoscopeButton")[0]
-        try:
-            wait_for(lambda: self.probe.info(button)["rect"] == (r[2] - 140, r[1], r[2] - 110, r[1] + 20), 3)
-        except TimeoutError:
-            return  # moved on by something else: nothing to click
-        if r[2] >= 140 and r[1] >= 0:
-            self.d.click(r[2] - 125, r[1] + 10)
-            self.d.pointer(1010, 750)
+    def want(self):
+        # A row may outlive its window's minimising until the count of windows changes.
+        by_title = {title: h for h, title in self.probe.samples.items()}
+        rows = [by_title.get(r["text"]) for r in self.probe.rows(self.p.checklist)[:listed(self.p)] if r["check"]]
+        shown = [h for h in rows if h and (lambda i: i["visible"] and not i["iconic"])(self.probe.info(h))]
+        return mirror_places(self.probe, shown, self.ext)
 
     def check(self):
         if self.p.proc.poll() is not None:
             raise ChurnFailure("Vantoscope ended (%s) after %d actions" % (self.p.proc.returncode, self.actions))
         started = time.monotonic()
         self.probe.send(self.p.checklist, WM_NULL)
-        if time.monotonic() - started > 2 or max([int(m.group(1)) for m in map(LISTED.match, self.p.lines) if m]) > 30:
+        if time.monotonic() - started > 2 or max(int(m.group(1)) for m in map(LISTED.match, self.p.lines) if m) > 30:
             raise ChurnFailure("the checklist took %.1f s to answer, or listed more than 30 windows" % (
                 time.monotonic() - started))
         # The mirrors follow their windows' moves only while the foreground is no helper window.
         self.probe.foreground(self.rng.choice([h for h in self.probe.samples if h not in self.minimised] or
                                               [self.p.checklist]))
-        want = lambda: mirror_places(self.probe, ticked_windows(self.probe, self.p), self.ext)  # noqa: E731
         try:
-            wait_for(lambda: visible_mirrors(self.probe) == want(), 10, interval=0.1)
+            wait_for(lambda: visible_mirrors(self.probe) == self.want(), 10, interval=0.1)
         except TimeoutError:
             raise ChurnFailure("after %d actions: visible mirrors %r, expected %r" % (
-                self.actions, visible_mirrors(self.probe), want())) from None
+                self.actions, visible_mirrors(self.probe), self.want())) from None
         self.checks += 1
 
     def resources(self):
@@ -113,7 +99,7 @@ class Churn:
         # The warm-up fills the catalogue (all 30 mirrors made) and takes every kind of action before
         # the first count: objects made on first use are no leak.
         for _ in range(40):
-            self.probe.open(self.title(), *self.place(), seed=self.serial)
+            self.open()
         wait_for(lambda: listed(self.p) == 30, 30, "a full catalogue")
         for row in range(0, 30, 3):
             self.probe.send(self.p.checklist, WM_COMMAND, row)

@@ -12,7 +12,7 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("VANTOSCOPE_BUILD", os.path.join(ROOT, "build", "win64"))
-RUNNING = os.path.join(BUILD, "wine", "running")  # a file per live desktop, for cleanup()
+MARK = "VANTOSCOPE_BED_PREFIX"  # in the environment of everything a desktop starts, for cleanup()
 QUIET = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 TWO_HEADS = ((1024, 768, 0, 0), (1024, 768, 1024, 0))  # heads: width, height, x, y
 
@@ -28,11 +28,6 @@ def wait_for(condition, timeout=20, what="condition", interval=0.05):
     return value
 
 
-def _kill(pid, sig=signal.SIGKILL):
-    with contextlib.suppress(ProcessLookupError, PermissionError):
-        os.killpg(pid, sig)
-
-
 class Desktop:
     def __init__(self, heads=TWO_HEADS, prefix="test"):
         self.heads, self.prefix = tuple(heads), os.path.join(BUILD, "wine", prefix)
@@ -40,10 +35,9 @@ class Desktop:
 
     def start(self):
         from .probe import Probe
-        os.makedirs(RUNNING, exist_ok=True)
+        os.makedirs(os.path.dirname(self.prefix), exist_ok=True)
         self._lock = open(self.prefix + ".lock", "w")
         fcntl.flock(self._lock, fcntl.LOCK_EX)  # one desktop per prefix at a time
-        self._record = os.path.join(RUNNING, "%d-%d" % (os.getpid(), id(self)))
         try:
             size = "%dx%dx24" % (max(x + w for w, h, x, y in self.heads), max(y + h for w, h, x, y in self.heads))
             host = self._x_server(lambda n: ["Xvfb", ":%d" % n, "-screen", "0", size])
@@ -63,19 +57,17 @@ class Desktop:
         if self.display:
             self.wineserver("-k")
         for proc in reversed(self.procs):
-            _kill(proc.pid, signal.SIGTERM)
-            with contextlib.suppress(subprocess.TimeoutExpired):
-                proc.wait(3)
-            _kill(proc.pid)
+            for sig in (signal.SIGTERM, signal.SIGKILL):  # to the whole group, which holds Wine's processes too
+                with contextlib.suppress(ProcessLookupError, PermissionError, subprocess.TimeoutExpired):
+                    os.killpg(proc.pid, sig)
+                    proc.wait(3)
         self.procs, self.probe, self.display = [], None, None
-        if os.path.exists(self._record):
-            os.remove(self._record)
         self._lock.close()
 
     def _x_server(self, argv_for, first=40, **env):
         for n in range(first, first + 300):
             if not glob.glob("/tmp/.X%d-lock" % n) + glob.glob("/tmp/.X11-unix/X%d" % n):
-                proc = self.spawn(argv_for(n) + ["-nolisten", "tcp"], env=dict(os.environ, **env), **QUIET)
+                proc = self.spawn(argv_for(n) + ["-nolisten", "tcp"], env={**os.environ, MARK: self.prefix, **env}, **QUIET)
                 wait_for(lambda: proc.poll() is not None or os.path.exists("/tmp/.X11-unix/X%d" % n), 10, "X :%d" % n)
                 if proc.poll() is None:
                     return ":%d" % n
@@ -83,8 +75,8 @@ class Desktop:
 
     def env(self, **extra):
         # A Japanese desktop: the ANSI code page is 932, as on the program's users' machines.
-        return dict(os.environ, **dict(dict(WINEPREFIX=self.prefix, WINEDEBUG="-all", DISPLAY=self.display or "",
-                                            WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="ja_JP.UTF-8"), **extra))
+        return {**os.environ, MARK: self.prefix, "WINEPREFIX": self.prefix, "WINEDEBUG": "-all", "DISPLAY": self.display or "",
+                "WINEDLLOVERRIDES": "mscoree,mshtml=", "LC_ALL": "ja_JP.UTF-8", **extra}
 
     def wineserver(self, *args):
         subprocess.run(["wineserver"] + list(args), env=self.env(), timeout=60, **QUIET)
@@ -104,16 +96,11 @@ class Desktop:
 
     def spawn(self, argv, env=None, **kwargs):
         self.procs.append(subprocess.Popen(argv, env=env or self.env(), start_new_session=True, **kwargs))
-        with open(self._record, "w") as f:
-            f.write("%s\n%s\n" % (self.prefix, " ".join(str(p.pid) for p in self.procs)))
         return self.procs[-1]
 
     def unix_pids(self, comm="Vantoscope.exe"):
-        # Unix processes of this prefix that Wine named after this Windows program.
-        def ours(d):
-            with contextlib.suppress(OSError), open(d + "/comm") as f, open(d + "/environ", "rb") as e:
-                return f.read().strip() == comm and b"WINEPREFIX=%s\0" % self.prefix.encode() in e.read()
-        return [int(d[6:]) for d in glob.glob("/proc/[0-9]*") if ours(d)]
+        # Unix processes of this desktop that Wine named after this Windows program.
+        return [pid for pid, name, prefix in _marked() if name == comm and prefix == self.prefix]
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool"] + [str(a) for a in args], env=dict(os.environ, DISPLAY=self.display),
@@ -130,12 +117,19 @@ class Desktop:
         return int(words[b"x"]), int(words[b"y"])
 
 
+def _marked():
+    # (pid, name, prefix) of every process that a desktop started, or that those started.
+    for d in glob.glob("/proc/[0-9]*"):
+        with contextlib.suppress(OSError), open(d + "/comm") as f, open(d + "/environ", "rb") as e:
+            prefix = [v[len(MARK) + 1:] for v in e.read().decode(errors="replace").split("\0") if v.startswith(MARK + "=")]
+            if prefix:
+                yield int(d[6:]), f.read().strip(), prefix[0]
+
+
 def cleanup():
-    # Stops what desktops of interrupted runs left: their processes and their wineservers.
-    for path in glob.glob(os.path.join(RUNNING, "*")):
-        with open(path) as f:
-            prefix, pids = f.readline().strip(), f.readline().split()
+    # Stops what desktops of interrupted runs left: their wineservers and every process they started.
+    for prefix in {prefix for pid, name, prefix in _marked()}:
         subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix), timeout=60, **QUIET)
-        for pid in pids:
-            _kill(int(pid))
-        os.remove(path)
+    for pid, name, prefix in _marked():
+        with contextlib.suppress(OSError):
+            os.kill(pid, signal.SIGKILL)

@@ -3,7 +3,7 @@
 import os
 import subprocess
 
-from .desktop import BUILD
+from .desktop import BUILD, wait_for
 
 
 def cp932(text):
@@ -28,7 +28,7 @@ class ProbeError(RuntimeError):
 
 class Probe:
     # Commands without a method here go as they are: probe.move(hwnd, x, y, w, h), probe.show(hwnd, ..., sw),
-    # probe.post(hwnd, msg, wparam, lparam), probe.hang(hwnd, ms), probe.flicker(hwnd, ms).
+    # probe.post(hwnd, msg, wparam, lparam), probe.hang(hwnd, ms).
     def __init__(self, desktop):
         self.proc = desktop.spawn(["wine", os.path.join(BUILD, "tests", "win32", "vtprobe.exe")],
                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
@@ -98,10 +98,17 @@ class Probe:
     def foreground(self, hwnd=0):
         return int(self.cmd("fg", hwnd)[0])
 
-    def box(self, caption, ms=20000):
-        # Waits for a message box with this caption and presses OK: (owner, text), or None.
-        v = self.cmd("box", hx(caption), ms)
-        return None if v == ["none"] else (int(v[0]), unhex(v[1]))
+    def box(self, caption, timeout=20):
+        # Waits for a message box with this caption and presses OK: answers (owner, text), or None.
+        boxes = lambda: [h for h, v, c, t in self.top() if v and c == b"#32770" and t == cp932(caption)]  # noqa: E731
+        try:
+            box = wait_for(boxes, timeout)[0]
+        except TimeoutError:
+            return None
+        found = self.info(box)["owner"], next(r["text"] for r in self.rows(box) if r["id"] == 0xFFFF)
+        self.post(box, 0x0111, 1, 0)  # WM_COMMAND, IDOK
+        wait_for(lambda: box not in boxes(), 5, "the box gone")  # so that the next search cannot find it again
+        return found
 
     def gdi_objects(self, windows_pid):
         # The probe reads the handle table through a 64-bit process's layout only.

@@ -4,6 +4,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -17,17 +18,18 @@ def t(text):
     return text.encode("cp932") if isinstance(text, str) else text
 
 
+def matches(match):
+    return match.search if hasattr(match, "search") else (lambda line: line == t(match))
+
+
 class Program:
     def __init__(self, desktop, exe, cwd, env=None):
-        self.desktop, self.checklist, self.lines, self.times = desktop, None, [], []
-        self.cond, self._earlier = threading.Condition(), set(desktop.unix_pids())
+        self.desktop, self.checklist, self._earlier = desktop, None, set(desktop.unix_pids())
         for attempt in range(3):
-            self.stderr, self.proc = b"", desktop.spawn(["wine", exe], cwd=cwd, env=env, stdout=subprocess.PIPE,
-                                                         stderr=subprocess.PIPE)
-            self._readers = [threading.Thread(target=self._read, args=(pipe,), daemon=True)
-                             for pipe in (self.proc.stdout, self.proc.stderr)]
-            for r in self._readers:
-                r.start()
+            self.lines, self.times, self._err = [], [], tempfile.TemporaryFile()
+            self.proc = desktop.spawn(["wine", exe], cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=self._err)
+            self._reader = threading.Thread(target=self._read, daemon=True)
+            self._reader.start()
             if wait_for(lambda: self.lines or self.proc.poll() is not None, 60, "a first line") is not True:
                 break  # it has written a line
             # Wine's launcher now and then fails to start a program: it says so and ends at once.
@@ -36,20 +38,18 @@ class Program:
                 break
             print("(Wine failed to start %s; starting it again)" % exe, file=sys.stderr)
 
-    def _read(self, pipe):
+    def _read(self):
         rest = b""
-        for chunk in iter(lambda: pipe.read1(65536), b""):
-            with self.cond:
-                if pipe is self.proc.stderr:
-                    self.stderr += chunk
-                    continue
-                *complete, rest = (rest + chunk).split(b"\n")
-                self.lines += [line.rstrip(b"\r") for line in complete]
-                self.times += [time.monotonic()] * len(complete)
-                self.cond.notify_all()
-        with self.cond:
-            self.lines += [rest] if rest else []
-            self.cond.notify_all()
+        for chunk in iter(lambda: self.proc.stdout.read1(65536), b""):
+            *complete, rest = (rest + chunk).split(b"\n")
+            self.times += [time.monotonic()] * len(complete)
+            self.lines += [line.rstrip(b"\r") for line in complete]
+        self.lines += [rest] if rest else []
+
+    @property
+    def stderr(self):
+        # Read without moving the file position, which the program shares; kept once it has ended.
+        return self._stderr if self._err.closed else os.pread(self._err.fileno(), os.fstat(self._err.fileno()).st_size, 0)
 
     def mark(self):
         return len(self.lines)
@@ -58,7 +58,7 @@ class Program:
         return [line.decode("cp932", "replace")[:160] for line in self.lines[-n:]]
 
     def count(self, match, start=0):
-        return sum(1 for line in self.lines[start:] if (match.search(line) if hasattr(match, "search") else line == t(match)))
+        return sum(1 for line in self.lines[start:] if matches(match)(line))
 
     def next_lines(self, i, n):
         # The n lines after line i, once they have come.
@@ -66,17 +66,9 @@ class Program:
 
     def wait_line(self, match, start=0, timeout=20):
         # Index of the first trace line from start on that is this text or matches this pattern.
-        test = match.search if hasattr(match, "search") else (lambda line: line == t(match))
-        deadline = time.monotonic() + timeout
-        with self.cond:
-            while True:
-                for i in range(start, len(self.lines)):
-                    if test(self.lines[i]):
-                        return i
-                start = len(self.lines)
-                if time.monotonic() > deadline or not any(r.is_alive() for r in self._readers):
-                    raise TimeoutError("no trace line %r" % (match,))
-                self.cond.wait(0.2)
+        test = matches(match)
+        return wait_for(lambda: next(([i] for i in range(start, len(self.lines)) if test(self.lines[i])), None),
+                        timeout, "a trace line %r" % (match,))[0]
 
     def wait_iterations(self, n, timeout=30):
         # Waits until the main loop has turned n more times (a "Class:" line each).
@@ -97,11 +89,6 @@ class Program:
             raise RuntimeError("cannot tell the program's process among %r" % sorted(pids))
         return pids.pop()
 
-    def cpu_seconds(self):
-        with open("/proc/%d/stat" % self.unix_pid()) as f:
-            fields = f.read().rsplit(")", 1)[1].split()
-        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
     def rss_kib(self):
         with open("/proc/%d/status" % self.unix_pid()) as f:
             return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
@@ -109,8 +96,9 @@ class Program:
     def wait_exit(self, timeout=30):
         # Waits for the end and for the last of the trace; answers the exit code.
         code = self.proc.wait(timeout)
-        for r in self._readers:
-            r.join(10)
+        self._reader.join(10)
+        self._stderr = self.stderr
+        self._err.close()
         return code
 
     def close(self):
@@ -123,4 +111,4 @@ class Program:
         for pid in set(self.desktop.unix_pids()) - self._earlier:
             os.kill(pid, 9)
         self.proc.kill()
-        self.proc.wait(10)
+        self.wait_exit(10)

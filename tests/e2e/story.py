@@ -22,6 +22,7 @@ WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND = 0x0010, 0x0111, 0x0112
 ID_MOUSE_POINTER, ID_WALLPAPER = 1020, 1021
 WALLPAPER = load_bmp(os.path.join(ASSETS, "wallpaper.bmp"))  # 16 x 7 tiles of 20 x 25
 _desktop = []
+atexit.register(lambda: _desktop and _desktop.pop().stop())
 
 
 def desktop_for(heads):
@@ -31,9 +32,6 @@ def desktop_for(heads):
     if not _desktop:
         _desktop.append(Desktop(heads).start())
     return _desktop[0]
-
-
-atexit.register(lambda: _desktop and _desktop.pop().stop())
 
 
 def monitor_line(n, x, y, w, h):
@@ -69,11 +67,11 @@ class Story:
         self.addCleanup(self.end, p)
         owners = []
         for text in self.mode_failures() + list(boxes):
-            box = self.probe.box(CAPTION, 30000)
+            box = self.probe.box(CAPTION, 30)
             self.assertEqual(box and box[1], text, "warning box; trace: %r" % p.tail())
             owners.append(box[0])
         got = wait_for(lambda: p.count(CLASS_LINE) or self.probe.box(CAPTION, 0), 60, "the main loop")
-        self.assertNotIsInstance(got, tuple, "an unexpected warning box: %s" % (isinstance(got, tuple) and got[1].decode("cp932")))
+        self.assertNotIsInstance(got, tuple, "an unexpected warning box: %r" % (got,))
         p.wait_ready()
         return owners
 
@@ -91,32 +89,34 @@ class Story:
             except (AssertionError, TimeoutError, RuntimeError, subprocess.TimeoutExpired) as e:
                 raise AssertionError("%s\n  trace tail: %r" % (e, self.p and self.p.tail())) from None
 
-    def rows(self):
-        return self.probe.rows(self.p.checklist)
-
     def texts(self, n=None):
-        return [r["text"] for r in self.rows()[:n]]
+        return [r["text"] for r in self.probe.rows(self.p.checklist)[:n]]
 
     def ticked(self):
         # Titles of the ticked rows of listed windows.
-        return sorted(r["text"] for r in self.rows()[:listed(self.p)] if r["check"])
+        return sorted(r["text"] for r in self.probe.rows(self.p.checklist)[:listed(self.p)] if r["check"])
 
     def wait_rows(self, texts):
         # Waits for these rows at the top, and the checklist's height for that many.
-        want = [t(x) for x in texts]
-        wait_for(lambda: self.texts(len(want)) == want and self.probe.info(self.p.checklist)["rect"] == (
-            0, 0, 300, 31 * (len(want) + 1)), what=lambda: "rows %r (now %r, %r)" % (
-            want, self.texts(len(want) + 1), self.probe.info(self.p.checklist)["rect"]))
+        want, size = [t(x) for x in texts], (0, 0, 300, 31 * (len(texts) + 1))
+        wait_for(lambda: self.texts(len(want)) == want and self.probe.info(self.p.checklist)["rect"] == size,
+                 what=lambda: "rows %r (now %r)" % (want, self.texts(len(want) + 1)))
 
     def row_of(self, title):
         return wait_for(lambda: t(title) in self.texts() and [self.texts().index(t(title))], what="row %r" % title)[0]
 
     def tick(self, title):
-        self.probe.send(self.p.checklist, WM_COMMAND, self.row_of(title))
+        # Ticks (or unticks) the title's row with a message, as a click would; waits for its trace.
+        mark, row = self.p.mark(), self.row_of(title)
+        self.probe.send(self.p.checklist, WM_COMMAND, row)
+        self.assertEqual(self.p.next_lines(self.p.wait_line("check ID: %d" % row, mark), 1), [t(title)])
 
-    def click_row(self, title):
-        r = self.rows()[self.row_of(title)]["rect"]
+    def click_row(self, title, ticked):
+        # Clicks the title's row with the mouse; waits for these ticked titles.
+        r = self.probe.rows(self.p.checklist)[self.row_of(title)]["rect"]
         self.d.click(r[0] + 12, (r[1] + r[3]) // 2)
+        wait_for(lambda: self.ticked() == sorted(t(x) for x in ticked), what=lambda: "ticks %r (now %r)" % (
+            ticked, self.ticked()))
 
     def clear(self):
         # A window that opens in the turn another closes leaves the count, and so the rows, as they
@@ -129,13 +129,10 @@ class Story:
         wait_for(lambda: visible_mirrors(self.probe) == mirror_places(self.probe, hwnds, self.ext), what=lambda: (
             "mirrors of %r only (now %r)" % (mirror_places(self.probe, hwnds, self.ext), visible_mirrors(self.probe))))
 
-    def mirrored(self, hwnd):
-        wait_for(lambda: mirror_places(self.probe, [hwnd], self.ext)[0] in visible_mirrors(self.probe), what="a mirror")
-
-    def same_pixels(self, hwnd, below=0):
-        # Waits until the window's pixels (those below y = below) show on the external monitor too.
+    def same_pixels(self, hwnd):
+        # Waits until the window's pixels on the screen show on the external monitor too.
         x0, y0, x1, y1 = self.probe.info(hwnd)["rect"]
-        x0, y0 = max(x0, 0), max(y0, below)
+        x0, y0 = max(x0, 0), max(y0, 0)
         wait_for(lambda: self.screen.grab(x0, y0, x1 - x0, y1 - y0).rows == self.screen.grab(
             x0 + self.ext[0], y0 + self.ext[1], x1 - x0, y1 - y0).rows, what="the mirror's pixels", interval=0.1)
 

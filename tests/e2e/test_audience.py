@@ -91,7 +91,7 @@ class AudienceStory(Story):
             self.shows(browser, picture)
             self.same_pixels(picture)
         with self.step("unticked, its mirror goes and the wallpaper shows there"):
-            self.click_row("Browser")
+            self.click_row("Browser", ["Picture"])
             self.shows(picture)
             self.wallpaper_shows(self.probe.info(browser)["rect"])
         with self.step("the wallpaper switch takes the picture away and brings it back"):

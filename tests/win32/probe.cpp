@@ -1,6 +1,6 @@
-// vtprobe: the end-to-end tests' hands and eyes inside the Wine desktop, one command a line.
-// Answers one line, "ok ..." or "err ...". Texts travel as hex ("-" for none), so that code-page-932
-// bytes and blanks pass unchanged.
+// vtprobe: the tests' hands and eyes inside the Wine desktop, one command a line, one answer
+// line ("ok ..." or "err ..."). Texts travel as hex ("-" for none), so that code-page-932 bytes
+// and blanks pass unchanged.
 #undef UNICODE
 #include <windows.h>
 #include <winternl.h>
@@ -11,8 +11,6 @@
 #include <string.h>
 #include <string>
 #include <vector>
-
-typedef std::vector<std::string> Args;
 
 static std::string hex(const std::string &s)
 {
@@ -29,9 +27,6 @@ static std::string unhex(const std::string &h)
         out += (char)strtol(h.substr(i, 2).c_str(), NULL, 16);
     return out;
 }
-
-static HWND H(const std::string &s) { return (HWND)(ULONG_PTR)strtoull(s.c_str(), NULL, 0); }
-static long N(const std::string &s) { return strtol(s.c_str(), NULL, 0); }
 
 static std::string fmt(const char *f, ...)
 {
@@ -59,10 +54,15 @@ static std::string rect_of(HWND h, bool client = false)
     return fmt("%ld,%ld,%ld,%ld", r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y);
 }
 
-static COLORREF colour(long v) { return v < 0 ? (COLORREF)-1 : RGB(v >> 16, (v >> 8) & 255, v & 255); }
+// "rrggbb" as a COLORREF, or -1 (no colour) for "-1".
+static LONG colour(const std::string &rrggbb)
+{
+    long v = strtol(rrggbb.c_str(), NULL, 16);
+    return v < 0 ? -1 : (LONG)RGB(v >> 16, (v >> 8) & 255, v & 255);
+}
 
 // A sample application window on a thread of its own, so that it can hang, painting a solid
-// colour or cells whose colours follow from its seed.
+// colour (fill, as COLORREF) or cells whose colours follow from its seed.
 struct Sample {
     HWND hwnd = NULL;
     HANDLE thread = NULL, ready = CreateEventA(NULL, TRUE, FALSE, NULL), release = CreateEventA(NULL, TRUE, FALSE, NULL);
@@ -73,19 +73,8 @@ struct Sample {
 static std::map<HWND, Sample *> samples;
 enum { WM_PROBE_HANG = WM_APP + 1 };
 
-static LRESULT CALLBACK sample_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+static void paint_sample(HWND hwnd, const Sample *s)
 {
-    Sample *s = (Sample *)GetWindowLongPtrA(hwnd, GWLP_USERDATA);
-    if (msg == WM_NCCREATE)
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, (LONG_PTR)((CREATESTRUCTA *)lp)->lpCreateParams);
-    if (msg == WM_ERASEBKGND)
-        return 1;
-    if (msg == WM_PROBE_HANG)
-        return WaitForSingleObject(s->release, (DWORD)wp);
-    if (msg == WM_DESTROY)
-        PostQuitMessage(0);
-    if (msg != WM_PAINT)
-        return DefWindowProcA(hwnd, msg, wp, lp);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     RECT c;
@@ -93,7 +82,8 @@ static LRESULT CALLBACK sample_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     for (int top = 0; top < c.bottom; top += 23)
         for (int left = 0; left < c.right; left += 37) {
             unsigned v = (unsigned)(s->seed * 2654435761u) ^ (unsigned)((left / 37) * 7 + (top / 23) * 3) * 40503u;
-            v = ((v ^ (v >> 13)) * 0x5bd1e995u) ^ (((v ^ (v >> 13)) * 0x5bd1e995u) >> 15);
+            v = (v ^ (v >> 13)) * 0x5bd1e995u;
+            v ^= v >> 15;
             RECT cell = {left, top, left + 37, top + 23};
             HBRUSH b = CreateSolidBrush(s->fill != -1 ? (COLORREF)s->fill
                                                       : RGB(40 + (v & 0xBF), 40 + ((v >> 8) & 0xBF), 40 + ((v >> 16) & 0xBF)));
@@ -101,7 +91,27 @@ static LRESULT CALLBACK sample_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             DeleteObject(b);
         }
     EndPaint(hwnd, &ps);
-    return 0;
+}
+
+static LRESULT CALLBACK sample_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    Sample *s = (Sample *)GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    switch (msg) {
+    case WM_NCCREATE:
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, (LONG_PTR)((CREATESTRUCTA *)lp)->lpCreateParams);
+        break;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paint_sample(hwnd, s);
+        return 0;
+    case WM_PROBE_HANG:
+        return WaitForSingleObject(s->release, (DWORD)wp);
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        break;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 static DWORD WINAPI sample_thread(void *param)
@@ -123,22 +133,12 @@ static DWORD WINAPI sample_thread(void *param)
     return 0;
 }
 
-static DWORD WINAPI flicker_thread(void *param)
-{
-    Sample *s = (Sample *)param;
-    for (DWORD end = GetTickCount() + s->w; (LONG)(GetTickCount() - end) < 0; Sleep(1))
-        ShowWindow(s->hwnd, IsWindowVisible(s->hwnd) ? SW_HIDE : SW_SHOWNOACTIVATE);
-    ShowWindow(s->hwnd, SW_SHOWNOACTIVATE);
-    return 0;
-}
-
 static BOOL CALLBACK list_window(HWND h, LPARAM lp)
 {
     std::string &out = *(std::string *)lp;
     if (out[0] == 't')  // top: hwnd:visible:class:title
         out += fmt(" %llu:%d:", (ULONG_PTR)h, IsWindowVisible(h) ? 1 : 0) + text_of(h, true) + ":" + text_of(h);
-    else  // rows: hwnd:id:check:text:rect
-    {
+    else {  // rows: hwnd:id:check:text:rect
         DWORD_PTR check = 0;  // a hung program must not hang the probe
         SendMessageTimeoutA(h, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check);
         out += fmt(" %llu:%d:%d:", (ULONG_PTR)h, GetDlgCtrlID(h), (int)check) + text_of(h) + ":" + rect_of(h);
@@ -165,17 +165,20 @@ static long gdi_objects(DWORD pid)
     return used;
 }
 
-static std::string run(const Args &a)
+static std::string run(const std::vector<std::string> &a)
 {
     const std::string &c = a[0];
-    HWND h = a.size() > 1 ? H(a[1]) : NULL;
+    std::vector<long long> n;  // the arguments as numbers
+    for (const std::string &w : a)
+        n.push_back(strtoll(w.c_str(), NULL, 0));
+    HWND h = a.size() > 1 ? (HWND)(ULONG_PTR)n[1] : NULL;
     Sample *s = samples.count(h) ? samples[h] : NULL;
     std::string out = "ok";
-    long n = 0;
+    long gdi = 0;
     if (c == "open" && a.size() == 10) {  // open title class x y w h show seed fill(rrggbb or -1)
         s = new Sample;
-        s->title = unhex(a[1]), s->cls = unhex(a[2]), s->x = N(a[3]), s->y = N(a[4]), s->w = N(a[5]);
-        s->h = N(a[6]), s->show = N(a[7]), s->seed = N(a[8]), s->fill = colour(strtol(a[9].c_str(), NULL, 16));
+        s->title = unhex(a[1]), s->cls = unhex(a[2]), s->x = (int)n[3], s->y = (int)n[4], s->w = (int)n[5];
+        s->h = (int)n[6], s->show = (int)n[7], s->seed = (LONG)n[8], s->fill = colour(a[9]);
         s->thread = CreateThread(NULL, 0, sample_thread, s, 0, NULL);
         WaitForSingleObject(s->ready, 10000);
         samples[s->hwnd] = s;
@@ -187,14 +190,10 @@ static std::string run(const Args &a)
             return "err sample did not close";
         samples.erase(h);
     } else if (c == "fill" && s && a.size() == 4) {  // fill hwnd rrggbb|-1 seed: painted before the answer
-        s->seed = N(a[3]), s->fill = colour(strtol(a[2].c_str(), NULL, 16));
+        s->seed = (LONG)n[3], s->fill = colour(a[2]);
         RedrawWindow(h, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     } else if (c == "hang" && s && a.size() == 3) {
-        PostMessageA(h, WM_PROBE_HANG, (WPARAM)N(a[2]), 0);
-    } else if (c == "flicker" && s && a.size() == 3) {  // flicker hwnd ms: hidden and shown every millisecond
-        Sample *f = new Sample(*s);
-        f->w = N(a[2]);
-        CloseHandle(CreateThread(NULL, 0, flicker_thread, f, 0, NULL));
+        PostMessageA(h, WM_PROBE_HANG, (WPARAM)n[2], 0);
     } else if (c == "title" && a.size() == 3) {
         SetWindowTextA(h, unhex(a[2]).c_str());
     } else if (c == "info" && IsWindow(h)) {  // visible iconic style rect client owner pid class title
@@ -209,34 +208,21 @@ static std::string run(const Args &a)
         out += list.substr(c.size());
     } else if ((c == "send" || c == "post") && a.size() == 5) {
         DWORD_PTR r = 0;
-        WPARAM wp = (WPARAM)strtoull(a[3].c_str(), NULL, 0);
-        if (c == "post" ? !PostMessageA(h, N(a[2]), wp, N(a[4])) :
-                          !SendMessageTimeoutA(h, N(a[2]), wp, N(a[4]), SMTO_NORMAL, 10000, &r))
+        if (c == "post" ? !PostMessageA(h, (UINT)n[2], (WPARAM)n[3], (LPARAM)n[4])
+                        : !SendMessageTimeoutA(h, (UINT)n[2], (WPARAM)n[3], (LPARAM)n[4], SMTO_NORMAL, 10000, &r))
             return "err " + c + " failed";
         out += fmt(" %lld", (long long)r);
     } else if (c == "show" && a.size() >= 3) {  // show hwnd... sw: all in one go, as far as others can tell
         for (size_t i = 1; i + 1 < a.size(); ++i)
-            ShowWindow(H(a[i]), N(a.back()));
+            ShowWindow((HWND)(ULONG_PTR)n[i], (int)n.back());
     } else if (c == "move" && a.size() == 6) {
-        SetWindowPos(h, NULL, N(a[2]), N(a[3]), N(a[4]), N(a[5]), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(h, NULL, (int)n[2], (int)n[3], (int)n[4], (int)n[5], SWP_NOZORDER | SWP_NOACTIVATE);
     } else if (c == "fg") {  // fg [hwnd]: makes it the foreground window; answers the foreground window
         if (h)
             SetForegroundWindow(h);
         out += fmt(" %llu", (ULONG_PTR)GetForegroundWindow());
-    } else if (c == "box" && a.size() == 3) {  // box caption ms: waits for a message box, answers owner and text, presses OK
-        HWND box = NULL;
-        for (DWORD end = GetTickCount() + N(a[2]); !box && (LONG)(GetTickCount() - end) <= 0; Sleep(5))
-            for (HWND w = FindWindowExA(NULL, NULL, "#32770", unhex(a[1]).c_str()); w && !box;
-                 w = FindWindowExA(NULL, w, "#32770", unhex(a[1]).c_str()))
-                box = IsWindowVisible(w) ? w : NULL;
-        if (!box)
-            return "ok none";
-        out += fmt(" %llu ", (ULONG_PTR)GetWindow(box, GW_OWNER)) + text_of(GetDlgItem(box, 0xFFFF));
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        for (DWORD end = GetTickCount() + 5000; IsWindowVisible(box) && (LONG)(GetTickCount() - end) < 0;)
-            Sleep(2);  // gone before the answer, so that the next search cannot find it again
-    } else if (c == "gdi" && a.size() == 2 && (n = gdi_objects(N(a[1]))) >= 0) {
-        out += fmt(" %ld", n);
+    } else if (c == "gdi" && a.size() == 2 && (gdi = gdi_objects((DWORD)n[1])) >= 0) {
+        out += fmt(" %ld", gdi);
     } else {
         return "err unknown command, arguments or window";
     }
@@ -250,7 +236,7 @@ int main()
     printf("ready\n");
     while (fgets(line, sizeof line, stdin) && strncmp(line, "quit", 4)) {
         std::istringstream words(line);
-        Args a;
+        std::vector<std::string> a;
         for (std::string w; words >> w;)
             a.push_back(w);
         if (!a.empty())
