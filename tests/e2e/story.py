@@ -44,7 +44,7 @@ class Story:
     @classmethod
     def setUpClass(cls):
         cls.d = desktop_for(cls.heads)
-        cls.probe, cls.screen = cls.d.probe, Screen(cls.d.display)
+        cls.probe, cls.screen = cls.d.probe, Screen(cls.d)
         # The external monitor is the last head; without one, mirrors stand left of the screen.
         cls.ext = cls.heads[-1][2:] if len(cls.heads) > 1 else (-cls.heads[0][0], 0)
 
@@ -143,8 +143,9 @@ class Story:
                 for c in range(16) for r in range(7) if area[0] <= 64 * c + 32 < area[2] and area[1] <= 80 * r + 40 < area[3]]
 
     def wallpaper_shows(self, area=(0, 0, 1024, 768)):
-        wait_for(lambda: all(self.screen.grab(x, y, 1, 1).pixel(x, y) == c for x, y, c in self.tile_centres(area)),
-                 what="the wallpaper's tiles in %r" % (area,), interval=0.1)
+        shows = lambda img: all(img.pixel(x, y) == c for x, y, c in self.tile_centres(area))  # noqa: E731
+        wait_for(lambda: shows(self.screen.grab(self.ext[0], self.ext[1], 1024, 560)), what="the wallpaper's tiles in %r"
+                 % (area,), interval=0.1)
 
 
 def both(story):
