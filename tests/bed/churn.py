@@ -27,10 +27,6 @@ def listed(program):
     return next((int(m.group(1)) for m in map(LISTED.match, reversed(program.lines)) if m), 0)
 
 
-class ChurnFailure(AssertionError):
-    pass
-
-
 class Churn:
     def __init__(self, desktop, program, seed, ext=(1024, 0), gdi=True):
         self.p, self.probe, self.ext, self.gdi = program, desktop.probe, ext, gdi
@@ -74,11 +70,11 @@ class Churn:
 
     def check(self):
         if self.p.proc.poll() is not None:
-            raise ChurnFailure("Vantoscope ended (%s) after %d actions" % (self.p.proc.returncode, self.actions))
+            raise AssertionError("Vantoscope ended (%s) after %d actions" % (self.p.proc.returncode, self.actions))
         started = time.monotonic()
         self.probe.send(self.p.checklist, WM_NULL)
         if time.monotonic() - started > 2 or max(int(m.group(1)) for m in map(LISTED.match, self.p.lines) if m) > 30:
-            raise ChurnFailure("the checklist took %.1f s to answer, or listed more than 30 windows" % (
+            raise AssertionError("the checklist took %.1f s to answer, or listed more than 30 windows" % (
                 time.monotonic() - started))
         # The mirrors follow their windows' moves only while the foreground is no helper window.
         self.probe.foreground(self.rng.choice([h for h in self.probe.samples if h not in self.minimised] or
@@ -86,7 +82,7 @@ class Churn:
         try:
             wait_for(lambda: visible_mirrors(self.probe) == self.want(), 10, interval=0.1)
         except TimeoutError:
-            raise ChurnFailure("after %d actions: visible mirrors %r, expected %r" % (
+            raise AssertionError("after %d actions: visible mirrors %r, expected %r" % (
                 self.actions, visible_mirrors(self.probe), self.want())) from None
         self.checks += 1
 

@@ -1,4 +1,5 @@
-"""Trouble: broken or foreign settings, extreme titles, a crowded desktop, a hung window, a second copy."""
+"""Trouble: broken or foreign settings, extreme titles, a hung window, a second copy, a crowded and a
+restless desktop."""
 # The program says what went wrong where it has words for it, and goes on listing, ticking, mirroring.
 
 import os
@@ -8,13 +9,14 @@ import struct
 import tempfile
 import time
 
-from .story import ASSETS, ROOT, Story, both, t, wait_for
+from .story import ASSETS, EXES, ROOT, Story, both, t, wait_for
 from tests.bed import Program
-from tests.bed.churn import mirror_places, visible_mirrors
+from tests.bed.churn import Churn, mirror_places, visible_mirrors
 
 BITMAP_LINE = t("ビットマップのロードに失敗しました")
 FIRST_FACE, SECOND_FACE, CHANGED = BITMAP_LINE + b"1", BITMAP_LINE + b"2", re.compile(rb"^win_num changed! (\d+)$")
 SECOND_COPY = b"Vantoscope is already running: its checklist is brought to the front"
+CHURN_SECONDS = float(os.environ.get("VANTOSCOPE_CHURN_SECONDS", "10"))  # the long churn: scripts/soak.sh
 JAPANESE_INI = "; 日本語の名前\n[WPNAME]\nFILENAME=壁紙.bmp\n[BTNNAME]\nFILENAME=ボタン1.bmp\n[BTNNAME2]\nFILENAME=ボタン2.bmp\n"
 
 
@@ -137,5 +139,13 @@ class TroubleStory(Story):
             self.assertEqual(len([x for x in self.texts() if re.fullmatch(rb"Crowd \d\d|Keeper", x)]), 30)
             self.assertEqual(self.ticked(), [b"Keeper"])
             self.shows(keeper)
+        self.clear()
+        with self.step("a seeded churn: exactly the ticked, listed windows' mirrors show, at their places; no leak"):
+            churn = Churn(self.d, p, seed=20261206, ext=self.ext, gdi=self.exe == EXES["x64"])  # GDI: 64-bit layout only
+            actions, checks, before, after = churn.run(CHURN_SECONDS)
+            self.assertGreater(checks, 5)
+            self.assertLess(after[1] - before[1], 2048, "resident KiB grew: %r -> %r" % (before, after))
+            self.assertLessEqual(after[0] - before[0], 5, "GDI objects grew: %r -> %r" % (before, after))
+
 
 Trouble_x64, Trouble_x86 = both(TroubleStory)

@@ -6,35 +6,27 @@
 
 namespace {
 
-const MonitorArea BELOW_RIGHT = {1920, 200, 1920, 1080};  // an external monitor offset both ways
-
-PlacementView target_at(ScreenRect r)
-{
-    PlacementView v = {};
-    v.has_mirror = v.target_rect_known = true;
-    v.target_rect = r;
-    return v;
-}
+typedef std::vector<int> Ints;
 
 TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
 {
-    PlacementView views[4] = {target_at({-8, -8, 1928, 1048}), target_at({10, 10, 20, 20}), target_at({0, 0, 1, 1}),
-                              target_at({100, 100, 300, 300})};
+    PlacementView views[4] = {};
+    const ScreenRect rects[4] = {{-8, -8, 1928, 1048}, {10, 10, 20, 20}, {0, 0, 1, 1}, {100, 100, 300, 300}};
+    for (int i = 0; i < 4; ++i)
+        views[i].has_mirror = views[i].target_rect_known = true, views[i].target_rect = rects[i];
     views[1].target_minimised = true;
     views[2].has_mirror = false;
     views[3].target_is_foreground = true;
     views[3].shown = 1;
-    PlacementPlan plan = plan_placement(views, 4, false, BELOW_RIGHT);
-    EXPECT_EQ(plan.steps[0].action, MIRROR_MOVED);
-    EXPECT_EQ((std::vector<int>{plan.steps[0].box.x, plan.steps[0].box.y, plan.steps[0].box.width}),
-              (std::vector<int>{1912, 192, 1936}));
-    EXPECT_EQ(plan.steps[1].action, MIRROR_HIDDEN);
-    EXPECT_EQ(plan.steps[2].action, MIRROR_LEFT_ALONE);
-    EXPECT_EQ(plan.steps[3].action, MIRROR_PLACED_UNDER_TARGET);
-    EXPECT_EQ(plan.fore_index, 3);
-    EXPECT_EQ(plan.face, FACE_MIRRORED);
+    const MonitorArea below_right = {1920, 200, 1920, 1080};
+    PlacementPlan plan = plan_placement(views, 4, false, below_right);
+    EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[0].box.x, plan.steps[0].box.y, plan.steps[0].box.width}),
+              (Ints{MIRROR_MOVED, 1912, 192, 1936}));
+    EXPECT_EQ((Ints{plan.steps[1].action, plan.steps[2].action, plan.steps[3].action}),
+              (Ints{MIRROR_HIDDEN, MIRROR_LEFT_ALONE, MIRROR_PLACED_UNDER_TARGET}));
+    EXPECT_EQ((Ints{plan.fore_index, plan.face}), (Ints{3, FACE_MIRRORED}));
     // While the button (or nothing) is in the foreground, no mirror moves.
-    EXPECT_EQ(plan_placement(views, 4, true, BELOW_RIGHT).steps[0].action, MIRROR_LEFT_ALONE);
+    EXPECT_EQ(plan_placement(views, 4, true, below_right).steps[0].action, MIRROR_LEFT_ALONE);
 }
 
 TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShow)
@@ -55,34 +47,26 @@ TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShow)
     };
     for (const auto &c : cases) {
         VisibilityStep s = plan_visibility(c.view);
-        EXPECT_EQ((std::vector<int>{s.action, s.shown, s.park_button}), (std::vector<int>{c.action, c.shown, c.park}));
+        EXPECT_EQ((Ints{s.action, s.shown, s.park_button}), (Ints{c.action, c.shown, c.park}));
     }
 }
 
-TEST(Clip, AMirrorIsCutAtTheExternalMonitorsFarAndLowerEdgesToo)
+TEST(CutMarkerOwners, TheEdgesTheMaximisedTargetAndWholeClassNames)
 {
+    // A mirror is cut at the external monitor's far and lower edges too.
     MirrorClip beyond = mirror_clip({1900, 700, 400, 300}, {1024, 0, 1024, 768});
-    EXPECT_FALSE(beyond.whole);
-    EXPECT_EQ((std::vector<int>{beyond.part.left, beyond.part.top, beyond.part.right, beyond.part.bottom}),
-              (std::vector<int>{0, 0, 148, 68}));
+    EXPECT_EQ((Ints{beyond.whole, beyond.part.left, beyond.part.top, beyond.part.right, beyond.part.bottom}),
+              (Ints{false, 0, 0, 148, 68}));
     MirrorClip lower = mirror_clip({1124, 150, 400, 300}, {1024, 200, 1024, 768});
-    EXPECT_EQ((std::vector<int>{lower.part.top, lower.part.bottom}), (std::vector<int>{50, 300}));
-}
-
-TEST(Marker, OnAMaximisedTargetTheScreenPositionCounts)
-{
+    EXPECT_EQ((Ints{lower.part.top, lower.part.bottom}), (Ints{50, 300}));
+    // On a maximised target the pointer's screen position counts.
     EXPECT_EQ(marker_box(true, true, 600, 400, 100, 50).left, 590);
     ScreenRect framed = marker_box(true, false, 600, 400, 100, 50);
-    EXPECT_EQ((std::vector<int>{framed.left, framed.top, framed.right, framed.bottom}),
-              (std::vector<int>{580, 360, 600, 380}));
-}
-
-TEST(Classes, OwnerStepsTakeTheWholeClassName)
-{
-    EXPECT_TRUE(takes_owner_chrome("Chrome_WidgetWin_"));
-    EXPECT_FALSE(takes_owner_chrome("Chrome_WidgetWin_1"));
-    EXPECT_TRUE(takes_owner_mozilla("MozillaWindowinclass"));
-    EXPECT_FALSE(takes_owner_mozilla("MozillaWindowClass"));
+    EXPECT_EQ((Ints{framed.left, framed.top, framed.right, framed.bottom}), (Ints{580, 360, 600, 380}));
+    // The owner steps take the whole class name.
+    EXPECT_EQ((Ints{takes_owner_chrome("Chrome_WidgetWin_"), takes_owner_chrome("Chrome_WidgetWin_1"),
+                    takes_owner_mozilla("MozillaWindowinclass"), takes_owner_mozilla("MozillaWindowClass")}),
+              (Ints{true, false, true, false}));
 }
 
 } // namespace

@@ -6,29 +6,25 @@
 
 namespace {
 
-ForegroundView window_at(ScreenRect r, const char *class_name = "Notepad")
+ButtonMove move_for(const char *class_name, bool program_window = false, bool minimised = false)
 {
     ForegroundView f = {};
-    f.class_name = class_name;
-    f.rect_known = true;
-    f.rect = r;
-    return f;
+    f.class_name = class_name, f.program_window = program_window, f.minimised = minimised;
+    f.rect_known = true, f.rect = {0, 0, 300, 200};
+    return place_for_foreground(f).move;
 }
 
 TEST(Button, InsideAMaximisedCaptionParkedForAMinimisedWindowStaysForItsOwn)
 {
-    ForegroundView maximised = window_at({-8, -8, 1928, 1048});
-    maximised.maximised = true;
+    ForegroundView maximised = {};
+    maximised.class_name = "Notepad", maximised.maximised = maximised.rect_known = true;
+    maximised.rect = {-8, -8, 1928, 1048};
     ButtonPlacement p = place_for_foreground(maximised);
     EXPECT_EQ((std::vector<int>{p.move, p.box.x, p.box.y}), (std::vector<int>{BUTTON_ON_WINDOW, 1784, -2}));
-    ForegroundView minimised = window_at({0, 0, 0, 0});
-    minimised.minimised = true;
-    EXPECT_EQ(place_for_foreground(minimised).move, BUTTON_PARKED);
-    ForegroundView own = window_at({0, 0, 300, 200});
-    own.program_window = true;
-    EXPECT_EQ(place_for_foreground(own).move, BUTTON_STAYS);
-    EXPECT_EQ(place_for_foreground(window_at({0, 0, 300, 200}, "Mirror3")).move, BUTTON_STAYS);
-    EXPECT_EQ(place_for_foreground(window_at({0, 0, 300, 200}, "Progman")).move, BUTTON_STAYS);
+    EXPECT_EQ(move_for("Notepad", false, true), BUTTON_PARKED);
+    EXPECT_EQ(move_for("Notepad", true), BUTTON_STAYS);
+    EXPECT_EQ(move_for("Mirror3"), BUTTON_STAYS);
+    EXPECT_EQ(move_for("Progman"), BUTTON_STAYS);
 }
 
 TEST(Wallpaper, PictureHeightIsDividedFirst)
