@@ -109,4 +109,7 @@ class Churn:
             self.check()
         self.probe.close_all()
         self.check()
+        for _ in range(20):  # the wallpaper hidden and shown again: it paints each time it shows
+            self.probe.send(self.p.checklist, WM_SYSCOMMAND, 1021)
+            self.p.wait_iterations(1)
         return self.actions, self.checks, before, self.resources()

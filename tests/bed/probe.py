@@ -22,10 +22,6 @@ def rect(text):
     return tuple(int(v) for v in text.split(","))
 
 
-class ProbeError(RuntimeError):
-    pass
-
-
 class Probe:
     # Commands without a method here go as they are: probe.move(hwnd, x, y, w, h), probe.show(hwnd, ..., sw),
     # probe.post(hwnd, msg, wparam, lparam), probe.hang(hwnd, ms).
@@ -33,7 +29,7 @@ class Probe:
         self.proc = desktop.spawn(["wine", os.path.join(BUILD, "tests", "win32", "vtprobe.exe")],
                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         if not self.proc.stdout.readline().startswith(b"ready"):
-            raise ProbeError("vtprobe did not start")
+            raise RuntimeError("vtprobe did not start")
         self.samples = {}  # hwnd: title
 
     def cmd(self, *words):
@@ -42,7 +38,7 @@ class Probe:
         self.proc.stdin.flush()
         reply = self.proc.stdout.readline().decode().split()
         if reply[:1] != ["ok"]:
-            raise ProbeError("%s -> %s" % (line[:120], " ".join(reply)))
+            raise RuntimeError("%s -> %s" % (line[:120], " ".join(reply)))
         return reply[1:]
 
     def __getattr__(self, command):
