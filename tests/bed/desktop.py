@@ -127,9 +127,11 @@ def _marked():
 
 
 def cleanup():
-    # Stops what desktops of interrupted runs left: their wineservers and every process they started.
-    for prefix in {prefix for pid, name, prefix in _marked()}:
+    # Stops what this build's desktops of interrupted runs left: their wineservers and every
+    # process they started. Other builds' desktops (another clone's tests) run on.
+    ours = [(pid, prefix) for pid, name, prefix in _marked() if prefix.startswith(os.path.join(BUILD, "wine", ""))]
+    for prefix in {prefix for pid, prefix in ours}:
         subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix), timeout=60, **QUIET)
-    for pid, name, prefix in _marked():
+    for pid, prefix in ours:
         with contextlib.suppress(OSError):
             os.kill(pid, signal.SIGKILL)
