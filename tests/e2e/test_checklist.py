@@ -94,6 +94,13 @@ class ChecklistStory(Story):
             self.wait_rows(["*Cherry", "Banana", "Apple", "Cherry"])
             self.assertEqual(self.ticked(), [b"*Cherry", b"Banana"])
             self.shows(fruit["Cherry"], fruit["Banana"])
+        with self.step("closing a ticked window ticks no window of its title that was there before"):
+            mark = p.mark()
+            self.probe.close(fruit.pop("Cherry"))  # ticked as "Cherry"; the other "Cherry" opened before it closed
+            p.wait_line("win_num changed! 3", mark)
+            p.wait_iterations(3)
+            self.assertEqual(self.ticked(), [b"Banana"])
+            self.shows(fruit["Banana"])
         with self.step("the window menu's first items are the switches, each traced as picked"):
             mark = p.mark()
             for item, line in zip((0, 0, 1, 1, 2), ("SET_WP:0", "SET_WP:1", "SET_MOUSEPOINTER:0", "SET_MOUSEPOINTER:1",
