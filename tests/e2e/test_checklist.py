@@ -118,6 +118,18 @@ class ChecklistStory(Story):
             self.d.pointer(1500, 300)
             p.wait_iterations(10)
             self.assertEqual(self.d.pointer(), (1500, 300))
+        with self.step("dragging the lower border leaves the checklist 300 x 31 per row and one more"):
+            self.probe.foreground(p.checklist)
+            size = self.probe.info(p.checklist)["rect"]
+            self.d.xdotool("mousemove", 150, size[3] - 2, "mousedown", 1)
+            try:
+                for y in (40, 120, 210):
+                    self.d.xdotool("mousemove", 150, size[3] + y)
+                    time.sleep(0.2)
+                    # While the sizing loop runs the main loop waits: the size limit alone holds it.
+                    self.assertEqual(self.probe.info(p.checklist)["rect"], size)
+            finally:
+                self.d.xdotool("mouseup", 1)
         with self.step("every 100 turns, the count and the run time as seconds:minutes:hours"):
             i = p.wait_line(re.compile(rb"^time_count:"), timeout=60)
             self.assertEqual(p.lines[i], b"time_count:100")
