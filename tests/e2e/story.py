@@ -106,7 +106,7 @@ class Story:
         return wait_for(lambda: t(title) in self.texts() and [self.texts().index(t(title))], what="row %r" % title)[0]
 
     def tick(self, title):
-        # Ticks (or unticks) the title's row with a message, as a click would; waits for its trace.
+        # Ticks the title's row with a message, as a click would; waits for the trace of the tick.
         mark, row = self.p.mark(), self.row_of(title)
         self.probe.send(self.p.checklist, WM_COMMAND, row)
         self.assertEqual(self.p.next_lines(self.p.wait_line("check ID: %d" % row, mark), 1), [t(title)])
