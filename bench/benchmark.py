@@ -19,8 +19,8 @@ import struct
 import subprocess
 import time
 
-from tests.bed import BUILD, ROOT, Desktop, Program, wait_for
-from tests.bed.program import CLASS_LINE
+from desk import BUILD, ROOT, Desktop, Program, wait_for
+from desk import CLASS_LINE
 
 ASSETS = os.path.join(ROOT, "assets")
 BENCHTOOL = os.path.join(BUILD, "bench", "benchtool.exe")

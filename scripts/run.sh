@@ -7,5 +7,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh win64
-trap 'python3 -m tests.bed' EXIT
+trap 'python3 -m desk' EXIT
 python3 -m scripts.run_demo "$@"

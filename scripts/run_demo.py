@@ -13,7 +13,7 @@ import subprocess
 import sys
 import time
 
-from tests.bed import BUILD, ROOT, Desktop, Program, wait_for
+from desk import BUILD, ROOT, Desktop, Program, wait_for
 
 
 def print_trace(v, start, state):

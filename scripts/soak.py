@@ -7,7 +7,7 @@ import argparse
 import os
 import sys
 
-from tests.bed import BUILD, ROOT, Desktop, Program
+from desk import BUILD, ROOT, Desktop, Program
 from tests.bed.churn import Churn
 
 

@@ -9,7 +9,7 @@ scripts/setup.sh
 scripts/build.sh
 
 # Whatever happens, no desktop or Wine process of the tests outlives this script.
-trap 'python3 -m tests.bed' EXIT
+trap 'python3 -m desk' EXIT
 
 echo "== native unit tests"
 ctest --test-dir build/native --output-on-failure -j2

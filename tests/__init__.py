@@ -1,1 +1,1 @@
-"""Vantoscope's tests: native unit tests, the Win32 helpers and the end-to-end tests under Wine."""
+"""Vantoscope's tests: the native unit tests, and the end-to-end stories under Wine with what they share."""

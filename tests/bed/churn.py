@@ -6,7 +6,7 @@ import random
 import re
 import time
 
-from .desktop import wait_for
+from desk import wait_for
 
 MIRROR, LISTED = re.compile(rb"Mirror\d+"), re.compile(rb"^win_num(?: changed!|:) (\d+)$")
 WM_NULL, WM_COMMAND, WM_SYSCOMMAND = 0x0000, 0x0111, 0x0112

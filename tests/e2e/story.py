@@ -8,9 +8,9 @@ import re
 import subprocess
 import unittest
 
-from tests.bed import BUILD, ROOT, TWO_HEADS, Desktop, Program, Screen, load_bmp, t, wait_for
+from desk import BUILD, CLASS_LINE, ROOT, TWO_HEADS, Desktop, Program, t, wait_for
+from tests.bed import Screen, load_bmp
 from tests.bed.churn import listed, mirror_places, visible_mirrors
-from tests.bed.program import CLASS_LINE
 
 ASSETS = os.path.join(ROOT, "assets")
 EXES = {"x64": os.path.join(BUILD, "Vantoscope.exe"), "x86": os.path.join(ROOT, "build", "win32", "Vantoscope.exe")}

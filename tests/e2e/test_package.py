@@ -8,7 +8,7 @@ import sys
 import unittest
 import zipfile
 
-from tests.bed import ROOT
+from desk import ROOT
 
 with open(os.path.join(ROOT, "VERSION")) as f:
     VERSION = f.read().strip()

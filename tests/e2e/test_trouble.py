@@ -10,7 +10,7 @@ import tempfile
 import time
 
 from .story import ASSETS, EXES, ROOT, Story, both, t, wait_for
-from tests.bed import Program
+from desk import Program
 from tests.bed.churn import Churn, mirror_places, visible_mirrors
 
 BITMAP_LINE = t("ビットマップのロードに失敗しました")

@@ -97,6 +97,8 @@ class Program:
         # Waits for the end and for the last of the trace; answers the exit code.
         code = self.proc.wait(timeout)
         self._reader.join(10)
+        if not self._reader.is_alive():
+            self.proc.stdout.close()
         self._stderr = self.stderr
         self._err.close()
         return code

@@ -1,4 +1,4 @@
-// vtprobe: the tests' hands and eyes inside the Wine desktop, one command a line, one answer
+// vtprobe: hands and eyes inside the Wine desktop, one command a line, one answer
 // line ("ok ..." or "err ..."). Texts travel as hex ("-" for none), so that code-page-932 bytes
 // and blanks pass unchanged.
 #undef UNICODE

@@ -10,7 +10,7 @@ import signal
 import subprocess
 import time
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.environ.get("VANTOSCOPE_BUILD", os.path.join(ROOT, "build", "win64"))
 MARK = "VANTOSCOPE_BED_PREFIX"  # in the environment of everything a desktop starts, for cleanup()
 QUIET = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
