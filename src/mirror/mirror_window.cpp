@@ -29,6 +29,9 @@ HWND create_mirror(int index)
 void style_mirror_for(HWND mirror, bool chrome_class)
 {
     SetWindowLongA(mirror, GWL_STYLE, (LONG)(chrome_class ? MIRROR_STYLE_BARE : MIRROR_STYLE_FRAMED));
+    // The new style word has no WS_DISABLED, so it enables the mirror again: a click on the
+    // external monitor would make the mirror the foreground window and bring the button there.
+    EnableWindow(mirror, FALSE);
 }
 
 // The entry that holds this mirror, or entry 0 when none does (as during creation).
