@@ -69,13 +69,17 @@ class AudienceStory(Story):
             self.d.pointer(r[0] + 200, r[1] + 150)
             client = self.probe.info(mirror)["client"]
             self.disc_at(client[0] + 190, client[1] + 120)
-        with self.step("a disc centred on the pointer in a Chrome window's mirror"):
+        with self.step("a disc centred on the pointer in a Chrome window's mirror; none in another window's"):
             self.tick("Browser")
             self.probe.foreground(browser)
             r, mirror = self.probe.info(browser)["rect"], self.probe.find(title="Browser ")[0]
             self.d.pointer(r[0] + 150, r[1] + 100)
             client = self.probe.info(mirror)["client"]
             self.disc_at(client[0] + 150, client[1] + 100)
+            x0, y0, x1, y1 = self.probe.info(picture)["rect"]
+            self.d.pointer(x0 + 100, y0 + 100)  # over the picture, which is not the foreground window
+            p.wait_iterations(10)
+            self.assertEqual(self.screen.grab(x0 + self.ext[0], y0 + self.ext[1], x1 - x0, y1 - y0).count(RED), 0)
         with self.step("switched off, the disc goes and the mirror shows the window there again"):
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_MOUSE_POINTER)
             self.same_pixels(browser)
@@ -124,7 +128,12 @@ class AudienceStory(Story):
                 self.assertTrue(owner and not self.probe.info(owner)["visible"], self.probe.info(hwnd))
             style = self.probe.info(self.probe.find(title="Picture ")[0])["style"]
             self.assertEqual(style & WS_CAPTION_THICKFRAME, WS_CAPTION_THICKFRAME)
-        with self.step("closing a mirror, the wallpaper or the button does nothing; the checklist closes the program"):
+        with self.step("a click on a mirror or on the wallpaper takes no foreground; closing them or the button does "
+                       "nothing; the checklist closes the program"):
+            for helper in (self.probe.find(title="Picture ")[0], self.probe.find("WallPaper")[0]):
+                self.d.click(*[v - 20 for v in self.probe.info(helper)["rect"][2:]])
+                p.wait_iterations(3)
+                self.assertEqual(self.probe.foreground(), picture, "a click took the foreground from the window")
             for helper in ("Picture ", "WallPaper", "VantoscopeButton"):
                 self.probe.post(self.probe.find(title=helper)[0], WM_CLOSE, 0, 0)
             button = self.probe.find("VantoscopeButton")[0]
