@@ -82,6 +82,8 @@ class ChecklistStory(Story):
             self.shows(fruit["Cherry"])
         with self.step("a ticked window keeps its tick and mirror when its title changes"):
             self.probe.set_title(fruit["Cherry"], "*Cherry")
+            self.wait_rows(["Aardvark", "Banana", "Apple", "Cherry", "*Cherry"])  # relabelled in its row at once
+            self.shows(fruit["Cherry"])
             self.probe.close(aardvark)
             self.wait_rows(["*Cherry", "Banana", "Apple", "Cherry"])
             self.assertEqual(self.ticked(), [b"*Cherry"])
