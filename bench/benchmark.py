@@ -17,9 +17,11 @@ import shutil
 import statistics
 import struct
 import subprocess
+import sys
 import time
 
-from desk import BUILD, ROOT, Desktop, Program, wait_for
+import desk.wine
+from desk import BUILD, ROOT, DeskError, Desktop, Program, wait_for
 from desk import CLASS_LINE
 
 ASSETS = os.path.join(ROOT, "assets")
@@ -55,7 +57,7 @@ def is_64_bit(exe):
 def machine():
     with open("/proc/cpuinfo") as f:
         model = next((line.split(":", 1)[1].strip() for line in f if line.startswith("model name")), "")
-    wine = subprocess.run(["wine", "--version"], capture_output=True, text=True).stdout.strip()
+    wine = subprocess.run(desk.wine.command("--version"), capture_output=True, text=True).stdout.strip()
     return {"cpu": model, "cores": os.cpu_count(), "kernel": platform.release(), "wine": wine,
             "date": time.strftime("%Y-%m-%d")}
 
@@ -119,7 +121,7 @@ class Bench:
     def tool(self, *args):
         """A benchtool process, once it is ready, and its own Unix process (wine may launch it via another)."""
         before = set(self.d.unix_pids("benchtool.exe"))
-        proc = self.d.spawn(["wine", BENCHTOOL] + [str(a) for a in args], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        proc = self.d.start_program(BENCHTOOL, *args, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
         proc.stdout.readline()
         return proc, (set(self.d.unix_pids("benchtool.exe")) - before).pop()
 
@@ -261,8 +263,8 @@ class Bench:
         pid, gdi = self.probe.info(p.checklist)["pid"], is_64_bit(self.args.exe)
 
         def paint(n):
-            return int(self.d.spawn(["wine", BENCHTOOL, "paint", str(mirror), str(n)],
-                                    stdout=subprocess.PIPE).communicate(timeout=600)[0])
+            return int(self.d.start_program(BENCHTOOL, "paint", mirror, n, stdout=subprocess.PIPE).communicate(
+                timeout=600)[0])
         paint(warm_up)
         checkpoints, took_ms = [], 0
         for done in range(0, paints + 1, step):
@@ -349,7 +351,10 @@ def main():
     parser.add_argument("--only", default="latency,loop,cpu,wallpaper,memory", help="parts to run")
     args = parser.parse_args()
     args.exe, args.before = os.path.abspath(args.exe), args.before and os.path.abspath(args.before)
-    desktop = Desktop().start()
+    try:
+        desktop = Desktop().start()
+    except DeskError as e:
+        sys.exit(str(e))
     try:
         bench = Bench(desktop, args)
         r = {"machine": machine(), "exe": args.exe, "cpu_window_s": args.cpu_seconds}

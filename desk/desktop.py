@@ -10,11 +10,17 @@ import signal
 import subprocess
 import time
 
+from . import wine
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.environ.get("VANTOSCOPE_BUILD", os.path.join(ROOT, "build", "win64"))
 MARK = "VANTOSCOPE_BED_PREFIX"  # in the environment of everything a desktop starts, for cleanup()
 QUIET = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 TWO_HEADS = ((1024, 768, 0, 0), (1024, 768, 1024, 0))  # heads: width, height, x, y
+
+
+class DeskError(Exception):
+    """A first step that failed, as one sentence saying what to do."""
 
 
 def wait_for(condition, timeout=20, what="condition", interval=0.05):
@@ -71,28 +77,38 @@ class Desktop:
                 wait_for(lambda: proc.poll() is not None or os.path.exists("/tmp/.X11-unix/X%d" % n), 10, "X :%d" % n)
                 if proc.poll() is None:
                     return ":%d" % n
-        raise RuntimeError("no free X display")
+        raise DeskError("Could not start the X server %s; run scripts/setup.sh, then try again." % argv_for(0)[0])
 
     def env(self, **extra):
         # A Japanese desktop: the ANSI code page is 932, as on the program's users' machines.
         return {**os.environ, MARK: self.prefix, "WINEPREFIX": self.prefix, "WINEDEBUG": "-all", "DISPLAY": self.display or "",
-                "WINEDLLOVERRIDES": "mscoree,mshtml=", "LC_ALL": "ja_JP.UTF-8", **extra}
+                "WINEDLLOVERRIDES": "mscoree,mshtml=", "LC_ALL": "ja_JP.UTF-8", **wine.environment(), **extra}
 
     def wineserver(self, *args):
-        subprocess.run(["wineserver"] + list(args), env=self.env(), timeout=60, **QUIET)
+        subprocess.run(wine.server(*args), env=self.env(), timeout=60, **QUIET)
 
     def _prefix(self):
-        stamp = os.path.join(self.prefix, "vantoscope-prefix-1")
+        # The stamp is written last: a prefix that an interrupted run left half made has none.
+        stamp = os.path.join(self.prefix, "vantoscope-prefix-2-" + wine.prefix_kind())
         if os.path.exists(stamp):
             self.wineserver("-k")  # a wineserver of an earlier desktop would keep its monitors
             return self.wineserver("-w")
+        self.wineserver("-k")
         shutil.rmtree(self.prefix, ignore_errors=True)
         # Xinerama heads as monitors, and no window manager: Wine draws the frames itself, and
         # hiding a window takes milliseconds instead of seconds.
-        key = ["wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/d", "N", "/f", "/v"]
-        for argv in (["wineboot", "-i"], key + ["UseXRandR"], key + ["Managed"], ["wineserver", "-w"]):
-            subprocess.run(argv, env=self.env(), timeout=300, check=True, **QUIET)
+        key = wine.command("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/d", "N", "/f", "/v")
+        for argv in (wine.command("wineboot", "-i"), key + ["UseXRandR"], key + ["Managed"], wine.server("-w")):
+            try:
+                subprocess.run(argv, env=self.env(), timeout=300, check=True, **QUIET)
+            except (OSError, subprocess.SubprocessError) as e:
+                raise DeskError("Could not make the Wine prefix %s (%s failed: %s); run scripts/setup.sh, then try "
+                                "again." % (self.prefix, " ".join(argv[:2]), e)) from None
         open(stamp, "w").close()
+
+    def start_program(self, exe, *args, **kwargs):
+        # A Windows program of this desktop, started as this machine's Wine starts it.
+        return self.spawn(wine.command(exe, *[str(a) for a in args]), **kwargs)
 
     def spawn(self, argv, env=None, **kwargs):
         self.procs.append(subprocess.Popen(argv, env=env or self.env(), start_new_session=True, **kwargs))
@@ -131,7 +147,7 @@ def cleanup():
     # process they started. Other builds' desktops (another clone's tests) run on.
     ours = [(pid, prefix) for pid, name, prefix in _marked() if prefix.startswith(os.path.join(BUILD, "wine", ""))]
     for prefix in {prefix for pid, prefix in ours}:
-        subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix), timeout=60, **QUIET)
+        subprocess.run(wine.server("-k"), env=dict(os.environ, WINEPREFIX=prefix), timeout=60, **QUIET)
     for pid, prefix in ours:
         with contextlib.suppress(OSError):
             os.kill(pid, signal.SIGKILL)

@@ -26,8 +26,8 @@ class Probe:
     # Commands without a method here go as they are: probe.move(hwnd, x, y, w, h), probe.show(hwnd, ..., sw),
     # probe.post(hwnd, msg, wparam, lparam), probe.hang(hwnd, ms).
     def __init__(self, desktop):
-        self.proc = desktop.spawn(["wine", os.path.join(BUILD, "desk", "vtprobe.exe")],
-                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.proc = desktop.start_program(os.path.join(BUILD, "desk", "vtprobe.exe"),
+                                          stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         if not self.proc.stdout.readline().startswith(b"ready"):
             raise RuntimeError("vtprobe did not start")
         self.samples = {}  # hwnd: title

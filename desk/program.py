@@ -27,7 +27,7 @@ class Program:
         self.desktop, self.checklist, self._earlier = desktop, None, set(desktop.unix_pids())
         for attempt in range(3):
             self.lines, self.times, self._err = [], [], tempfile.TemporaryFile()
-            self.proc = desktop.spawn(["wine", exe], cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=self._err)
+            self.proc = desktop.start_program(exe, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=self._err)
             self._reader = threading.Thread(target=self._read, daemon=True)
             self._reader.start()
             if wait_for(lambda: self.lines or self.proc.poll() is not None, 60, "a first line") is not True:

@@ -13,7 +13,7 @@ import subprocess
 import sys
 import time
 
-from desk import BUILD, ROOT, Desktop, Program, wait_for
+from desk import BUILD, ROOT, DeskError, Desktop, Program, wait_for
 
 
 def print_trace(v, start, state):
@@ -43,7 +43,10 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: stop.update(now=True))
 
     print("Starting a private desktop with two 1024 x 768 monitors...", flush=True)
-    bed = Desktop(prefix="run").start()
+    try:
+        bed = Desktop(prefix="run").start()
+    except DeskError as e:
+        return str(e)
     try:
         probe = bed.probe
         probe.open("Notes", x=40, y=260, w=360, h=300, seed=11)

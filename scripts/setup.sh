@@ -1,45 +1,63 @@
 #!/bin/bash
-# Installs the Debian packages that building, running and testing Vantoscope need, with
-# 32-bit Wine for the 32-bit program and the Japanese locale that Wine's code page 932 needs.
-# Quick when everything is already there; needs root (or sudo) otherwise.
+# Installs the Debian packages that building, running and testing Vantoscope need, the Japanese
+# locale that Wine's code page 932 needs, and 32-bit Wine for the 32-bit program where this
+# machine runs 32-bit programs. Quick when everything is already there; needs root (or sudo)
+# otherwise. For x86-64 Debian 12 or Ubuntu 22.04 and later.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 PACKAGES=(
     cmake ninja-build g++ libgtest-dev googletest
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-    wine wine64 wine32:i386 fonts-wine fonts-ipafont-gothic locales
+    wine wine64 fonts-wine fonts-ipafont-gothic locales
     xvfb xserver-xephyr xdotool imagemagick
     python3 zip unzip cppcheck clang-tidy
 )
 
+fail() {  # one plain sentence, then stop
+    echo "setup: $*" >&2
+    exit 1
+}
+
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo > /dev/null || fail "installing packages needs root: run this as root, or install sudo."
     SUDO="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
 
-fresh_lists=0
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $SUDO dpkg --add-architecture i386
-    fresh_lists=1
-fi
+missing_of() {
+    local p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            echo "$p"
+        fi
+    done
+}
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
+install() {  # packages...; the package lists are read again first
+    [ $# -gt 0 ] || return 0
+    echo "Installing: $*"
+    $SUDO apt-get update -q || fail "could not read the package lists (apt-get update failed, see above): check the network and /etc/apt/sources.list, then run this again."
+    $SUDO apt-get install -y -q --no-install-recommends "$@" ||
+        fail "could not install $* (see apt-get's messages above): mend what apt-get names, then run this again."
+}
 
-if [ ${#missing[@]} -gt 0 ] || [ $fresh_lists -eq 1 ]; then
-    echo "Installing: ${missing[*]}"
-    $SUDO apt-get update -q
-    if [ ${#missing[@]} -gt 0 ]; then
-        $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+mapfile -t missing < <(missing_of "${PACKAGES[@]}")
+install "${missing[@]}"
+
+# 32-bit Wine only where 32-bit programs run: elsewhere it would stop Wine from starting at all.
+# Where it is installed already and cannot run, it stays; the desktop starts the 64-bit loader.
+if python3 -m desk 32bit > /dev/null; then
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $SUDO dpkg --add-architecture i386 || fail "could not add the i386 architecture to dpkg: run 'dpkg --add-architecture i386' as root, then run this again."
     fi
+    mapfile -t missing < <(missing_of wine32:i386)
+    install "${missing[@]}"
 fi
 
 # Without this locale Wine still reports code page 932 but garbles non-ASCII file names.
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-    $SUDO localedef -i ja_JP -c -f UTF-8 ja_JP.UTF-8
+    $SUDO localedef -i ja_JP -c -f UTF-8 ja_JP.UTF-8 ||
+        fail "could not make the ja_JP.UTF-8 locale (localedef failed): install the locales package, then run this again."
 fi

@@ -7,7 +7,7 @@ import argparse
 import os
 import sys
 
-from desk import BUILD, ROOT, Desktop, Program
+from desk import BUILD, ROOT, DeskError, Desktop, Program
 from tests.bed.churn import Churn
 
 
@@ -17,7 +17,10 @@ def main():
     parser.add_argument("--seed", type=int, default=20261206)
     parser.add_argument("--exe", default=os.path.join(BUILD, "Vantoscope.exe"), help="a 64-bit Vantoscope.exe")
     args = parser.parse_args()
-    desktop = Desktop().start()
+    try:
+        desktop = Desktop().start()
+    except DeskError as e:
+        sys.exit(str(e))
     try:
         program = Program(desktop, args.exe, os.path.join(ROOT, "assets"))
         program.wait_ready()

@@ -148,4 +148,4 @@ class AudienceStory(Story):
             self.shows()
 
 
-Audience_x64, Audience_x86 = both(AudienceStory)
+both(AudienceStory)

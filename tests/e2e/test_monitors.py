@@ -44,6 +44,6 @@ class ThreeMonitorsStory(Story):
             self.same_pixels(hwnd)
 
 
-OneMonitor_x64, OneMonitor_x86 = both(OneMonitorStory)
-ThreeMonitors_x64, ThreeMonitors_x86 = both(ThreeMonitorsStory)
+both(OneMonitorStory)
+both(ThreeMonitorsStory)
 

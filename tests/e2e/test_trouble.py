@@ -112,6 +112,7 @@ class TroubleStory(Story):
             shown = self.probe.open("Shown", 300, 250, 400, 300, seed=4)
             self.tick("Shown")
             self.probe.foreground(shown)
+            self.d.pointer(1000, 740)  # a fresh desktop's pointer is at its centre: the disc would be in the mirror
             self.same_pixels(shown)
             second = Program(self.d, self.exe, ASSETS, self.d.env(WINEDEBUG="trace+system"))
             try:
@@ -147,4 +148,4 @@ class TroubleStory(Story):
             self.assertLessEqual(after[0] - before[0], 5, "GDI objects grew: %r -> %r" % (before, after))
 
 
-Trouble_x64, Trouble_x86 = both(TroubleStory)
+both(TroubleStory)
