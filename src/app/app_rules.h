@@ -1,7 +1,7 @@
-// Decisions of the application shell that need no platform: the cursor limit, the elapsed
-// run time of the trace, and the settings file's path.
+// Decisions of the application shell that need no platform: the cursor limit and the elapsed
+// run time of the trace.
 #pragma once
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 // The cursor moves that keep the pointer on the main monitor. The four edge tests all use the
 // position as captured, so when two edges are crossed the later move puts the other coordinate
@@ -22,13 +22,3 @@ struct Elapsed {
 };
 Elapsed elapsed_between(int start_hour, int start_minute, int start_second, int now_hour, int now_minute,
                         int now_second);
-
-// Writes "<directory>\Vantoscope.ini" into out. Returns false, leaving out empty, when the
-// path does not fit in out_size characters; the caller then reads no settings at all.
-bool build_settings_path(const char *directory, char *out, int out_size);
-
-// The value of key in section of a settings file's text, with its bytes as the file holds
-// them: section and key names match without regard to ASCII case, blanks around them and the
-// value are dropped, and a value in double quotes loses them. A UTF-8 byte-order mark at the
-// start is skipped. False, leaving out empty, when the section or the key is missing.
-bool settings_value(const char *text, const char *section, const char *key, char *out, int out_size);

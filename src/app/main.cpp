@@ -1,10 +1,10 @@
 // Entry point: one copy per session; sets up the displays, creates the program's windows and
 // runs the main loop until the checklist window is closed.
 #include "app/main_loop.h"
-#include "app/platform.h"
-#include "app/state.h"
-#include "app/texts.h"
-#include "app/trace.h"
+#include "base/platform.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
 #include "catalogue/checklist.h"
 #include "display/displays.h"
 #include "overlay/button.h"

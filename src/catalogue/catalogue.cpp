@@ -1,10 +1,10 @@
 // The counting and collecting passes over the top-level windows, and the window table they
 // fill: the rows' choice, the title order and the mirrors' styles.
 #include "catalogue/catalogue.h"
-#include "app/platform.h"
-#include "app/state.h"
-#include "app/texts.h"
-#include "app/trace.h"
+#include "base/platform.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
 #include "mirror/mirror_rules.h"
 #include "mirror/mirror_window.h"
 

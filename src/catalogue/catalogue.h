@@ -1,6 +1,6 @@
 // Window discovery: which top-level windows are listed, and the window table's contents.
 #pragma once
-#include "app/win32.h"
+#include "base/win32.h"
 #include "catalogue/catalogue_rules.h"
 
 // EnumWindows callback of the counting pass; data points to an int counter, which stops at

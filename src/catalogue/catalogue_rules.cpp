@@ -1,7 +1,7 @@
 // Eligibility, the rows' choice and order, and the ticks after a rebuild.
 #include "catalogue/catalogue_rules.h"
-#include "app/byte_text.h"
-#include "app/texts.h"
+#include "base/byte_text.h"
+#include "base/texts.h"
 
 // Several entries are the program's own windows, by their titles: the checklist, the
 // wallpaper, the toggle button, and every mirror by its class name.

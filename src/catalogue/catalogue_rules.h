@@ -1,7 +1,7 @@
 // The catalogue's decisions, on plain values: which windows are listed, in which rows, which
 // rows are ticked after a rebuild, and how tall the checklist is.
 #pragma once
-#include "app/limits.h"
+#include "base/limits.h"
 #include <stdint.h>
 
 // A window handle as a plain value; 0 is no window.

@@ -2,10 +2,10 @@
 // and mirror titles every 30 ms, rebuilds it when the number of eligible windows changes,
 // and turns row clicks into ticks, each remembered with the window it was made for.
 #include "catalogue/checklist.h"
-#include "app/platform.h"
-#include "app/state.h"
-#include "app/texts.h"
-#include "app/trace.h"
+#include "base/platform.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
 #include "catalogue/catalogue.h"
 #include "overlay/button.h"
 #include <stdio.h>

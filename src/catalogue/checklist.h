@@ -1,6 +1,6 @@
 // The checklist window: one checkbox row per catalogued window and the three switches.
 #pragma once
-#include "app/win32.h"
+#include "base/win32.h"
 
 enum {
     ID_MOUSE_LIMIT = 1012,

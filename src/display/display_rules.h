@@ -1,7 +1,7 @@
 // Decisions of the display set-up that need no platform: which monitor is which, the common
 // resolution, the area mirrors use without an external monitor, and whether modes change.
 #pragma once
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 // The main monitor is the one whose rectangle starts at the virtual screen's origin.
 bool is_main_monitor(int left, int top);

@@ -1,8 +1,8 @@
 // Finds the main and the external monitor and gives both one common resolution.
 #include "display/displays.h"
-#include "app/state.h"
-#include "app/texts.h"
-#include "app/trace.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
 #include "display/display_rules.h"
 #include <string.h>
 

@@ -1,6 +1,6 @@
 // Monitor discovery and resolution matching.
 #pragma once
-#include "app/win32.h"
+#include "base/win32.h"
 
 // Counts the monitors, records main_area and ext_area, warns when there is no external
 // display, and sets both monitors to the narrower one's resolution.

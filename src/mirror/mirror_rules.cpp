@@ -1,7 +1,7 @@
 // Placement, visibility, clipping and the marker's box.
 #include "mirror/mirror_rules.h"
-#include "app/byte_text.h"
-#include "app/texts.h"
+#include "base/byte_text.h"
+#include "base/texts.h"
 
 static Box mirror_box(const ScreenRect &target, const MonitorArea &ext)
 {

@@ -2,8 +2,8 @@
 // show, what the toggle button is told, how much of a mirror the external monitor shows, the
 // pointer marker's box and the two browser classes followed through their owners.
 #pragma once
-#include "app/geometry.h"
-#include "app/limits.h"
+#include "base/geometry.h"
+#include "base/limits.h"
 
 // What the main loop sees of one catalogued entry before placing its mirror.
 struct PlacementView {

@@ -2,9 +2,9 @@
 // the mirror's, with no bitmap in between, then draws the pointer marker while that switch
 // is on.
 #include "mirror/mirror_window.h"
-#include "app/platform.h"
-#include "app/texts.h"
-#include "app/trace.h"
+#include "base/platform.h"
+#include "base/texts.h"
+#include "base/trace.h"
 #include "mirror/mirror_rules.h"
 #include <stdio.h>
 

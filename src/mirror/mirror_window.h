@@ -1,6 +1,6 @@
 // Mirror windows: each copies its target's whole window image, frame and caption included.
 #pragma once
-#include "app/state.h"
+#include "base/state.h"
 
 // Creates the mirror for table entry `index`: its own class and a hidden window, both named
 // "Mirror<index>", owned by the helper owner. Null when the class or the window cannot be created.

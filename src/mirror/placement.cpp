@@ -1,10 +1,10 @@
 // Placement and visibility of the catalogued mirrors: each pass gathers what the windows look
 // like now, lets the rules decide, and applies the decision.
 #include "mirror/placement.h"
-#include "app/platform.h"
-#include "app/state.h"
-#include "app/texts.h"
-#include "app/trace.h"
+#include "base/platform.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
 #include "catalogue/checklist.h"
 #include "mirror/mirror_rules.h"
 #include "overlay/button.h"

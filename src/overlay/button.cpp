@@ -1,12 +1,12 @@
 // Toggle button window. Its two faces are loaded once, at creation, into memory DCs; each
 // paint stretches the current face to 30 x 20.
 #include "overlay/button.h"
-#include "app/limits.h"
-#include "app/platform.h"
-#include "app/settings.h"
-#include "app/state.h"
-#include "app/texts.h"
-#include "app/trace.h"
+#include "base/limits.h"
+#include "base/platform.h"
+#include "base/settings.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
 #include "mirror/placement.h"
 
 // A bordered popup with a window menu; bit 0x80 has no meaning for this class and is kept so

@@ -1,7 +1,7 @@
 // The toggle button: a 30 x 20 topmost window that follows the foreground window, shows
 // whether that window is mirrored, and ticks or unticks it with one click.
 #pragma once
-#include "app/win32.h"
+#include "base/win32.h"
 #include "overlay/overlay_rules.h"
 
 // Registers the class and creates the button, hidden, loading its two faces. Null on failure.

@@ -1,7 +1,7 @@
 // The button's place and the wallpaper picture's size.
 #include "overlay/overlay_rules.h"
-#include "app/byte_text.h"
-#include "app/texts.h"
+#include "base/byte_text.h"
+#include "base/texts.h"
 
 ButtonPlacement place_for_foreground(const ForegroundView &fore)
 {

@@ -1,7 +1,7 @@
 // The overlays' decisions, on plain values: where the toggle button goes for the foreground
 // window, and the size at which the wallpaper picture is shown.
 #pragma once
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 enum { BUTTON_WIDTH = 30, BUTTON_HEIGHT = 20 };
 

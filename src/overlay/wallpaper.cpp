@@ -2,12 +2,12 @@
 // 1280 : 700 proportion of it; each paint copies the scaled picture 1:1. It is scaled again
 // only when the external monitor's width changes.
 #include "overlay/wallpaper.h"
-#include "app/limits.h"
-#include "app/platform.h"
-#include "app/settings.h"
-#include "app/state.h"
-#include "app/texts.h"
-#include "app/trace.h"
+#include "base/limits.h"
+#include "base/platform.h"
+#include "base/settings.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
 #include "overlay/overlay_rules.h"
 
 // A bordered popup with a window menu, made visible; bit 0x80 has no meaning for this class

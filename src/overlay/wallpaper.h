@@ -1,6 +1,6 @@
 // The wallpaper window: a picture over the whole external monitor, behind the mirrors.
 #pragma once
-#include "app/win32.h"
+#include "base/win32.h"
 
 // Registers the class and creates the window, loading the picture. Null on failure.
 HWND create_wallpaper(HINSTANCE instance);

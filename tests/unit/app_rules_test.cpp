@@ -1,9 +1,6 @@
-// The shell's rules and the byte tests on raw code-page-932 text: the cases no end-to-end run
-// meets (a clock crossing a minute or midnight, a path at its limit, double-byte titles).
+// The shell's rules: the cases no end-to-end run meets (a clock crossing a minute or midnight).
 #include "app/app_rules.h"
-#include "app/byte_text.h"
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
 
 namespace {
@@ -21,38 +18,6 @@ TEST(Elapsed, BorrowsAcrossMinutesHoursAndMidnight)
         Elapsed e = elapsed_between(c.start[0], c.start[1], c.start[2], c.now[0], c.now[1], c.now[2]);
         EXPECT_EQ((std::vector<int>{e.seconds, e.minutes, e.hours}), (std::vector<int>{c.seconds, c.minutes, c.hours}));
     }
-}
-
-TEST(Settings, ThePathFitsExactlyOrNotAtAll)
-{
-    char out[260];
-    EXPECT_TRUE(build_settings_path(std::string(244, 'd').c_str(), out, sizeof out));  // + "\Vantoscope.ini" + NUL
-    EXPECT_FALSE(build_settings_path(std::string(245, 'd').c_str(), out, sizeof out));
-    EXPECT_STREQ(out, "");
-}
-
-TEST(Settings, TheValueAsTheFileHoldsIt)
-{
-    const char *ini = "\xEF\xBB\xBF; comment\r\n[WPNAME]\r\nFILENAME = \xE5\xA3\x81.bmp \r\n"
-                      "[btnname]\nfilename=\"a b.bmp\"\n[BTNNAME2]\n;FILENAME=x.bmp\n";
-    char out[64];
-    EXPECT_TRUE(settings_value(ini, "WPNAME", "FILENAME", out, sizeof out));
-    EXPECT_STREQ(out, "\xE5\xA3\x81.bmp");
-    EXPECT_TRUE(settings_value(ini, "BTNNAME", "FILENAME", out, sizeof out));  // names ignore case
-    EXPECT_STREQ(out, "a b.bmp");
-    EXPECT_FALSE(settings_value(ini, "BTNNAME2", "FILENAME", out, sizeof out));  // commented out
-    EXPECT_STREQ(out, "");
-}
-
-TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
-{
-    EXPECT_LT(compare_titles("zzz", "\x83\x5C\x83\x74"), 0);  // ASCII before double-byte
-    EXPECT_GT(compare_titles("\x83\x41", "\x82\xA0"), 0);     // lead bytes compare unsigned
-    EXPECT_LT(compare_titles("\x83\x41", "\x83\x42"), 0);     // then trail bytes
-    EXPECT_TRUE(contains_bytes("\x83\x41\x4D\x44", "AMD"));    // a trail byte and the next byte
-    EXPECT_TRUE(is_utf8_beyond_ascii("\xE5\xA3\x81\xE7\xB4\x99.bmp"));  // 壁紙.bmp in UTF-8
-    EXPECT_FALSE(is_utf8_beyond_ascii("\x95\xC7\x8E\x86.bmp"));          // 壁紙.bmp in code page 932
-    EXPECT_FALSE(is_utf8_beyond_ascii("\xE5\xA3"));                      // cut short
 }
 
 } // namespace

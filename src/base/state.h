@@ -1,9 +1,9 @@
 // The state that several modules share, each item with the reason it is shared. Everything
 // else lives file-static in the one module that uses it. One thread touches all of it.
 #pragma once
-#include "app/win32.h"
-#include "app/geometry.h"
-#include "app/limits.h"
+#include "base/win32.h"
+#include "base/geometry.h"
+#include "base/limits.h"
 
 // One catalogued application window and its mirror.
 struct WinEntry {

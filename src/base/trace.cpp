@@ -1,5 +1,5 @@
 // Trace output on standard output.
-#include "app/trace.h"
+#include "base/trace.h"
 #include <stdarg.h>
 #include <stdio.h>
 

@@ -1,7 +1,7 @@
 // Small platform operations that several parts of the program share.
 #pragma once
-#include "app/win32.h"
-#include "app/limits.h"
+#include "base/win32.h"
+#include "base/limits.h"
 
 // Title and class name of a window into a TEXT_LEN buffer; empty for a null or vanished window.
 void window_title(HWND window, char *out);

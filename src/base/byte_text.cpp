@@ -1,5 +1,5 @@
 // Unsigned byte comparisons and the UTF-8 test, independent of the C library's locale.
-#include "app/byte_text.h"
+#include "base/byte_text.h"
 
 bool contains_bytes(const char *text, const char *part)
 {

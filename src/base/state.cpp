@@ -1,5 +1,5 @@
 // Definitions of the shared state; everything starts at zero but two switches.
-#include "app/state.h"
+#include "base/state.h"
 
 MonitorArea main_area;
 MonitorArea ext_area;

@@ -1,6 +1,6 @@
 // Every text of the program. This file is written in UTF-8 and compiled to code page 932,
 // the bytes the program shows and writes (-fexec-charset=CP932, /execution-charset:.932).
-#include "app/texts.h"
+#include "base/texts.h"
 
 // window classes and titles
 const char TXT_CHECKLIST_CLASS[] = "Checklist";

@@ -1,6 +1,6 @@
 // Window operations shared across the program: text reads that always leave a terminated
 // text, class registration, repainting, placement without activation, the bounded paint request.
-#include "app/platform.h"
+#include "base/platform.h"
 #include <string.h>
 
 void window_title(HWND window, char *out)

@@ -1,6 +1,6 @@
 // The settings file "Vantoscope.ini" in the current working directory, and the bitmaps it names.
 #pragma once
-#include "app/win32.h"
+#include "base/win32.h"
 
 // Loads, at its own size, the bitmap file that the "FILENAME" value of one section names;
 // null when there is none or it cannot be loaded. Read through the platform's profile

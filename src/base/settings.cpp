@@ -1,9 +1,9 @@
 // Settings reads, one per value, each building the path afresh; bitmap loads from their names.
-#include "app/settings.h"
-#include "app/app_rules.h"
-#include "app/byte_text.h"
-#include "app/limits.h"
-#include "app/texts.h"
+#include "base/settings.h"
+#include "base/settings_rules.h"
+#include "base/byte_text.h"
+#include "base/limits.h"
+#include "base/texts.h"
 
 // The settings file's full path; false when the working directory is too long for it, which
 // reads as no settings at all.

@@ -1,0 +1,87 @@
+// The settings path, and values found in the settings file's text.
+#include "base/settings_rules.h"
+#include "base/texts.h"
+#include <stdio.h>
+#include <string.h>
+
+bool build_settings_path(const char *directory, char *out, int out_size)
+{
+    if (out_size <= 0)
+        return false;
+    int needed = snprintf(out, (size_t)out_size, TXT_SETTINGS_PATH_FMT, directory, TXT_SETTINGS_FILE);
+    if (needed < 0 || needed >= out_size) {
+        out[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+static bool is_blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+static char ascii_lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
+}
+
+static void drop_blanks(const char *&begin, const char *&end)
+{
+    while (begin < end && is_blank(*begin))
+        ++begin;
+    while (end > begin && is_blank(end[-1]))
+        --end;
+}
+
+// True when [begin, end) holds name, blanks around it aside, without regard to ASCII case.
+static bool names(const char *begin, const char *end, const char *name)
+{
+    drop_blanks(begin, end);
+    size_t length = strlen(name);
+    if ((size_t)(end - begin) != length)
+        return false;
+    for (size_t k = 0; k < length; ++k)
+        if (ascii_lower(begin[k]) != ascii_lower(name[k]))
+            return false;
+    return true;
+}
+
+bool settings_value(const char *text, const char *section, const char *key, char *out, int out_size)
+{
+    out[0] = '\0';
+    if (strncmp(text, "\xEF\xBB\xBF", 3) == 0)
+        text += 3;
+    bool in_section = false;
+    for (const char *line = text; *line != '\0';) {
+        const char *end = line + strcspn(line, "\r\n");
+        const char *p = line;
+        while (p < end && is_blank(*p))
+            ++p;
+        if (p < end && *p == '[') {
+            const char *close = (const char *)memchr(p, ']', (size_t)(end - p));
+            in_section = close != NULL && names(p + 1, close, section);
+        } else if (in_section && p < end && *p != ';') {
+            const char *equals = (const char *)memchr(p, '=', (size_t)(end - p));
+            if (equals != NULL && names(p, equals, key)) {
+                const char *v = equals + 1;
+                const char *v_end = end;
+                drop_blanks(v, v_end);
+                int length = (int)(v_end - v);
+                if (length >= 2 && v[0] == '"' && v[length - 1] == '"') {
+                    ++v;
+                    length -= 2;
+                }
+                if (length > out_size - 1)
+                    length = out_size - 1;
+                memcpy(out, v, (size_t)length);
+                out[length] = '\0';
+                return true;
+            }
+        }
+        line = end;
+        while (*line == '\r' || *line == '\n')
+            ++line;
+    }
+    return false;
+}

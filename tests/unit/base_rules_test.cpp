@@ -1,0 +1,42 @@
+// The settings file's text and the byte tests on raw code-page-932 text: the cases no end-to-end
+// run meets (a path at its limit, double-byte titles).
+#include "base/byte_text.h"
+#include "base/settings_rules.h"
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+TEST(Settings, ThePathFitsExactlyOrNotAtAll)
+{
+    char out[260];
+    EXPECT_TRUE(build_settings_path(std::string(244, 'd').c_str(), out, sizeof out));  // + "\Vantoscope.ini" + NUL
+    EXPECT_FALSE(build_settings_path(std::string(245, 'd').c_str(), out, sizeof out));
+    EXPECT_STREQ(out, "");
+}
+
+TEST(Settings, TheValueAsTheFileHoldsIt)
+{
+    const char *ini = "\xEF\xBB\xBF; comment\r\n[WPNAME]\r\nFILENAME = \xE5\xA3\x81.bmp \r\n"
+                      "[btnname]\nfilename=\"a b.bmp\"\n[BTNNAME2]\n;FILENAME=x.bmp\n";
+    char out[64];
+    EXPECT_TRUE(settings_value(ini, "WPNAME", "FILENAME", out, sizeof out));
+    EXPECT_STREQ(out, "\xE5\xA3\x81.bmp");
+    EXPECT_TRUE(settings_value(ini, "BTNNAME", "FILENAME", out, sizeof out));  // names ignore case
+    EXPECT_STREQ(out, "a b.bmp");
+    EXPECT_FALSE(settings_value(ini, "BTNNAME2", "FILENAME", out, sizeof out));  // commented out
+    EXPECT_STREQ(out, "");
+}
+
+TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
+{
+    EXPECT_LT(compare_titles("zzz", "\x83\x5C\x83\x74"), 0);  // ASCII before double-byte
+    EXPECT_GT(compare_titles("\x83\x41", "\x82\xA0"), 0);     // lead bytes compare unsigned
+    EXPECT_LT(compare_titles("\x83\x41", "\x83\x42"), 0);     // then trail bytes
+    EXPECT_TRUE(contains_bytes("\x83\x41\x4D\x44", "AMD"));    // a trail byte and the next byte
+    EXPECT_TRUE(is_utf8_beyond_ascii("\xE5\xA3\x81\xE7\xB4\x99.bmp"));  // 壁紙.bmp in UTF-8
+    EXPECT_FALSE(is_utf8_beyond_ascii("\x95\xC7\x8E\x86.bmp"));          // 壁紙.bmp in code page 932
+    EXPECT_FALSE(is_utf8_beyond_ascii("\xE5\xA3"));                      // cut short
+}
+
+} // namespace
