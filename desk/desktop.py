@@ -51,6 +51,7 @@ class Desktop:
             self.display = self._x_server(lambda n: ["Xephyr", ":%d" % n, "+xinerama", "-ac", "-noreset"] + heads,
                                           int(host[1:]) + 1, DISPLAY=host)
             self._prefix()
+            self._stand_in()
             self.probe = Probe(self)
         except BaseException:
             self.stop()
@@ -82,7 +83,12 @@ class Desktop:
     def env(self, **extra):
         # A Japanese desktop: the ANSI code page is 932, as on the program's users' machines.
         return {**os.environ, MARK: self.prefix, "WINEPREFIX": self.prefix, "WINEDEBUG": "-all", "DISPLAY": self.display or "",
-                "WINEDLLOVERRIDES": "mscoree,mshtml=", "LC_ALL": "ja_JP.UTF-8", **wine.environment(), **extra}
+                "WINEDLLOVERRIDES": "mscoree,mshtml=;dwmapi=b", "LC_ALL": "ja_JP.UTF-8", **wine.environment(), **extra}
+
+    def compositor_env(self, **extra):
+        # Programs started with this load the stand-in compositor (desk/dwmapi_standin.cpp) instead of
+        # Wine's dwmapi, which has no thumbnails.
+        return self.env(WINEDLLOVERRIDES="mscoree,mshtml=;dwmapi=n", **extra)
 
     def wineserver(self, *args):
         subprocess.run(wine.server(*args), env=self.env(), timeout=60, **QUIET)
@@ -105,6 +111,15 @@ class Desktop:
                 raise DeskError("Could not make the Wine prefix %s (%s failed: %s); run scripts/setup.sh, then try "
                                 "again." % (self.prefix, " ".join(argv[:2]), e)) from None
         open(stamp, "w").close()
+
+    def _stand_in(self):
+        # Where a program that asks for the system's own dwmapi.dll finds it; Wine loads its own
+        # unless the environment says otherwise (compositor_env).
+        for build, folder in ((BUILD, "system32"), (os.path.join(ROOT, "build", "win32"), "syswow64")):
+            stand_in = os.path.join(build, "desk", "dwmapi.dll")
+            system = os.path.join(self.prefix, "drive_c", "windows", folder)
+            if os.path.exists(stand_in) and os.path.isdir(system):
+                shutil.copyfile(stand_in, os.path.join(system, "dwmapi.dll"))
 
     def start_program(self, exe, *args, **kwargs):
         # A Windows program of this desktop, started as this machine's Wine starts it.

@@ -7,6 +7,7 @@
 #include "base/trace.h"
 #include "catalogue/checklist.h"
 #include "display/displays.h"
+#include "mirror/placement.h"
 #include "overlay/button.h"
 #include "overlay/wallpaper.h"
 
@@ -53,6 +54,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     hInst = GetModuleHandleA(NULL);
     setup_displays();
     hwHelperOwner = create_helper_owner(hInst);
+    start_mirrors();
 
     // The wallpaper comes before the checklist, which creates the mirrors: where the window
     // system stacks windows in creation order and cannot lower one (Wine's X11 driver without
@@ -79,6 +81,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     ShowWindow(hwButton, SW_SHOWNOACTIVATE);
 
     int code = run_main_loop();
+    release_mirrors();
     trace_line(TXT_TR_APP_END);
     return code;
 }

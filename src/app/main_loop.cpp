@@ -46,10 +46,7 @@ int pump_messages(void)
     while (hwHelperOwner != NULL && PeekMessageA(&msg, hwHelperOwner, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
 
-    // The entry just past the catalogue still holds a mirror after a shrink: pump it too.
-    for (int i = 0; i < entries_with_next(win_count); ++i)
-        if (win_table[i].hwMir != NULL)
-            fetch_and_dispatch(win_table[i].hwMir);
+    pump_mirrors();
     return 0;
 }
 

@@ -22,6 +22,20 @@ bool same_text(const char *a, const char *b)
     return compare_titles(a, b) == 0;
 }
 
+static char ascii_lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
+}
+
+bool same_text_ignoring_ascii_case(const char *a, const char *b)
+{
+    while (*a != '\0' && ascii_lower(*a) == ascii_lower(*b)) {
+        ++a;
+        ++b;
+    }
+    return ascii_lower(*a) == ascii_lower(*b);
+}
+
 int compare_titles(const char *a, const char *b)
 {
     const unsigned char *x = (const unsigned char *)a;

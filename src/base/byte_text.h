@@ -8,6 +8,9 @@ bool contains_bytes(const char *text, const char *part);
 // True when both texts are the same bytes up to the terminating zero.
 bool same_text(const char *a, const char *b);
 
+// The same, but ASCII letters match in either case: setting values that a person typed.
+bool same_text_ignoring_ascii_case(const char *a, const char *b);
+
 // Orders texts by their bytes taken as unsigned values; a leading part sorts first.
 // Negative, zero or positive like strcmp.
 int compare_titles(const char *a, const char *b);

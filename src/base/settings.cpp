@@ -4,6 +4,7 @@
 #include "base/byte_text.h"
 #include "base/limits.h"
 #include "base/texts.h"
+#include <string.h>
 
 // The settings file's full path; false when the working directory is too long for it, which
 // reads as no settings at all.
@@ -49,6 +50,21 @@ static bool utf8_to_system_code_page(const char *name, char *out)
     if (WideCharToMultiByte(CP_ACP, 0, wide, -1, out, TEXT_LEN, NULL, &lossy) == 0)
         return false;
     return !lossy;
+}
+
+bool read_setting(const char *section, const char *key, char *value)
+{
+    // No value that a person writes starts with this byte: it tells a missing key from an empty value.
+    static const char MISSING[] = "\x01";
+    char ini_path[PATH_LEN];
+    value[0] = '\0';
+    if (!settings_path(ini_path))
+        return false;
+    GetPrivateProfileStringA(section, key, MISSING, value, TEXT_LEN, ini_path);
+    if (strcmp(value, MISSING) != 0)
+        return true;
+    value[0] = '\0';
+    return false;
 }
 
 HBITMAP load_setting_bitmap(const char *section)

@@ -7,3 +7,7 @@
 // functions, the value is in the system code page; a name that a UTF-8 editor saved is tried
 // once more, read from the file as written and converted to the system code page.
 HBITMAP load_setting_bitmap(const char *section);
+
+// A value of the settings file into a TEXT_LEN buffer, blanks around it dropped. False, leaving
+// it empty, when the file, the section or the key is missing; an empty value is found.
+bool read_setting(const char *section, const char *key, char *value);

@@ -24,6 +24,10 @@ const char TXT_SECTION_WALLPAPER[] = "WPNAME";
 const char TXT_SECTION_BUTTON1[] = "BTNNAME";
 const char TXT_SECTION_BUTTON2[] = "BTNNAME2";
 const char TXT_KEY_FILENAME[] = "FILENAME";
+const char TXT_SECTION_MIRROR[] = "MIRROR";
+const char TXT_KEY_METHOD[] = "METHOD";
+const char TXT_METHOD_AUTO[] = "auto";
+const char TXT_METHOD_COPY[] = "copy";
 // catalogue rules
 const char TXT_EXCL_PROGRAM_MANAGER[] = "Program Manager";
 const char TXT_EXCL_CLICK[] = "ClickVantoscope";
@@ -38,6 +42,8 @@ const char TXT_CHROME_CLASS[] = "Chrome_WidgetWin_";
 const char TXT_OWNER_CLASS_MOZILLA[] = "MozillaWindowinclass";
 const char TXT_CLASS_PART_PROGMAN[] = "Progman";
 const char TXT_HELPER_OWNER_CLASS[] = "VantoscopeOwner";
+const char TXT_MARKER_CLASS[] = "VantoscopeMarker";
+const char TXT_COMPOSITOR_DLL[] = "dwmapi.dll";
 const char TXT_SINGLE_INSTANCE_MUTEX[] = "Local\\Vantoscope.SingleInstance";
 // message boxes
 const char TXT_BOX_CAPTION[] = "エラー";
@@ -73,3 +79,7 @@ const char TXT_TR_WALLPAPER[] = "SET_WP:%d\n";
 const char TXT_TR_PLACEMENT_FAILED[] = "get sizeerror window ";
 const char TXT_TR_LBUTTONDOWN[] = "LBUTTONDOWN\n";
 const char TXT_TR_BITMAP_FAILED[] = "ビットマップのロードに失敗しました";
+const char TXT_TR_METHOD[] = "MIRROR_METHOD:%s\n";
+const char TXT_TR_METHOD_NO_COMPOSITOR[] = "MIRROR_METHOD:copy (no dwmapi.dll)";
+const char TXT_TR_METHOD_UNREADABLE[] = "MIRROR_METHOD unreadable, auto is used: %s\n";
+const char TXT_TR_MIRROR_COPIES[] = "hwMir[%d] copies its window: no thumbnail (0x%08lX)\n";

@@ -24,6 +24,10 @@ extern const char TXT_SECTION_WALLPAPER[];
 extern const char TXT_SECTION_BUTTON1[];
 extern const char TXT_SECTION_BUTTON2[];
 extern const char TXT_KEY_FILENAME[];
+extern const char TXT_SECTION_MIRROR[];
+extern const char TXT_KEY_METHOD[];
+extern const char TXT_METHOD_AUTO[];
+extern const char TXT_METHOD_COPY[];
 // catalogue rules
 extern const char TXT_EXCL_PROGRAM_MANAGER[];
 extern const char TXT_EXCL_CLICK[];
@@ -38,6 +42,8 @@ extern const char TXT_CHROME_CLASS[];
 extern const char TXT_OWNER_CLASS_MOZILLA[];
 extern const char TXT_CLASS_PART_PROGMAN[];
 extern const char TXT_HELPER_OWNER_CLASS[];
+extern const char TXT_MARKER_CLASS[];
+extern const char TXT_COMPOSITOR_DLL[];
 extern const char TXT_SINGLE_INSTANCE_MUTEX[];
 // message boxes
 extern const char TXT_BOX_CAPTION[];
@@ -73,3 +79,7 @@ extern const char TXT_TR_WALLPAPER[];
 extern const char TXT_TR_PLACEMENT_FAILED[];
 extern const char TXT_TR_LBUTTONDOWN[];
 extern const char TXT_TR_BITMAP_FAILED[];
+extern const char TXT_TR_METHOD[];
+extern const char TXT_TR_METHOD_NO_COMPOSITOR[];
+extern const char TXT_TR_METHOD_UNREADABLE[];
+extern const char TXT_TR_MIRROR_COPIES[];

@@ -7,6 +7,7 @@
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
+#include "mirror/mirror_window.h"
 #include "overlay/button.h"
 #include <stdio.h>
 #include <string.h>
@@ -132,8 +133,7 @@ static void toggle_row(int id)
     int now_checked = SendMessageA(row.hwCheck, BM_GETCHECK, 0, 0) == BST_UNCHECKED ? 1 : 0;
     row.checked = now_checked;
     SendMessageA(row.hwCheck, BM_SETCHECK, (WPARAM)now_checked, 0);
-    nudge_paint(e.hwTarget);
-    SendMessageA(e.hwMir, WM_PAINT, 0, 0);
+    refresh_mirror(id);
 
     if (now_checked) {
         e.shown = 1;
@@ -178,8 +178,7 @@ static void refresh_labels(void)
         WinEntry &e = win_table[i];
         window_title(e.hwTarget, title);
         label_entry(i, title);
-        nudge_paint(e.hwTarget);
-        SendMessageA(e.hwMir, WM_PAINT, 0, 0);
+        refresh_mirror(i);
     }
 }
 
@@ -189,9 +188,7 @@ static void after_rebuild(void)
     restore_checks();
     if (win_count < MAX_WINDOWS) {
         // The entry that has just dropped out, if any, gets one last repaint.
-        WinEntry &past = win_table[win_count];
-        nudge_paint(past.hwTarget);
-        SendMessageA(past.hwMir, WM_PAINT, 0, 0);
+        refresh_mirror(win_count);
     }
     if (win_count == 0) {
         park_button(HWND_BOTTOM);

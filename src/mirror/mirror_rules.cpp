@@ -1,4 +1,4 @@
-// Placement, visibility, clipping and the marker's box.
+// Placement, visibility, clipping, thumbnails and the marker's box.
 #include "mirror/mirror_rules.h"
 #include "base/byte_text.h"
 #include "base/texts.h"
@@ -29,7 +29,11 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
             s.action = MIRROR_HIDDEN;
             continue;
         }
-        if (v.target_rect_known) {
+        if (v.target_rect_known && v.thumbnail) {
+            s.thumbnail = thumbnail_geometry(v.target_rect, v.visible_bounds, ext);
+            s.thumbnail_known = true;
+            s.box = s.thumbnail.box;
+        } else if (v.target_rect_known) {
             s.box = mirror_box(v.target_rect, ext);
             s.clip = mirror_clip(s.box, ext);
             s.clip_known = true;
@@ -40,7 +44,7 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
             if (v.target_rect_known)
                 s.action = MIRROR_PLACED_UNDER_TARGET;
         } else if (fore_button_or_none) {
-            s.clip_known = false;
+            s.clip_known = s.thumbnail_known = false;
         } else if (v.target_rect_known && !(v.mirror_placed && same_box(v.mirror_box, s.box))) {
             // Moving a window to where it was last put changes nothing on the screen but costs a
             // full round of position messages.
@@ -103,6 +107,63 @@ MirrorClip mirror_clip(const Box &box, const MonitorArea &ext)
     c.part.right = right - box.x;
     c.part.bottom = bottom - box.y;
     return c;
+}
+
+ThumbnailGeometry thumbnail_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds,
+                                     const MonitorArea &ext)
+{
+    Box whole = mirror_box(visible_bounds, ext);
+    MirrorClip cut = mirror_clip(whole, ext);
+    const ScreenRect &p = cut.part;
+    ThumbnailGeometry g;
+    g.box = {whole.x + p.left, whole.y + p.top, p.right - p.left, p.bottom - p.top};
+    g.empty = g.box.width <= 0 || g.box.height <= 0;
+    // The visible bounds lie inside the window rectangle, which is where the source's origin is.
+    int dx = visible_bounds.left - window_rect.left;
+    int dy = visible_bounds.top - window_rect.top;
+    g.source = {dx + p.left, dy + p.top, dx + p.right, dy + p.bottom};
+    g.destination = {0, 0, g.box.width, g.box.height};
+    return g;
+}
+
+bool read_mirror_method(const char *value, MirrorMethod *method)
+{
+    *method = METHOD_AUTO;
+    if (value[0] == '\0' || same_text_ignoring_ascii_case(value, TXT_METHOD_AUTO))
+        return true;
+    if (same_text_ignoring_ascii_case(value, TXT_METHOD_COPY)) {
+        *method = METHOD_COPY;
+        return true;
+    }
+    return false;
+}
+
+ThumbnailAction plan_thumbnail(const ThumbnailView &v)
+{
+    if (v.registered)
+        return v.thumbnails_on && v.wanted && v.same_target ? THUMBNAIL_KEEP : THUMBNAIL_RELEASE;
+    if (!v.thumbnails_on || !v.wanted || (v.refused && v.same_target))
+        return THUMBNAIL_KEEP;
+    return THUMBNAIL_REGISTER;
+}
+
+MarkerOverlay plan_marker_overlay(bool switch_on, bool fore_thumbnail_shown, ScreenPoint cursor,
+                                  const MonitorArea &ext, const Box &mirror_box)
+{
+    MarkerOverlay m = {};
+    if (!switch_on || !fore_thumbnail_shown)
+        return m;
+    Box disc = {cursor.x + ext.x - 10, cursor.y + ext.y - 10, 20, 20};
+    int left = max_of(disc.x, mirror_box.x);
+    int top = max_of(disc.y, mirror_box.y);
+    int right = min_of(disc.x + disc.width, mirror_box.x + mirror_box.width);
+    int bottom = min_of(disc.y + disc.height, mirror_box.y + mirror_box.height);
+    if (right <= left || bottom <= top)
+        return m;
+    m.shown = true;
+    m.box = {left, top, right - left, bottom - top};
+    m.disc = {disc.x - left, disc.y - top, disc.x - left + disc.width, disc.y - top + disc.height};
+    return m;
 }
 
 bool is_chrome_class(const char *class_name)

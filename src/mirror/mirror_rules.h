@@ -1,18 +1,36 @@
 // The mirrors' decisions, on plain values: where each catalogued mirror stands, which ones
-// show, what the toggle button is told, how much of a mirror the external monitor shows, the
+// show, what the toggle button is told, how much of a mirror the external monitor shows, which
+// mirrors show the compositor's thumbnail and what part of the window it draws where, the
 // pointer marker's box and the two browser classes followed through their owners.
 #pragma once
 #include "base/geometry.h"
 #include "base/limits.h"
 
+// The part of a window that a thumbnail mirror shows, and where. The mirror stands at the window's
+// visible bounds moved by the external monitor's origin, cut to that monitor; the thumbnail draws
+// the same part of the window into the whole mirror, pixel for pixel.
+struct ThumbnailGeometry {
+    bool empty;              // nothing of the window falls on the external monitor
+    Box box;                 // the mirror window
+    ScreenRect source;       // in the window's coordinates: its window rectangle's top left is (0, 0)
+    ScreenRect destination;  // in the mirror's client coordinates
+};
+
+// window_rect includes any invisible resize borders; visible_bounds are the bounds the compositor
+// draws (the window rectangle itself where the compositor does not say).
+ThumbnailGeometry thumbnail_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds,
+                                     const MonitorArea &ext);
+
 // What the main loop sees of one catalogued entry before placing its mirror.
 struct PlacementView {
     bool has_mirror;
+    bool thumbnail;             // the mirror shows a thumbnail of its target, not a copy
     bool target_minimised;
     bool target_is_foreground;  // the target is this iteration's foreground window
     bool target_rect_known;     // false when the target has gone or is null
-    ScreenRect target_rect;
     bool mirror_placed;         // the mirror has been given a box before
+    ScreenRect target_rect;
+    ScreenRect visible_bounds;  // for a thumbnail mirror
     Box mirror_box;             // the box it was last given
     int shown;
 };
@@ -34,8 +52,10 @@ struct MirrorClip {
 struct PlacementStep {
     PlacementAction action;
     Box box;
-    bool clip_known;  // the box, and with it the clip, could be worked out
+    bool clip_known;  // the box, and with it the clip, could be worked out (a copy mirror's)
     MirrorClip clip;
+    bool thumbnail_known;  // the same for a thumbnail mirror, which is cut by its box
+    ThumbnailGeometry thumbnail;
 };
 
 enum ButtonFace { FACE_UNCHANGED, FACE_MIRRORED, FACE_NOT_MIRRORED };
@@ -47,8 +67,8 @@ struct PlacementPlan {
 };
 
 // Every catalogued mirror over the external monitor at its target's rectangle moved by the
-// monitor's origin. While the foreground window is the button, or there is none, mirrors stay
-// where they are. fore_button_or_none: that case.
+// monitor's origin (a thumbnail mirror: its visible bounds, cut). While the foreground window is
+// the button, or there is none, mirrors stay where they are. fore_button_or_none: that case.
 PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const MonitorArea &ext);
 
 // What the main loop sees of one catalogued entry before showing or hiding its mirror.
@@ -72,6 +92,40 @@ struct VisibilityStep {
 VisibilityStep plan_visibility(const VisibilityView &view);
 
 MirrorClip mirror_clip(const Box &box, const MonitorArea &ext);
+
+// How mirrors get their picture, from the settings: a thumbnail where the compositor gives one,
+// else a copy (auto), or always a copy. An empty or missing value means auto; any other value
+// reads as auto, and read_mirror_method returns false so that it can be reported.
+enum MirrorMethod { METHOD_AUTO, METHOD_COPY };
+bool read_mirror_method(const char *value, MirrorMethod *method);
+
+// What the main loop sees of one entry's thumbnail registration.
+struct ThumbnailView {
+    bool thumbnails_on;  // the method is auto and the compositor's functions were found
+    bool wanted;         // the entry is catalogued and ticked, and its target is a window
+    bool registered;     // a registration is live
+    bool same_target;    // that registration, or the last refused one, was for the target it has now
+    bool refused;        // the last registration tried for this entry was refused
+};
+
+enum ThumbnailAction { THUMBNAIL_KEEP, THUMBNAIL_REGISTER, THUMBNAIL_RELEASE };
+
+// A ticked entry asks for a thumbnail of its target once; refused, its mirror paints by copy until
+// the entry's target changes. A registration is released as soon as the entry is unticked, drops
+// out of the catalogue or changes its target (its window closed, or another window took the row).
+ThumbnailAction plan_thumbnail(const ThumbnailView &view);
+
+// The red disc over a thumbnail mirror: 20 x 20, centred on the pointer's place on the external
+// monitor (a thumbnail mirror is a bare popup, whose disc is centred), cut to the mirror, which the
+// thumbnail covers whole. Shown only while the switch is on and the foreground window's mirror
+// shows a thumbnail; disc is in the overlay window's own coordinates.
+struct MarkerOverlay {
+    bool shown;
+    Box box;
+    ScreenRect disc;
+};
+MarkerOverlay plan_marker_overlay(bool switch_on, bool fore_thumbnail_shown, ScreenPoint cursor,
+                                  const MonitorArea &ext, const Box &mirror_box);
 
 // A target whose class contains "Chrome_WidgetWin_" draws its own caption: its mirror is a
 // bare popup and its pointer disc is centred on the pointer.

@@ -1,21 +1,24 @@
-// Mirror creation and painting. Painting copies straight from the target's window DC to
-// the mirror's, with no bitmap in between, then draws the pointer marker while that switch
-// is on.
+// Mirror creation, frames and painting. A mirror that paints by copy copies straight from the
+// target's window DC to its own, with no bitmap in between, then draws the pointer marker while
+// that switch is on; a mirror that shows a thumbnail leaves its picture to the compositor.
 #include "mirror/mirror_window.h"
 #include "base/platform.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "mirror/mirror_rules.h"
+#include "mirror/thumbnail.h"
 #include <stdio.h>
 
 enum { NAME_LEN = 32 };
 
 // A mirror is made with a caption and a sizing frame, plus bit 0x80, which no mirror class
-// gives a meaning (kept so the style reads as it always has). Once catalogued it takes the
-// frame its target has: a bare popup for targets that draw their own caption.
+// gives a meaning (kept so the style reads as it always has). Once catalogued, a copying mirror
+// takes the frame its target has: a bare popup for targets that draw their own caption. A
+// thumbnail draws the target's own frame and caption: its mirror has none at all.
 static const DWORD MIRROR_STYLE_CREATED = WS_CAPTION | WS_THICKFRAME | 0x00000080;
 static const DWORD MIRROR_STYLE_FRAMED = WS_CAPTION | WS_THICKFRAME;
 static const DWORD MIRROR_STYLE_BARE = WS_POPUP | WS_BORDER | WS_SYSMENU;
+static const DWORD MIRROR_STYLE_THUMBNAIL = WS_POPUP | WS_SYSMENU;
 
 HWND create_mirror(int index)
 {
@@ -26,12 +29,36 @@ HWND create_mirror(int index)
     return CreateWindowExA(0, name, name, MIRROR_STYLE_CREATED, 0, 0, 1, 1, hwHelperOwner, NULL, hInst, NULL);
 }
 
-void style_mirror_for(HWND mirror, bool chrome_class)
+void restyle_mirror(HWND mirror)
 {
-    SetWindowLongA(mirror, GWL_STYLE, (LONG)(chrome_class ? MIRROR_STYLE_BARE : MIRROR_STYLE_FRAMED));
+    // Whether the target draws its own caption travels with the mirror, in its user data.
+    bool chrome_class = GetWindowLongPtrA(mirror, GWLP_USERDATA) != 0;
+    DWORD style = shows_thumbnail(mirror) ? MIRROR_STYLE_THUMBNAIL
+                                          : chrome_class ? MIRROR_STYLE_BARE : MIRROR_STYLE_FRAMED;
+    // The visibility bit is kept: cleared under a shown window, it would leave the window on the
+    // screen while the system takes it for hidden, so that hiding it would do nothing.
+    SetWindowLongA(mirror, GWL_STYLE, (LONG)(style | (GetWindowLongA(mirror, GWL_STYLE) & WS_VISIBLE)));
     // The new style word has no WS_DISABLED, so it enables the mirror again: a click on the
     // external monitor would make the mirror the foreground window and bring the button there.
     EnableWindow(mirror, FALSE);
+    // A thumbnail fills the client area, which must now be the whole window.
+    SetWindowPos(mirror, NULL, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void style_mirror_for(HWND mirror, bool chrome_class)
+{
+    SetWindowLongPtrA(mirror, GWLP_USERDATA, chrome_class ? 1 : 0);
+    restyle_mirror(mirror);
+}
+
+void refresh_mirror(int index)
+{
+    const WinEntry &e = win_table[index];
+    if (shows_thumbnail(e.hwMir))
+        return;  // the compositor keeps the thumbnail live
+    nudge_paint(e.hwTarget);
+    SendMessageA(e.hwMir, WM_PAINT, 0, 0);
 }
 
 // The entry that holds this mirror, or entry 0 when none does (as during creation).
@@ -74,6 +101,12 @@ static void paint_marker(HWND mirror, HWND target)
 
 static void on_paint(HWND mirror)
 {
+    if (shows_thumbnail(mirror)) {
+        PAINTSTRUCT ps;
+        BeginPaint(mirror, &ps);
+        EndPaint(mirror, &ps);
+        return;
+    }
     HWND target = entry_of(mirror).hwTarget;
     // The copy goes into the window being painted: a mirror that is in no entry must not
     // paint through a null handle, which would mean the whole screen. A hidden mirror shows

@@ -1,4 +1,4 @@
-// Mirror windows: each copies its target's whole window image, frame and caption included.
+// Mirror windows: each shows its target's whole window image, frame and caption included.
 #pragma once
 #include "base/state.h"
 
@@ -6,8 +6,14 @@
 // "Mirror<index>", owned by the helper owner. Null when the class or the window cannot be created.
 HWND create_mirror(int index);
 
-// Gives a mirror the frame its target's own caption calls for.
+// Gives a mirror the frame its target's own caption calls for, or none while it shows a
+// thumbnail; restyle_mirror applies it again when the way the mirror paints changes.
 void style_mirror_for(HWND mirror, bool chrome_class);
+void restyle_mirror(HWND mirror);
+
+// Keeps entry `index`'s mirror up to date on the checklist's timer: a mirror that paints by copy
+// asks its target to paint and copies it (a thumbnail needs neither).
+void refresh_mirror(int index);
 
 LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

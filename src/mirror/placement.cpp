@@ -1,12 +1,15 @@
 // Placement and visibility of the catalogued mirrors: each pass gathers what the windows look
-// like now, lets the rules decide, and applies the decision.
+// like now, lets the rules decide, and applies the decision; thumbnails and the marker window
+// follow the mirrors.
 #include "mirror/placement.h"
 #include "base/platform.h"
 #include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/checklist.h"
+#include "mirror/marker_overlay.h"
 #include "mirror/mirror_rules.h"
+#include "mirror/thumbnail.h"
 #include "overlay/button.h"
 
 static ScreenRect screen_rect(const RECT &r)
@@ -42,16 +45,44 @@ static Applied &applied_to(HWND mirror)
     return applied[0];  // there are never more mirrors than entries
 }
 
+static int fore_entry = -1;  // from the placement pass to the marker, in the same iteration
+
+void start_mirrors(void)
+{
+    start_thumbnails();
+    create_marker_overlay();
+}
+
+static void fetch_and_dispatch(HWND window)
+{
+    MSG msg;
+    GetMessageA(&msg, window, 0, 0);
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+void pump_mirrors(void)
+{
+    // The entry just past the catalogue still holds a mirror after a shrink: pump it too.
+    for (int i = 0; i < entries_with_next(win_count); ++i)
+        if (win_table[i].hwMir != NULL)
+            fetch_and_dispatch(win_table[i].hwMir);
+    pump_marker_overlay();
+}
+
 static PlacementView placement_view(const WinEntry &e)
 {
     PlacementView v = {};
     v.has_mirror = e.hwMir != NULL;
+    v.thumbnail = shows_thumbnail(e.hwMir);
     v.target_minimised = IsIconic(e.hwTarget) != 0;
     v.target_is_foreground = e.hwTarget == hwFore && hwFore != NULL;
     RECT r;
     v.target_rect_known = e.hwTarget != NULL && GetWindowRect(e.hwTarget, &r);
     if (v.target_rect_known)
         v.target_rect = screen_rect(r);
+    if (v.target_rect_known && v.thumbnail)
+        v.visible_bounds = visible_bounds_of(e.hwTarget, v.target_rect);
     if (v.has_mirror) {
         const Applied &done = applied_to(e.hwMir);
         v.mirror_placed = done.placed;
@@ -111,10 +142,27 @@ static void apply_placement(const WinEntry &e, const PlacementStep &s)
     }
     if (s.clip_known)
         clip_mirror(e.hwMir, s.clip);
+    if (s.thumbnail_known) {
+        // The box itself is cut: a region left from copying would hide part of the thumbnail.
+        MirrorClip whole = {true, {0, 0, 0, 0}};
+        clip_mirror(e.hwMir, whole);
+        set_thumbnail_geometry(e.hwMir, s.thumbnail);
+    }
+}
+
+// Registrations follow the entries before anything is placed: the entries past the catalogue
+// give theirs up.
+static void follow_targets(void)
+{
+    for (int i = 0; i < MAX_WINDOWS; ++i) {
+        const WinEntry &e = win_table[i];
+        thumbnail_follows_entry(i, i < win_count && row_ticked(i) && e.hwTarget != NULL && IsWindow(e.hwTarget));
+    }
 }
 
 int place_mirrors(void)
 {
+    follow_targets();
     PlacementView views[MAX_WINDOWS];
     for (int i = 0; i < win_count; ++i)
         views[i] = placement_view(win_table[i]);
@@ -125,6 +173,7 @@ int place_mirrors(void)
             SendMessageA(hwButton, plan.face == FACE_MIRRORED ? BTN_STATE_ON : BTN_STATE_OFF, 0, 0);
         apply_placement(win_table[i], plan.steps[i]);
     }
+    fore_entry = plan.fore_index;
     return plan.fore_index;
 }
 
@@ -138,6 +187,17 @@ static void substitute_owner(WinEntry &e)
     window_class(e.hwTarget, class_name);
     if (takes_owner_mozilla(class_name))
         e.hwTarget = GetWindow(e.hwTarget, GW_OWNER);
+}
+
+// The disc over the foreground window's mirror, where that mirror shows a thumbnail; a mirror that
+// copies paints its own.
+static void place_marker(void)
+{
+    const WinEntry *fore = fore_entry >= 0 && fore_entry < win_count ? &win_table[fore_entry] : NULL;
+    bool thumbnail_shown = fore != NULL && fore->shown && shows_thumbnail(fore->hwMir);
+    Box box = thumbnail_shown ? applied_to(fore->hwMir).box : Box{0, 0, 0, 0};
+    ScreenPoint cursor = {cursor_pos.x, cursor_pos.y};
+    place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, ext_area, box));
 }
 
 void update_mirror_visibility(void)
@@ -163,5 +223,13 @@ void update_mirror_visibility(void)
             trace(TXT_TR_MIRROR_NULL, i);
         if (s.shown >= 0)
             e.shown = s.shown;
+        if (s.action == MIRROR_SHOW || s.action == MIRROR_HIDE)
+            set_thumbnail_shown(e.hwMir, s.action == MIRROR_SHOW);
     }
+    place_marker();
+}
+
+void release_mirrors(void)
+{
+    release_thumbnails();
 }

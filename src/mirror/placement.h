@@ -1,4 +1,5 @@
-// Every iteration: mirrors over the external monitor, and exactly the ticked ones shown.
+// The mirrors in the main loop: started before the catalogue, pumped, placed over the external
+// monitor and shown (exactly the ticked ones) on every iteration, released at exit.
 #pragma once
 
 enum {
@@ -6,10 +7,21 @@ enum {
     BTN_STATE_OFF = 1015   // it is not
 };
 
+// Chooses how mirrors get their picture (the settings, the compositor) and makes the marker window.
+void start_mirrors(void);
+
+// Fetches and dispatches one message of each mirror of the entries 0 .. win_count, the entry just
+// past the catalogue included, then what has reached the marker window.
+void pump_mirrors(void);
+
 // Moves every catalogued mirror to its target's rectangle on the external monitor, cut to
 // that monitor, and tells the button the foreground window's state. Returns the entry of the
 // foreground window, or -1 when it is not catalogued.
 int place_mirrors(void);
 
 // Shows the mirrors of ticked, non-minimised targets without activating them; hides the rest.
+// Then puts the marker over the foreground window's mirror where that shows a thumbnail.
 void update_mirror_visibility(void);
+
+// Releases what the compositor holds for the mirrors: at exit.
+void release_mirrors(void);

@@ -12,9 +12,10 @@ MIRROR, LISTED = re.compile(rb"Mirror\d+"), re.compile(rb"^win_num(?: changed!|:
 WM_NULL, WM_COMMAND, WM_SYSCOMMAND = 0x0000, 0x0111, 0x0112
 
 
-def mirror_places(probe, hwnds, ext):
-    # Where mirrors of these windows belong: sorted (mirror title, rectangle).
-    places = [(i["title"] + b" ", i["rect"]) for i in map(probe.info, hwnds)]
+def mirror_places(probe, hwnds, ext, bounds=None):
+    # Where mirrors of these windows belong: sorted (mirror title, rectangle). A mirror shows its
+    # window's rectangle, or these bounds of it.
+    places = [(probe.info(h)["title"] + b" ", bounds(h) if bounds else probe.info(h)["rect"]) for h in hwnds]
     return sorted((t, (r[0] + ext[0], r[1] + ext[1], r[2] + ext[0], r[3] + ext[1])) for t, r in places)
 
 
@@ -28,8 +29,9 @@ def listed(program):
 
 
 class Churn:
-    def __init__(self, desktop, program, seed, ext=(1024, 0), gdi=True):
+    def __init__(self, desktop, program, seed, ext=(1024, 0), gdi=True, places=None):
         self.p, self.probe, self.ext, self.gdi = program, desktop.probe, ext, gdi
+        self.places = places or (lambda hwnds: mirror_places(self.probe, hwnds, self.ext))
         self.rng, self.serial, self.actions, self.checks, self.minimised = random.Random(seed), 0, 0, 0, set()
 
     def open(self):
@@ -66,7 +68,7 @@ class Churn:
         by_title = {title: h for h, title in self.probe.samples.items()}
         rows = [by_title.get(r["text"]) for r in self.probe.rows(self.p.checklist)[:listed(self.p)] if r["check"]]
         shown = [h for h in rows if h and (lambda i: i["visible"] and not i["iconic"])(self.probe.info(h))]
-        return mirror_places(self.probe, shown, self.ext)
+        return self.places(shown)
 
     def check(self):
         if self.p.proc.poll() is not None:

@@ -20,7 +20,7 @@ EXES = {k: os.environ.get("VANTOSCOPE_%s_EXE" % k.upper(), exe) for k, exe in EX
 PLACEHOLDER, CAPTION = b"\xfc\x4b", "エラー"
 MODE_FAILED = t("外部ディスプレイ解像度の変更に失敗しました")
 MODE_REQUEST = re.compile(rb'NtUserChangeDisplaySettings L"\\\\\\\\.\\\\(\w+)" \S+ \(nil\) 0x4 ')  # trace+system
-WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND = 0x0010, 0x0111, 0x0112
+WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME = 0x0010, 0x0111, 0x0112, 0x00040000
 ID_MOUSE_POINTER, ID_WALLPAPER = 1020, 1021
 WALLPAPER = load_bmp(os.path.join(ASSETS, "wallpaper.bmp"))  # 16 x 7 tiles of 20 x 25
 _desktop = []
@@ -41,7 +41,7 @@ def monitor_line(n, x, y, w, h):
 
 
 class Story:
-    exe, heads = None, TWO_HEADS
+    exe, heads, thumbnails = None, TWO_HEADS, False
 
     @classmethod
     def setUpClass(cls):
@@ -62,10 +62,10 @@ class Story:
 
     def start(self, cwd=ASSETS, env=None, boxes=()):
         # Starts the program, answers the warning boxes it must show (any other fails at once) and
-        # waits for its main loop; answers the boxes' owners.
+        # waits for its main loop; answers the boxes' owners. A story of thumbnails gets the stand-in.
         if self.p and self.p.proc.poll() is None:
             self.p.kill()  # left by a step that failed
-        p = self.p = Program(self.d, self.exe, cwd, env)
+        p = self.p = Program(self.d, self.exe, cwd, env or (self.d.compositor_env() if self.thumbnails else None))
         self.addCleanup(self.end, p)
         owners = []
         for text in self.mode_failures() + list(boxes):
@@ -126,14 +126,30 @@ class Story:
         self.probe.close_all()
         wait_for(lambda: listed(self.p) == 0, what="an empty catalogue")
 
+    def visible_bounds(self, hwnd):
+        # What a mirror shows of its window: all of it, or for a thumbnail what the stand-in says is
+        # visible (7 pixels of invisible border left, right and below a sizable window).
+        info = self.probe.info(hwnd)
+        x0, y0, x1, y1 = info["rect"]
+        inset = 7 if self.thumbnails and info["style"] & WS_THICKFRAME else 0
+        return x0 + inset, y0, x1 - inset, y1 - inset
+
+    def places(self, hwnds):
+        # Where the mirrors of these windows belong; a thumbnail mirror is cut to the external monitor.
+        places = mirror_places(self.probe, hwnds, self.ext, self.visible_bounds)
+        if not self.thumbnails:
+            return places
+        e = self.ext + (self.ext[0] + 1024, self.ext[1] + 768)
+        return [(t, (max(r[0], e[0]), max(r[1], e[1]), min(r[2], e[2]), min(r[3], e[3]))) for t, r in places]
+
     def shows(self, *hwnds):
         # Waits until exactly these windows have visible mirrors, each at its window's place.
-        wait_for(lambda: visible_mirrors(self.probe) == mirror_places(self.probe, hwnds, self.ext), what=lambda: (
-            "mirrors of %r only (now %r)" % (mirror_places(self.probe, hwnds, self.ext), visible_mirrors(self.probe))))
+        wait_for(lambda: visible_mirrors(self.probe) == self.places(hwnds), what=lambda: (
+            "mirrors of %r only (now %r)" % (self.places(hwnds), visible_mirrors(self.probe))))
 
     def same_pixels(self, hwnd):
         # Waits until the window's pixels on the screen show on the external monitor too.
-        x0, y0, x1, y1 = self.probe.info(hwnd)["rect"]
+        x0, y0, x1, y1 = self.visible_bounds(hwnd)
         x0, y0 = max(x0, 0), max(y0, 0)
         wait_for(lambda: self.screen.grab(x0, y0, x1 - x0, y1 - y0).rows == self.screen.grab(
             x0 + self.ext[0], y0 + self.ext[1], x1 - x0, y1 - y0).rows, what="the mirror's pixels", interval=0.1)
@@ -150,11 +166,13 @@ class Story:
                  % (area,), interval=0.1)
 
 
-def both(story):
+def both(story, thumbnails=False):
     # The story as a test case of its module for the 64-bit and for the 32-bit program, where this
-    # machine runs 32-bit programs (the test command says so where it does not).
+    # machine runs 32-bit programs (the test command says so where it does not); with thumbnails,
+    # on the stand-in compositor.
     module = sys.modules[story.__module__]
     for k, exe in EXES.items():
         if k == "x64" or wine.runs_32bit():
-            name = story.__name__.replace("Story", "_") + k
-            setattr(module, name, type(name, (story, unittest.TestCase), {"exe": exe, "__module__": module.__name__}))
+            name = story.__name__.replace("Story", "Thumbnails_" if thumbnails else "_") + k
+            setattr(module, name, type(name, (story, unittest.TestCase), {
+                "exe": exe, "thumbnails": thumbnails, "__module__": module.__name__}))

@@ -1,12 +1,16 @@
-"""What the audience sees on the external monitor, and the button the presenter clicks."""
+"""What the audience sees on the external monitor, and the button the presenter clicks: with mirrors
+that copy their windows, and again with the compositor's thumbnails (a stand-in under Wine)."""
 
 import os
+import re
 
 from .story import ASSETS, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
 from tests.bed import load_bmp
+from tests.bed.churn import Churn, listed
 
 FACES = {state: load_bmp(os.path.join(ASSETS, "button_%s.bmp" % state)) for state in ("off", "on")}
-RED, BLUE, WS_CAPTION_THICKFRAME = (255, 0, 0), (0, 0, 192), 0x00C40000
+RED, BLUE, WS_CAPTION_THICKFRAME, WS_BORDER = (255, 0, 0), (0, 0, 192), 0x00C40000, 0x00800000
+COPIES = re.compile(rb"^hwMir\[\d+\] copies its window: no thumbnail \(0x80004001\)$")
 
 
 class AudienceStory(Story):
@@ -31,6 +35,23 @@ class AudienceStory(Story):
             return inner > 200 and img.count(RED) == inner
         wait_for(disc, what="a red disc at (%d, %d)" % (x, y), interval=0.02)
 
+    def marker(self, mirror, pointer, offset):
+        # The disc for the pointer there: in a copy, at this offset in the mirror's client area; over a
+        # thumbnail, centred on the pointer's place on the external monitor.
+        self.d.pointer(*pointer)
+        if self.thumbnails:
+            return self.disc_at(pointer[0] + self.ext[0], pointer[1] + self.ext[1])
+        client = self.probe.info(mirror)["client"]
+        self.disc_at(client[0] + offset[0], client[1] + offset[1])
+
+    def registrations(self):
+        # Live thumbnail registrations, as the stand-in compositor counts them, and the ticked rows of
+        # windows that are still there.
+        titles = set(self.probe.samples.values())
+        count = next(int(title) for h, v, c, title in self.probe.top() if c == b"VtDwmStandIn")
+        return count, len([r for r in self.probe.rows(self.p.checklist)[:listed(self.p)] if r["check"] and
+                           r["text"] in titles])
+
     def test_a_presentation(self):
         picture = self.probe.open("Picture", 220, 300, 400, 300, seed=21)
         browser = self.probe.open("Browser", 640, 300, 300, 250, cls="Chrome_WidgetWin_1", seed=22)
@@ -38,6 +59,8 @@ class AudienceStory(Story):
         under = self.probe.open("Under", 800, 0, 224, 320, fill=0x00C000)
         self.start()
         p = self.p
+        with self.step("the trace names the way mirrors get their picture"):
+            self.assertIn(b"MIRROR_METHOD:auto", p.lines)
         with self.step("the wallpaper fills 1024 x 560 of the external monitor and leaves the strip below"):
             self.wallpaper_shows()
             # The picture starts inside the window's 2-pixel border: rows 2 to 561.
@@ -64,18 +87,14 @@ class AudienceStory(Story):
             self.same_pixels(picture)
             self.probe.fill(picture, 0x3366CC)
             self.same_pixels(picture)
-        with self.step("a red disc 10 pixels left of and 30 above the pointer in a framed window's mirror"):
+        with self.step("a red disc 10 pixels left of and 30 above the pointer in a framed window's copy"):
             r, mirror = self.probe.info(picture)["rect"], self.probe.find(title="Picture ")[0]
-            self.d.pointer(r[0] + 200, r[1] + 150)
-            client = self.probe.info(mirror)["client"]
-            self.disc_at(client[0] + 190, client[1] + 120)
+            self.marker(mirror, (r[0] + 200, r[1] + 150), (190, 120))
         with self.step("a disc centred on the pointer in a Chrome window's mirror; none in another window's"):
             self.tick("Browser")
             self.probe.foreground(browser)
             r, mirror = self.probe.info(browser)["rect"], self.probe.find(title="Browser ")[0]
-            self.d.pointer(r[0] + 150, r[1] + 100)
-            client = self.probe.info(mirror)["client"]
-            self.disc_at(client[0] + 150, client[1] + 100)
+            self.marker(mirror, (r[0] + 150, r[1] + 100), (150, 100))
             x0, y0, x1, y1 = self.probe.info(picture)["rect"]
             self.d.pointer(x0 + 100, y0 + 100)  # over the picture, which is not the foreground window
             p.wait_iterations(10)
@@ -98,6 +117,8 @@ class AudienceStory(Story):
             self.click_row("Browser", ["Picture"])
             self.shows(picture)
             self.wallpaper_shows(self.probe.info(browser)["rect"])
+            if self.thumbnails:
+                wait_for(lambda: self.registrations() == (1, 1), what="one registration left")
         with self.step("the wallpaper switch takes the picture away and brings it back"):
             x, y, colour = self.tile_centres()[0]
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
@@ -118,7 +139,8 @@ class AudienceStory(Story):
                          what="the window's new picture under the mirror's place on the main monitor")
             finally:
                 self.probe.close(left)
-        with self.step("helper windows are owned by an invisible window (so no taskbar button) and keep their look"):
+        with self.step("helper windows are owned by an invisible window (so no taskbar button); a copy keeps the "
+                       "frame of its window, a thumbnail mirror has none"):
             self.probe.foreground(picture)
             self.shows(picture)
             helpers = self.probe.find("VantoscopeButton") + self.probe.find("WallPaper") + [
@@ -127,7 +149,8 @@ class AudienceStory(Story):
                 owner = self.probe.info(hwnd)["owner"]
                 self.assertTrue(owner and not self.probe.info(owner)["visible"], self.probe.info(hwnd))
             style = self.probe.info(self.probe.find(title="Picture ")[0])["style"]
-            self.assertEqual(style & WS_CAPTION_THICKFRAME, WS_CAPTION_THICKFRAME)
+            frame = WS_CAPTION_THICKFRAME | WS_BORDER
+            self.assertEqual(style & frame, 0 if self.thumbnails else WS_CAPTION_THICKFRAME)
         with self.step("a click on a mirror or on the wallpaper takes no foreground; closing them or the button does "
                        "nothing; the checklist closes the program"):
             for helper in (self.probe.find(title="Picture ")[0], self.probe.find("WallPaper")[0]):
@@ -146,6 +169,17 @@ class AudienceStory(Story):
             self.wallpaper_shows((600, 0, 1024, 768))
             self.d.click(*self.button_on(picture))
             self.shows()
+        with self.step("a copy says once per mirror that it has no thumbnail; after a churn, a thumbnail "
+                       "mirror has one live registration per ticked window"):
+            if not self.thumbnails:
+                return self.assertIn(p.count(COPIES), (1, 2, 3, 4), "at most one line for each of the four mirrors")
+            churn = Churn(self.d, p, seed=20, ext=self.ext, gdi=False, places=self.places)
+            for _ in range(60):
+                churn.act()
+            churn.check()
+            wait_for(lambda: (lambda n: n[0] == n[1])(self.registrations()), what=lambda: "registrations, ticked "
+                     "windows: %r" % (self.registrations(),))
 
 
 both(AudienceStory)
+both(AudienceStory, thumbnails=True)

@@ -51,6 +51,71 @@ TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShow)
     }
 }
 
+TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
+{
+    const struct {
+        ScreenRect window, visible;
+        MonitorArea ext;
+        Ints box, source;  // x, y, width, height; left, top, right, bottom
+    } cases[] = {
+        // Invisible borders of 7 left, right and below: the source starts 7 in.
+        {{100, 50, 900, 650}, {107, 50, 893, 643}, {1920, 0, 1920, 1080}, {2027, 50, 786, 593}, {7, 0, 793, 593}},
+        // Past the main monitor's left and top edges: cut where the external monitor starts.
+        {{-207, -20, 193, 280}, {-200, -20, 186, 273}, {1024, 0, 1024, 768}, {1024, 0, 186, 273}, {207, 20, 393, 293}},
+        // Past the far and lower edges of an external monitor that is lower than the main one.
+        {{900, 700, 1300, 1000}, {900, 700, 1300, 1000}, {1024, 200, 1024, 768}, {1924, 900, 124, 68}, {0, 0, 124, 68}},
+        // An external monitor higher than the main one, and one left of it.
+        {{10, 10, 110, 60}, {10, 10, 110, 60}, {1920, -300, 1280, 1024}, {1930, -290, 100, 50}, {0, 0, 100, 50}},
+        {{-8, -8, 1928, 1048}, {0, 0, 1920, 1040}, {-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, {8, 8, 1288, 1032}},
+    };
+    for (const auto &c : cases) {
+        ThumbnailGeometry g = thumbnail_geometry(c.window, c.visible, c.ext);
+        EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), c.box);
+        EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), c.source);
+        EXPECT_EQ((Ints{g.destination.left, g.destination.top, g.destination.right, g.destination.bottom}),
+                  (Ints{0, 0, c.box[2], c.box[3]}));
+        EXPECT_FALSE(g.empty);
+    }
+    // A window on neither monitor leaves nothing to draw.
+    EXPECT_TRUE(thumbnail_geometry({-900, 0, -100, 600}, {-900, 0, -100, 600}, {1024, 0, 1024, 768}).empty);
+}
+
+TEST(Thumbnail, RegisteredOnceForATickedTargetReleasedWhenThatChangesCopiedWhereRefused)
+{
+    const struct {
+        ThumbnailView view;  // thumbnails on, wanted, registered, same target, refused
+        ThumbnailAction action;
+    } cases[] = {
+        {{true, true, false, false, false}, THUMBNAIL_REGISTER},
+        {{true, true, true, true, false}, THUMBNAIL_KEEP},
+        {{true, false, true, true, false}, THUMBNAIL_RELEASE},   // unticked, closed or out of the catalogue
+        {{true, true, true, false, false}, THUMBNAIL_RELEASE},   // another window took the entry
+        {{true, true, false, true, true}, THUMBNAIL_KEEP},       // refused: copies, and is not asked again
+        {{true, true, false, false, true}, THUMBNAIL_REGISTER},  // ... until its target changes
+        {{false, true, false, false, false}, THUMBNAIL_KEEP},    // METHOD=copy, or no compositor
+        {{true, false, false, false, false}, THUMBNAIL_KEEP},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(plan_thumbnail(c.view), c.action);
+    MirrorMethod m;
+    EXPECT_EQ((Ints{read_mirror_method("copy", &m), m, read_mirror_method("Auto", &m), m, read_mirror_method("", &m),
+                    m, read_mirror_method("thumbnail", &m), m}),
+              (Ints{true, METHOD_COPY, true, METHOD_AUTO, true, METHOD_AUTO, false, METHOD_AUTO}));
+}
+
+TEST(Thumbnail, TheMarkerIsCentredOnThePointerAndCutToTheMirror)
+{
+    const MonitorArea ext = {1024, 0, 1024, 768};
+    MarkerOverlay m = plan_marker_overlay(true, true, {300, 200}, ext, {1224, 100, 400, 300});
+    EXPECT_EQ((Ints{m.shown, m.box.x, m.box.y, m.box.width, m.disc.left, m.disc.right}),
+              (Ints{true, 1314, 190, 20, 0, 20}));
+    m = plan_marker_overlay(true, true, {205, 300}, ext, {1224, 100, 400, 300});  // the pointer 5 pixels in
+    EXPECT_EQ((Ints{m.box.x, m.box.width, m.disc.left, m.disc.right}), (Ints{1224, 15, -5, 15}));
+    EXPECT_FALSE(plan_marker_overlay(true, true, {100, 200}, ext, {1224, 100, 400, 300}).shown);
+    EXPECT_FALSE(plan_marker_overlay(false, true, {300, 200}, ext, {1224, 100, 400, 300}).shown);
+    EXPECT_FALSE(plan_marker_overlay(true, false, {300, 200}, ext, {1224, 100, 400, 300}).shown);
+}
+
 TEST(CutMarkerOwners, TheEdgesTheMaximisedTargetAndWholeClassNames)
 {
     // A mirror is cut at the external monitor's far and lower edges too.

@@ -1,0 +1,200 @@
+// Thumbnail registrations: the compositor's functions found at run time, one registration per
+// entry, its properties set only when they change.
+#include "mirror/thumbnail.h"
+#include "base/settings.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
+#include "mirror/mirror_window.h"
+#include <dwmapi.h>
+
+typedef HRESULT(WINAPI *RegisterFn)(HWND, HWND, PHTHUMBNAIL);
+typedef HRESULT(WINAPI *UpdateFn)(HTHUMBNAIL, const DWM_THUMBNAIL_PROPERTIES *);
+typedef HRESULT(WINAPI *UnregisterFn)(HTHUMBNAIL);
+typedef HRESULT(WINAPI *AttributeFn)(HWND, DWORD, PVOID, DWORD);
+
+static RegisterFn register_thumbnail;
+static UpdateFn update_thumbnail;
+static UnregisterFn unregister_thumbnail;
+static AttributeFn window_attribute;  // may be missing: the window rectangle serves then
+static bool thumbnails_on;
+
+// Mirrors travel with their targets when the catalogue is ordered: registrations are kept by mirror.
+struct Registration {
+    HWND mirror;             // null for a free slot
+    HTHUMBNAIL id;           // null while none is live
+    HWND target;             // the target it was made for, or last refused for
+    ThumbnailGeometry geometry;
+    DWM_THUMBNAIL_PROPERTIES applied;  // what the compositor was last told
+    bool fallback_traced;    // once per mirror for the whole run
+    bool refused;
+    bool shown;
+    bool geometry_known;
+};
+static Registration registrations[MAX_WINDOWS];
+
+// The mirror's slot; a mirror seen for the first time takes a free one. There are never more
+// mirrors than slots.
+static Registration &slot_of(const HWND__ *mirror)
+{
+    for (Registration &r : registrations)
+        if (r.mirror == mirror)
+            return r;
+    for (Registration &r : registrations) {
+        if (r.mirror == NULL) {
+            r.mirror = (HWND)mirror;
+            return r;
+        }
+    }
+    return registrations[0];
+}
+
+// Only the system's own copy: a file of that name beside the program or in the working
+// directory is not loaded.
+static HMODULE load_compositor(void)
+{
+    return LoadLibraryExA(TXT_COMPOSITOR_DLL, NULL, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+template <typename Fn> static Fn function_of(HMODULE module, const char *name)
+{
+    // The usual cast for GetProcAddress: the function is called only with its own signature.
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)(void)>(GetProcAddress(module, name)));
+}
+
+void start_thumbnails(void)
+{
+    char value[TEXT_LEN];
+    MirrorMethod method = METHOD_AUTO;
+    read_setting(TXT_SECTION_MIRROR, TXT_KEY_METHOD, value);
+    if (!read_mirror_method(value, &method))
+        trace(TXT_TR_METHOD_UNREADABLE, value);
+    if (method == METHOD_COPY) {
+        trace(TXT_TR_METHOD, TXT_METHOD_COPY);
+        return;
+    }
+    // Loaded for the whole run: the registrations live until exit.
+    HMODULE compositor = load_compositor();
+    if (compositor != NULL) {
+        register_thumbnail = function_of<RegisterFn>(compositor, "DwmRegisterThumbnail");
+        update_thumbnail = function_of<UpdateFn>(compositor, "DwmUpdateThumbnailProperties");
+        unregister_thumbnail = function_of<UnregisterFn>(compositor, "DwmUnregisterThumbnail");
+        window_attribute = function_of<AttributeFn>(compositor, "DwmGetWindowAttribute");
+    }
+    thumbnails_on = register_thumbnail != NULL && update_thumbnail != NULL && unregister_thumbnail != NULL;
+    if (thumbnails_on)
+        trace(TXT_TR_METHOD, TXT_METHOD_AUTO);
+    else
+        trace_line(TXT_TR_METHOD_NO_COMPOSITOR);
+}
+
+static void release(Registration &r)
+{
+    unregister_thumbnail(r.id);
+    Registration kept = {};
+    kept.mirror = r.mirror;
+    kept.fallback_traced = r.fallback_traced;
+    r = kept;
+}
+
+static void try_register(Registration &r, int index, HWND target)
+{
+    HTHUMBNAIL id = NULL;
+    HRESULT result = register_thumbnail(r.mirror, target, &id);
+    r.target = target;
+    r.refused = FAILED(result) || id == NULL;
+    if (!r.refused) {
+        r.id = id;
+        return;
+    }
+    if (!r.fallback_traced)
+        trace(TXT_TR_MIRROR_COPIES, index, (unsigned long)result);
+    r.fallback_traced = true;
+}
+
+void thumbnail_follows_entry(int index, bool wanted)
+{
+    const WinEntry &e = win_table[index];
+    if (e.hwMir == NULL)
+        return;
+    Registration &r = slot_of(e.hwMir);
+    bool had_thumbnail = r.id != NULL;
+    // A release may leave the entry wanting a thumbnail of its new target: then one more step.
+    for (int step = 0; step < 2; ++step) {
+        ThumbnailView v = {thumbnails_on, wanted, r.id != NULL, r.target == e.hwTarget, r.refused};
+        ThumbnailAction action = plan_thumbnail(v);
+        if (action == THUMBNAIL_RELEASE)
+            release(r);
+        else if (action == THUMBNAIL_REGISTER)
+            try_register(r, index, e.hwTarget);
+        if (action != THUMBNAIL_RELEASE)
+            break;
+    }
+    // The mirror's frame follows the way it paints.
+    if ((r.id != NULL) != had_thumbnail)
+        restyle_mirror(e.hwMir);
+}
+
+bool shows_thumbnail(HWND mirror)
+{
+    return mirror != NULL && slot_of(mirror).id != NULL;
+}
+
+ScreenRect visible_bounds_of(HWND window, const ScreenRect &window_rect)
+{
+    RECT r;
+    if (window_attribute == NULL || FAILED(window_attribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &r, sizeof r)) ||
+        r.right <= r.left || r.bottom <= r.top)
+        return window_rect;
+    ScreenRect bounds = {r.left, r.top, r.right, r.bottom};
+    return bounds;
+}
+
+static bool same_rect(const RECT &a, const RECT &b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Tells the compositor what to draw where, and whether, when any of it changed. Nothing is
+// drawn until the first call: a registration starts invisible.
+static void apply(Registration &r)
+{
+    if (r.id == NULL || !r.geometry_known)
+        return;
+    const ThumbnailGeometry &g = r.geometry;
+    DWM_THUMBNAIL_PROPERTIES p = {};
+    p.dwFlags = DWM_TNP_RECTDESTINATION | DWM_TNP_RECTSOURCE | DWM_TNP_OPACITY | DWM_TNP_VISIBLE |
+                DWM_TNP_SOURCECLIENTAREAONLY;
+    p.rcDestination = {g.destination.left, g.destination.top, g.destination.right, g.destination.bottom};
+    p.rcSource = {g.source.left, g.source.top, g.source.right, g.source.bottom};
+    p.opacity = 255;
+    p.fVisible = r.shown && !g.empty;
+    p.fSourceClientAreaOnly = FALSE;
+    if (r.applied.dwFlags != 0 && same_rect(p.rcDestination, r.applied.rcDestination) &&
+        same_rect(p.rcSource, r.applied.rcSource) && p.fVisible == r.applied.fVisible)
+        return;
+    if (SUCCEEDED(update_thumbnail(r.id, &p)))
+        r.applied = p;
+}
+
+void set_thumbnail_geometry(HWND mirror, const ThumbnailGeometry &geometry)
+{
+    Registration &r = slot_of(mirror);
+    r.geometry = geometry;
+    r.geometry_known = true;
+    apply(r);
+}
+
+void set_thumbnail_shown(HWND mirror, bool shown)
+{
+    Registration &r = slot_of(mirror);
+    r.shown = shown;
+    apply(r);
+}
+
+void release_thumbnails(void)
+{
+    for (Registration &r : registrations)
+        if (r.id != NULL)
+            release(r);
+}
