@@ -64,6 +64,15 @@ class Probe:
         for hwnd in list(self.samples):
             self.close(hwnd)
 
+    def swap(self, hwnd, hidden):
+        # Closes one sample and shows another, opened hidden, in one go.
+        self.cmd("swap", hwnd, hidden)
+        del self.samples[hwnd]
+
+    def paints(self, hwnd):
+        # Paint requests that other programs have sent the sample.
+        return int(self.cmd("paints", hwnd)[0])
+
     def fill(self, hwnd, colour=-1, seed=1):
         self.cmd("fill", hwnd, "%x" % colour, seed)
 

@@ -66,7 +66,7 @@ static LONG colour(const std::string &rrggbb)
 struct Sample {
     HWND hwnd = NULL;
     HANDLE thread = NULL, ready = CreateEventA(NULL, TRUE, FALSE, NULL), release = CreateEventA(NULL, TRUE, FALSE, NULL);
-    volatile LONG fill = -1, seed = 0;
+    volatile LONG fill = -1, seed = 0, sent_paints = 0;  // paint requests sent by other programs
     int x = 0, y = 0, w = 0, h = 0, show = 0;
     std::string cls, title;
 };
@@ -103,6 +103,8 @@ static LRESULT CALLBACK sample_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
+        if (InSendMessage())
+            InterlockedIncrement(&s->sent_paints);
         paint_sample(hwnd, s);
         return 0;
     case WM_PROBE_HANG:
@@ -189,6 +191,15 @@ static std::string run(const std::vector<std::string> &a)
         if (WaitForSingleObject(s->thread, 10000))
             return "err sample did not close";
         samples.erase(h);
+    } else if (c == "swap" && s && a.size() == 3) {  // swap old new: closes one, shows the other at once
+        SetEvent(s->release);
+        SendMessageTimeoutA(h, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, NULL);
+        ShowWindow((HWND)(ULONG_PTR)n[2], SW_SHOWNA);
+        if (WaitForSingleObject(s->thread, 10000))
+            return "err sample did not close";
+        samples.erase(h);
+    } else if (c == "paints" && s) {
+        out += fmt(" %ld", s->sent_paints);
     } else if (c == "fill" && s && a.size() == 4) {  // fill hwnd rrggbb|-1 seed: painted before the answer
         s->seed = (LONG)n[3], s->fill = colour(a[2]);
         RedrawWindow(h, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);

@@ -1,5 +1,5 @@
-// The counting and collecting passes over the top-level windows, and the window table they
-// fill: the rows' choice, the title order and the mirrors' styles.
+// The collecting pass over the top-level windows, and the window table it fills: the rows'
+// choice, the title order and the mirrors' styles.
 #include "catalogue/catalogue.h"
 #include "base/platform.h"
 #include "base/state.h"
@@ -12,9 +12,11 @@
 enum { MAX_FOUND = 512 };
 
 struct Found {
-    HWND windows[MAX_FOUND];
+    WindowId windows[MAX_FOUND];
     int count;
 };
+static Found found;           // by the latest pass
+static Found previous_found;  // by the pass that the catalogue was last built from
 
 static bool is_eligible(HWND window)
 {
@@ -29,27 +31,19 @@ static bool is_eligible(HWND window)
     return !is_excluded(class_name, title);
 }
 
-BOOL CALLBACK count_proc(HWND window, LPARAM data)
-{
-    int *count = (int *)data;
-    if (is_eligible(window))
-        (*count)++;
-    return *count < MAX_WINDOWS;
-}
-
 BOOL CALLBACK collect_proc(HWND window, LPARAM data)
 {
-    Found *found = (Found *)data;
+    Found *list = (Found *)data;
     if (is_eligible(window))
-        found->windows[found->count++] = window;
-    return found->count < MAX_FOUND;
+        list->windows[list->count++] = (WindowId)window;
+    return list->count < MAX_FOUND;
 }
 
-int count_eligible(void)
+bool collect_eligible(void)
 {
-    int count = 0;
-    EnumWindows(count_proc, (LPARAM)&count);
-    return count;
+    found.count = 0;
+    EnumWindows(collect_proc, (LPARAM)&found);
+    return !same_windows(found.windows, found.count, previous_found.windows, previous_found.count);
 }
 
 static bool is_remembered(HWND window, const WindowId *remembered, int remembered_count)
@@ -108,14 +102,13 @@ static void apply_mirror_styles(int count)
     }
 }
 
-// The eligible windows of the rebuild before, and which entries were not among them.
-static Found previous_found;
+// Which entries were not among the eligible windows of the rebuild before.
 static bool appeared[MAX_WINDOWS];
 
 static bool was_found(const Found &list, const HWND__ *window)
 {
     for (int i = 0; i < list.count; ++i)
-        if (list.windows[i] == window)
+        if (list.windows[i] == (WindowId)window)
             return true;
     return false;
 }
@@ -127,17 +120,13 @@ bool entry_appeared(int index)
 
 int build_catalogue(const WindowId *remembered, int remembered_count)
 {
-    static Found found;
-    found.count = 0;
-    EnumWindows(collect_proc, (LPARAM)&found);
-
     bool kept[MAX_FOUND];
     int chosen[MAX_WINDOWS];
     for (int i = 0; i < found.count; ++i)
-        kept[i] = is_remembered(found.windows[i], remembered, remembered_count);
+        kept[i] = is_remembered((HWND)found.windows[i], remembered, remembered_count);
     int count = choose_listed(kept, found.count, chosen);
     for (int k = 0; k < count; ++k)
-        fill_entry(k, found.windows[chosen[k]]);
+        fill_entry(k, (HWND)found.windows[chosen[k]]);
 
     win_count = count;
     sort_by_title(count);

@@ -30,6 +30,20 @@ bool is_excluded(const char *class_name, const char *title)
     return contains_bytes(class_name, TXT_CLASS_PART_FEEDBACK);
 }
 
+bool same_windows(const WindowId *a, int a_count, const WindowId *b, int b_count)
+{
+    if (a_count != b_count)
+        return false;
+    for (int i = 0; i < a_count; ++i) {
+        bool in_b = false;
+        for (int j = 0; j < b_count && !in_b; ++j)
+            in_b = a[i] == b[j];
+        if (!in_b)
+            return false;
+    }
+    return true;
+}
+
 int choose_listed(const bool *remembered, int count, int *chosen)
 {
     int kept = 0;

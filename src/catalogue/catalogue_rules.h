@@ -12,6 +12,9 @@ typedef uintptr_t WindowId;
 // containing "Mirror" or "FeedBack".
 bool is_excluded(const char *class_name, const char *title);
 
+// True when both lists hold the same windows, in whatever order; neither holds a window twice.
+bool same_windows(const WindowId *a, int a_count, const WindowId *b, int b_count);
+
 // Which of `count` eligible windows, in enumeration order, get the MAX_WINDOWS rows: every
 // window that a tick remembers keeps a row, the others fill the rest in enumeration order.
 // Writes the chosen indices, still in enumeration order, into chosen; returns how many.

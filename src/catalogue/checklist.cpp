@@ -1,6 +1,6 @@
 // The checklist window owns the catalogue: it builds it on creation, refreshes captions
-// and mirror titles every 30 ms, rebuilds it when the number of eligible windows changes,
-// and turns row clicks into ticks, each remembered with the window it was made for.
+// and mirror titles every 30 ms, rebuilds it when the eligible windows change, and turns row
+// clicks into ticks, each remembered with the window it was made for.
 #include "catalogue/checklist.h"
 #include "base/platform.h"
 #include "base/state.h"
@@ -81,6 +81,7 @@ static void on_create(HWND window)
                                                 CHECKLIST_WIDTH, ROW_HEIGHT, window, (HMENU)(INT_PTR)i, hInst, NULL);
         check_rows[i].checked = 0;
     }
+    collect_eligible();
     rebuild_catalogue();
     trace(TXT_TR_WIN_NUM, win_count);
     start_repaint_timer(window);
@@ -204,9 +205,9 @@ static void after_rebuild(void)
 
 static void on_timer(HWND window)
 {
-    int eligible = count_eligible();
+    bool changed = collect_eligible();
     refresh_labels();
-    if (win_count != eligible) {
+    if (changed) {
         rebuild_catalogue();
         after_rebuild();
     }

@@ -54,9 +54,11 @@ void style_mirror_for(HWND mirror, bool chrome_class)
 
 void refresh_mirror(int index)
 {
+    // A paint request makes another program run its painting code: only for a picture that is
+    // copied and seen. The compositor keeps a thumbnail live by itself.
     const WinEntry &e = win_table[index];
-    if (shows_thumbnail(e.hwMir))
-        return;  // the compositor keeps the thumbnail live
+    if (shows_thumbnail(e.hwMir) || !IsWindowVisible(e.hwMir))
+        return;
     nudge_paint(e.hwTarget);
     SendMessageA(e.hwMir, WM_PAINT, 0, 0);
 }

@@ -11,8 +11,8 @@ HWND create_mirror(int index);
 void style_mirror_for(HWND mirror, bool chrome_class);
 void restyle_mirror(HWND mirror);
 
-// Keeps entry `index`'s mirror up to date on the checklist's timer: a mirror that paints by copy
-// asks its target to paint and copies it (a thumbnail needs neither).
+// Keeps entry `index`'s mirror up to date on the checklist's timer: a shown mirror that paints by
+// copy asks its target to paint and copies it; a hidden one or a thumbnail needs neither.
 void refresh_mirror(int index);
 
 LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

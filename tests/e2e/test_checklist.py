@@ -55,11 +55,24 @@ class ChecklistStory(Story):
             for hwnd in others:
                 self.probe.close(hwnd)
             self.wait_rows(["Banana", "Apple", "Cherry"])
+        with self.step("a window that closes as another opens, in one turn: the new one is listed, the old row goes"):
+            elder, date = self.probe.open("Elder", 500, 400, 300, 200), self.probe.open("Date", 520, 420, 300, 200, show=0)
+            wait_for(lambda: t("Elder") in self.texts(4), what="Elder listed")
+            self.probe.swap(elder, date)
+            wait_for(lambda: sorted(self.texts(4)) == [b"Apple", b"Banana", b"Cherry", b"Date"], 5,
+                     what=lambda: "Date in Elder's place (rows %r)" % self.texts(5))
+            self.probe.close(date)
+            self.wait_rows(["Banana", "Apple", "Cherry"])
         with self.step("a click on a row ticks it and traces the window's title and class"):
             mark = p.mark()
             self.click_row("Cherry", ["Cherry"])
             self.assertEqual(p.next_lines(p.wait_line("check ID: 2", mark), 2), [b"Cherry", b"VtSample"])
             self.shows(fruit["Cherry"])
+        with self.step("paint requests go to the ticked window, whose mirror copies it, and to no other"):
+            before = {name: self.probe.paints(hwnd) for name, hwnd in fruit.items()}
+            p.wait_iterations(60)
+            sent = {name: self.probe.paints(hwnd) - before[name] for name, hwnd in fruit.items()}
+            self.assertEqual((sent["Apple"], sent["Banana"], sent["Cherry"] > 30), (0, 0, True), sent)
         with self.step("the tick follows its window to another row after a rebuild"):
             aardvark = self.probe.open("Aardvark", 600, 420, 300, 200)
             self.wait_rows(["Aardvark", "Banana", "Apple", "Cherry"])

@@ -1,5 +1,5 @@
 // Which rows a rebuild ticks by a remembered title: the cases the end-to-end stories cannot
-// stage (a tick claimed twice, the title slots' limit).
+// stage (a tick claimed twice, the title slots' limit); when the catalogue is rebuilt.
 #include "catalogue/catalogue_rules.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -42,6 +42,17 @@ TEST(Ticks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     EXPECT_EQ(plan({"Doc"}, {{"Doc", 9, false}}, 30, false).ticked, (B{false}));
     // Only the first title_slots ticks are looked up by title.
     EXPECT_EQ(plan({"Doc"}, {{"X", 8, false}, {"Doc", 9, false}}, 1).ticked, (B{false}));
+}
+
+TEST(Rebuild, WhenTheEligibleWindowsAreNotTheSameWhateverTheirNumberAndOrder)
+{
+    const WindowId listed[] = {11, 12, 13};
+    const WindowId reordered[] = {13, 11, 12}, swapped[] = {11, 12, 14}, more[] = {11, 12, 13, 14};
+    EXPECT_TRUE(same_windows(listed, 3, reordered, 3));
+    EXPECT_FALSE(same_windows(listed, 3, swapped, 3));  // one closed as another opened
+    EXPECT_FALSE(same_windows(listed, 3, more, 4));
+    EXPECT_FALSE(same_windows(more, 4, listed, 3));
+    EXPECT_TRUE(same_windows(listed, 0, swapped, 0));
 }
 
 } // namespace
