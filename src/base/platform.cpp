@@ -54,7 +54,7 @@ ATOM register_window_class(const char *name, WNDPROC procedure, HINSTANCE instan
 
 void start_repaint_timer(HWND window)
 {
-    enum { REPAINT_TIMER = 1, REPAINT_MS = 30 };
+    enum { REPAINT_MS = 30 };
     SetTimer(window, REPAINT_TIMER, REPAINT_MS, NULL);
 }
 

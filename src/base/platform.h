@@ -20,8 +20,9 @@ void nudge_paint(HWND target);
 // 0 when it fails, as it does for a name already registered.
 ATOM register_window_class(const char *name, WNDPROC procedure, HINSTANCE instance, const char *cursor);
 
-// Every program window repaints on a 30 ms timer, id 1; it also guarantees that each of the
-// main loop's window-filtered fetches returns within one period.
+// Every program window repaints on a 30 ms timer, id REPAINT_TIMER; it also guarantees that each
+// of the main loop's window-filtered fetches returns within one period.
+enum { REPAINT_TIMER = 1 };
 void start_repaint_timer(HWND window);
 
 // Invalidates a window and paints it before returning.

@@ -18,15 +18,20 @@ struct Found {
 static Found found;           // by the latest pass
 static Found previous_found;  // by the pass that the catalogue was last built from
 
+// Every read of another program's window is a round trip to the window system, and this pass
+// meets every top-level window on every tick: the visible and minimised bits come from one read
+// of the style (for a top-level window the same answers as IsWindowVisible and IsIconic), and
+// the class is read only for a title that the title rules let through.
 static bool is_eligible(HWND window)
 {
-    if (!IsWindowVisible(window))
-        return false;
-    if (IsIconic(window))
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE) != 0)
         return false;
     char title[TEXT_LEN];
-    char class_name[TEXT_LEN];
     window_title(window, title);
+    if (is_excluded_by_title(title))
+        return false;
+    char class_name[TEXT_LEN];
     window_class(window, class_name);
     return !is_excluded(class_name, title);
 }
@@ -71,7 +76,7 @@ static void fill_entry(int index, HWND window)
             trace(TXT_TR_MIRROR_CREATED, index);
     }
     EnableWindow(e.hwMir, FALSE);
-    ShowWindow(e.hwMir, SW_HIDE);
+    show_mirror(e.hwMir, false);
     UpdateWindow(e.hwMir);
 }
 

@@ -13,7 +13,7 @@ static const char *const excluded_title_parts[] = {
     TXT_PART_AMD, TXT_PART_START, TXT_MIRROR_PART, TXT_BUTTON_TITLE,
 };
 
-bool is_excluded(const char *class_name, const char *title)
+bool is_excluded_by_title(const char *title)
 {
     if (title[0] == '\0')
         return true;
@@ -23,6 +23,13 @@ bool is_excluded(const char *class_name, const char *title)
     for (const char *part : excluded_title_parts)
         if (contains_bytes(title, part))
             return true;
+    return false;
+}
+
+bool is_excluded(const char *class_name, const char *title)
+{
+    if (is_excluded_by_title(title))
+        return true;
     if (same_text(class_name, TXT_CLASS_MOZILLA) && !contains_bytes(title, TXT_TITLE_MOZILLA))
         return true;
     if (contains_bytes(class_name, TXT_MIRROR_PART))

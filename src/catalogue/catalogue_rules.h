@@ -9,8 +9,10 @@ typedef uintptr_t WindowId;
 
 // Applies the exclusion rules in order: empty title, excluded titles (exact), excluded title
 // parts (anywhere), a Mozilla main-window class without "Mozilla" in the title, class names
-// containing "Mirror" or "FeedBack".
+// containing "Mirror" or "FeedBack". is_excluded_by_title applies the first three alone: a
+// title they exclude needs no class name.
 bool is_excluded(const char *class_name, const char *title);
+bool is_excluded_by_title(const char *title);
 
 // True when both lists hold the same windows, in whatever order; neither holds a window twice.
 bool same_windows(const WindowId *a, int a_count, const WindowId *b, int b_count);

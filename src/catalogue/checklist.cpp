@@ -193,14 +193,14 @@ static void after_rebuild(void)
     }
     if (win_count == 0) {
         park_button(HWND_BOTTOM);
-        ShowWindow(win_table[0].hwMir, SW_HIDE);
+        show_mirror(win_table[0].hwMir, false);
     }
     // Entries past the catalogue are no longer placed or shown by the main loop: a mirror
     // left visible there would freeze on the external monitor (a window that closed or was
     // minimised), or show a listed window a second time in its old place.
     for (int i = win_count; i < MAX_WINDOWS; ++i)
         if (win_table[i].hwMir != NULL)
-            ShowWindow(win_table[i].hwMir, SW_HIDE);
+            show_mirror(win_table[i].hwMir, false);
 }
 
 static void on_timer(HWND window)

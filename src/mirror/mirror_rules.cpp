@@ -23,12 +23,17 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
         const PlacementView &v = views[i];
         PlacementStep &s = plan.steps[i];
         s.action = MIRROR_LEFT_ALONE;
-        if (!v.has_mirror)
+        // A minimised target's mirror is hidden by the visibility pass; this one leaves it be.
+        if (!v.has_mirror || v.target_minimised)
             continue;
-        if (v.target_minimised) {
-            s.action = MIRROR_HIDDEN;
-            continue;
+        if (v.target_is_foreground) {
+            plan.fore_index = i;
+            plan.face = v.shown ? FACE_MIRRORED : FACE_NOT_MIRRORED;
         }
+        // An unticked entry's mirror is hidden: it needs no place until it is ticked, and is placed
+        // in the pass that follows the tick, before it shows.
+        if (!v.ticked)
+            continue;
         if (v.target_rect_known && v.thumbnail) {
             s.thumbnail = thumbnail_geometry(v.target_rect, v.visible_bounds, ext);
             s.thumbnail_known = true;
@@ -39,8 +44,6 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
             s.clip_known = true;
         }
         if (v.target_is_foreground) {
-            plan.fore_index = i;
-            plan.face = v.shown ? FACE_MIRRORED : FACE_NOT_MIRRORED;
             if (v.target_rect_known)
                 s.action = MIRROR_PLACED_UNDER_TARGET;
         } else if (fore_button_or_none) {
@@ -57,6 +60,14 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
 VisibilityStep plan_visibility(const VisibilityView &v)
 {
     VisibilityStep s = {MIRROR_KEPT, false, -1};
+    // An unticked entry's mirror is hidden whatever its target does: the target is not looked at.
+    if (!v.ticked) {
+        if (v.has_mirror) {
+            s.action = MIRROR_HIDE;
+            s.shown = 0;
+        }
+        return s;
+    }
     // A target that has closed since the last rebuild has nothing left to show: its mirror
     // would keep the closed window's last picture on the external monitor.
     if (v.target_gone) {
@@ -65,18 +76,17 @@ VisibilityStep plan_visibility(const VisibilityView &v)
         return s;
     }
     if (!v.has_mirror) {
-        if (v.ticked)
-            s.action = MIRROR_MISSING;
+        s.action = MIRROR_MISSING;
         return s;
     }
-    if (v.ticked && !v.target_minimised) {
+    if (!v.target_minimised) {
         s.action = MIRROR_SHOW;
         s.shown = 1;
         return s;
     }
     s.action = MIRROR_HIDE;
     s.shown = 0;
-    s.park_button = v.ticked && v.target_is_foreground;
+    s.park_button = v.target_is_foreground;
     return s;
 }
 

@@ -24,6 +24,7 @@ ThumbnailGeometry thumbnail_geometry(const ScreenRect &window_rect, const Screen
 // What the main loop sees of one catalogued entry before placing its mirror.
 struct PlacementView {
     bool has_mirror;
+    bool ticked;                // the entry's row is ticked
     bool thumbnail;             // the mirror shows a thumbnail of its target, not a copy
     bool target_minimised;
     bool target_is_foreground;  // the target is this iteration's foreground window
@@ -37,7 +38,6 @@ struct PlacementView {
 
 enum PlacementAction {
     MIRROR_LEFT_ALONE,
-    MIRROR_HIDDEN,
     MIRROR_MOVED,               // moved and sized, Z order unchanged
     MIRROR_PLACED_UNDER_TARGET  // moved, sized and stacked right below its target
 };
@@ -66,12 +66,15 @@ struct PlacementPlan {
     ButtonFace face;
 };
 
-// Every catalogued mirror over the external monitor at its target's rectangle moved by the
-// monitor's origin (a thumbnail mirror: its visible bounds, cut). While the foreground window is
-// the button, or there is none, mirrors stay where they are. fore_button_or_none: that case.
+// Every ticked entry's mirror over the external monitor at its target's rectangle moved by the
+// monitor's origin (a thumbnail mirror: its visible bounds, cut); a minimised target's mirror is
+// left as it is. While the foreground window is the button, or there is none, mirrors stay
+// where they are. fore_button_or_none: that case. A view of an unticked entry that is not in
+// the foreground needs nothing but has_mirror and ticked.
 PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const MonitorArea &ext);
 
-// What the main loop sees of one catalogued entry before showing or hiding its mirror.
+// What the main loop sees of one catalogued entry before showing or hiding its mirror. Of an
+// unticked entry only ticked and has_mirror count.
 struct VisibilityView {
     bool target_gone;  // null, or no longer a window
     bool has_mirror;
@@ -88,7 +91,8 @@ struct VisibilityStep {
     int shown;         // the entry's new flag, or -1 to keep it
 };
 
-// Exactly the ticked entries whose target is there and not minimised show their mirror.
+// Exactly the ticked entries whose target is there and not minimised show their mirror: the one
+// place that decides whether a minimised target's mirror shows.
 VisibilityStep plan_visibility(const VisibilityView &view);
 
 MirrorClip mirror_clip(const Box &box, const MonitorArea &ext);

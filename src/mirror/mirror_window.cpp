@@ -63,6 +63,19 @@ void refresh_mirror(int index)
     SendMessageA(e.hwMir, WM_PAINT, 0, 0);
 }
 
+void show_mirror(HWND mirror, bool shown)
+{
+    if (mirror == NULL || (IsWindowVisible(mirror) != 0) == shown)
+        return;  // each call is a round of window messages: none when nothing changes
+    if (shown) {
+        start_repaint_timer(mirror);
+        ShowWindow(mirror, SW_SHOWNOACTIVATE);
+    } else {
+        ShowWindow(mirror, SW_HIDE);
+        KillTimer(mirror, REPAINT_TIMER);
+    }
+}
+
 // The entry that holds this mirror, or entry 0 when none does (as during creation).
 static const WinEntry &entry_of(const HWND__ *mirror)
 {
@@ -124,9 +137,7 @@ static void on_paint(HWND mirror)
 LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        start_repaint_timer(window);
-        return 0;
+    case WM_CREATE:  // made hidden: its repaint timer starts when it is shown
     case WM_CLOSE:
         // A mirror lives as long as the program: closed from the keyboard or by another
         // program, its entry would lose its mirror for good.

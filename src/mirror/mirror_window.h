@@ -15,6 +15,10 @@ void restyle_mirror(HWND mirror);
 // copy asks its target to paint and copies it; a hidden one or a thumbnail needs neither.
 void refresh_mirror(int index);
 
+// Shows a mirror without activating it, or hides it. Only a shown mirror has its 30 ms repaint
+// timer and is pumped by the main loop: a hidden one has nothing to paint.
+void show_mirror(HWND mirror, bool shown);
+
 LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Draws the red disc for the cursor at (x, y), screen coordinates, with the brush selected

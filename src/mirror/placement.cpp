@@ -8,6 +8,7 @@
 #include "base/trace.h"
 #include "catalogue/checklist.h"
 #include "mirror/marker_overlay.h"
+#include "mirror/mirror_window.h"
 #include "mirror/mirror_rules.h"
 #include "mirror/thumbnail.h"
 #include "overlay/button.h"
@@ -26,6 +27,7 @@ struct Applied {
     bool placed;
     Box box;
     MirrorClip clip;
+    HWND owner_checked;  // the target whose class the owner steps last looked at
 };
 static Applied applied[MAX_WINDOWS];
 
@@ -63,20 +65,29 @@ static void fetch_and_dispatch(HWND window)
 
 void pump_mirrors(void)
 {
-    // The entry just past the catalogue still holds a mirror after a shrink: pump it too.
+    // The entry just past the catalogue still holds a mirror after a shrink: pump it too. A hidden
+    // mirror has no timer, so its fetch could wait for ever, and nothing to paint: what others may
+    // post to it waits until it is shown.
     for (int i = 0; i < entries_with_next(win_count); ++i)
-        if (win_table[i].hwMir != NULL)
+        if (win_table[i].hwMir != NULL && IsWindowVisible(win_table[i].hwMir))
             fetch_and_dispatch(win_table[i].hwMir);
     pump_marker_overlay();
 }
 
-static PlacementView placement_view(const WinEntry &e)
+// Each read of another program's window is a round trip to the window system: an unticked entry
+// that is not in the foreground is not looked at.
+static PlacementView placement_view(int index)
 {
+    const WinEntry &e = win_table[index];
     PlacementView v = {};
     v.has_mirror = e.hwMir != NULL;
+    v.ticked = row_ticked(index);
+    v.target_is_foreground = e.hwTarget == hwFore && hwFore != NULL;
+    v.shown = e.shown;
+    if (!v.ticked && !v.target_is_foreground)
+        return v;
     v.thumbnail = shows_thumbnail(e.hwMir);
     v.target_minimised = IsIconic(e.hwTarget) != 0;
-    v.target_is_foreground = e.hwTarget == hwFore && hwFore != NULL;
     RECT r;
     v.target_rect_known = e.hwTarget != NULL && GetWindowRect(e.hwTarget, &r);
     if (v.target_rect_known)
@@ -88,7 +99,6 @@ static PlacementView placement_view(const WinEntry &e)
         v.mirror_placed = done.placed;
         v.mirror_box = done.box;
     }
-    v.shown = e.shown;
     return v;
 }
 
@@ -125,9 +135,6 @@ static void apply_placement(const WinEntry &e, const PlacementStep &s)
     switch (s.action) {
     case MIRROR_LEFT_ALONE:
         break;
-    case MIRROR_HIDDEN:
-        ShowWindow(e.hwMir, SW_HIDE);
-        return;
     case MIRROR_MOVED:
         MoveWindow(e.hwMir, b.x, b.y, b.width, b.height, TRUE);
         break;
@@ -165,7 +172,7 @@ int place_mirrors(void)
     follow_targets();
     PlacementView views[MAX_WINDOWS];
     for (int i = 0; i < win_count; ++i)
-        views[i] = placement_view(win_table[i]);
+        views[i] = placement_view(i);
     PlacementPlan plan = plan_placement(views, win_count, hwFore == hwButton || hwFore == NULL, ext_area);
     for (int i = 0; i < win_count; ++i) {
         // The face goes to the button when its entry comes round, as the pass reaches it.
@@ -177,9 +184,13 @@ int place_mirrors(void)
     return plan.fore_index;
 }
 
-// Two browser classes show their content in an owned window; follow the owner instead.
+// Two browser classes show their content in an owned window; follow the owner instead. A window's
+// class never changes: each target is looked at once. A window that has gone has no class.
 static void substitute_owner(WinEntry &e)
 {
+    Applied *done = e.hwMir != NULL ? &applied_to(e.hwMir) : NULL;
+    if (done != NULL && done->owner_checked == e.hwTarget)
+        return;
     char class_name[TEXT_LEN];
     window_class(e.hwTarget, class_name);
     if (takes_owner_chrome(class_name))
@@ -187,6 +198,8 @@ static void substitute_owner(WinEntry &e)
     window_class(e.hwTarget, class_name);
     if (takes_owner_mozilla(class_name))
         e.hwTarget = GetWindow(e.hwTarget, GW_OWNER);
+    if (done != NULL)
+        done->owner_checked = e.hwTarget;
 }
 
 // The disc over the foreground window's mirror, where that mirror shows a thumbnail; a mirror that
@@ -204,21 +217,20 @@ void update_mirror_visibility(void)
 {
     for (int i = 0; i < win_count; ++i) {
         WinEntry &e = win_table[i];
+        substitute_owner(e);
         VisibilityView v = {};
-        v.target_gone = e.hwTarget == NULL || !IsWindow(e.hwTarget);
-        if (!v.target_gone)
-            substitute_owner(e);
         v.has_mirror = e.hwMir != NULL;
         v.ticked = row_ticked(i);
-        v.target_minimised = IsIconic(e.hwTarget) != 0;
-        v.target_is_foreground = e.hwTarget == hwFore;
+        if (v.ticked) {  // an unticked entry's target is not looked at
+            v.target_gone = e.hwTarget == NULL || !IsWindow(e.hwTarget);
+            v.target_minimised = IsIconic(e.hwTarget) != 0;
+            v.target_is_foreground = e.hwTarget == hwFore;
+        }
         VisibilityStep s = plan_visibility(v);
         if (s.park_button)
             park_button(HWND_TOPMOST);
-        if (s.action == MIRROR_SHOW)
-            ShowWindow(e.hwMir, SW_SHOWNOACTIVATE);
-        else if (s.action == MIRROR_HIDE)
-            ShowWindow(e.hwMir, SW_HIDE);
+        if (s.action == MIRROR_SHOW || s.action == MIRROR_HIDE)
+            show_mirror(e.hwMir, s.action == MIRROR_SHOW);
         else if (s.action == MIRROR_MISSING)
             trace(TXT_TR_MIRROR_NULL, i);
         if (s.shown >= 0)

@@ -13,8 +13,8 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     PlacementView views[4] = {};
     const ScreenRect rects[4] = {{-8, -8, 1928, 1048}, {10, 10, 20, 20}, {0, 0, 1, 1}, {100, 100, 300, 300}};
     for (int i = 0; i < 4; ++i)
-        views[i].has_mirror = views[i].target_rect_known = true, views[i].target_rect = rects[i];
-    views[1].target_minimised = true;
+        views[i].has_mirror = views[i].ticked = views[i].target_rect_known = true, views[i].target_rect = rects[i];
+    views[1].target_minimised = true;  // hidden by the visibility pass, not moved
     views[2].has_mirror = false;
     views[3].target_is_foreground = true;
     views[3].shown = 1;
@@ -23,10 +23,16 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[0].box.x, plan.steps[0].box.y, plan.steps[0].box.width}),
               (Ints{MIRROR_MOVED, 1912, 192, 1936}));
     EXPECT_EQ((Ints{plan.steps[1].action, plan.steps[2].action, plan.steps[3].action}),
-              (Ints{MIRROR_HIDDEN, MIRROR_LEFT_ALONE, MIRROR_PLACED_UNDER_TARGET}));
+              (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, MIRROR_PLACED_UNDER_TARGET}));
     EXPECT_EQ((Ints{plan.fore_index, plan.face}), (Ints{3, FACE_MIRRORED}));
     // While the button (or nothing) is in the foreground, no mirror moves.
     EXPECT_EQ(plan_placement(views, 4, true, below_right).steps[0].action, MIRROR_LEFT_ALONE);
+    // An unticked entry's hidden mirror is not placed, but its window in front still tells the button.
+    views[0].ticked = views[3].ticked = false;
+    views[3].shown = 0;
+    plan = plan_placement(views, 4, false, below_right);
+    EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[3].action, plan.fore_index, plan.face}),
+              (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, 3, FACE_NOT_MIRRORED}));
 }
 
 TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShow)
