@@ -1,6 +1,7 @@
 // The benchmark's helper inside the Wine desktop:
-//   benchtool copy <target hwnd> <x> <y>        a bare reference copier: one window that copies
-//       the target with GetWindowDC and BitBlt on a 30 ms timer, the mirrors' yardstick
+//   benchtool copy <dx> <dy> <hwnd>...          a bare reference copier, the mirrors' yardstick:
+//       for each target a window at its place moved by (dx, dy), all copied one after the other
+//       with GetWindowDC and BitBlt on one 30 ms timer
 //   benchtool crowd <n> <title>                 n small ordinary windows "<title> <i>", kept
 //       until standard input closes
 //   benchtool paint <hwnd> <count>              sends WM_PAINT count times, prints the ms taken
@@ -11,21 +12,27 @@
 #include <string.h>
 #include <vector>
 
-static HWND target;
+static std::vector<HWND> targets, copies;
+
+static void copy_all(void)
+{
+    for (size_t i = 0; i < targets.size(); ++i) {
+        RECT r;
+        GetWindowRect(targets[i], &r);
+        HDC from = GetWindowDC(targets[i]);
+        HDC to = GetWindowDC(copies[i]);
+        BitBlt(to, 0, 0, r.right - r.left, r.bottom - r.top, from, 0, 0, SRCCOPY);
+        ReleaseDC(targets[i], from);
+        ReleaseDC(copies[i], to);
+    }
+}
 
 static LRESULT CALLBACK copier_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_TIMER: {
-        RECT r;
-        GetWindowRect(target, &r);
-        HDC from = GetWindowDC(target);
-        HDC to = GetWindowDC(window);
-        BitBlt(to, 0, 0, r.right - r.left, r.bottom - r.top, from, 0, 0, SRCCOPY);
-        ReleaseDC(target, from);
-        ReleaseDC(window, to);
+    case WM_TIMER:
+        copy_all();
         return 0;
-    }
     case WM_ERASEBKGND:
         return 1;
     case WM_DESTROY:
@@ -35,21 +42,24 @@ static LRESULT CALLBACK copier_proc(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static int copy(HWND of, int x, int y)
+static int copy(int dx, int dy, char **hwnds, int count)
 {
-    target = of;
-    RECT r;
-    if (!GetWindowRect(target, &r))
-        return 3;
     WNDCLASSA wc = {};
     wc.lpfnWndProc = copier_proc;
     wc.hInstance = GetModuleHandleA(NULL);
     wc.lpszClassName = "ReferenceCopier";
     RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, wc.lpszClassName, "Reference copier", WS_POPUP, x, y, r.right - r.left,
-                                  r.bottom - r.top, NULL, NULL, wc.hInstance, NULL);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-    SetTimer(window, 1, 30, NULL);
+    for (int i = 0; i < count; ++i) {
+        HWND target = (HWND)(ULONG_PTR)strtoull(hwnds[i], NULL, 0);
+        RECT r;
+        if (!GetWindowRect(target, &r))
+            return 3;
+        targets.push_back(target);
+        copies.push_back(CreateWindowExA(0, wc.lpszClassName, "Reference copier", WS_POPUP, r.left + dx, r.top + dy,
+                                         r.right - r.left, r.bottom - r.top, NULL, NULL, wc.hInstance, NULL));
+        ShowWindow(copies.back(), SW_SHOWNOACTIVATE);
+    }
+    SetTimer(copies[0], 1, 30, NULL);
     printf("ready\n");
     fflush(stdout);
     MSG msg;
@@ -111,12 +121,12 @@ static int paint(HWND window, long count)
 int main(int argc, char **argv)
 {
     HWND window = argc > 2 ? (HWND)(ULONG_PTR)strtoull(argv[2], NULL, 0) : NULL;
-    if (argc == 5 && strcmp(argv[1], "copy") == 0)
-        return copy(window, atoi(argv[3]), atoi(argv[4]));
+    if (argc >= 5 && strcmp(argv[1], "copy") == 0)
+        return copy(atoi(argv[2]), atoi(argv[3]), argv + 4, argc - 4);
     if (argc == 4 && strcmp(argv[1], "crowd") == 0)
         return crowd(atoi(argv[2]), argv[3]);
     if (argc == 4 && strcmp(argv[1], "paint") == 0)
         return paint(window, atol(argv[3]));
-    fprintf(stderr, "usage: benchtool copy HWND X Y | crowd N TITLE | paint HWND COUNT\n");
+    fprintf(stderr, "usage: benchtool copy DX DY HWND... | crowd N TITLE | paint HWND COUNT\n");
     return 2;
 }
