@@ -50,6 +50,9 @@ class Desktop:
             heads = [a for w, h, x, y in self.heads for a in ("-origin", "%d,%d" % (x, y), "-screen", "%dx%d" % (w, h))]
             self.display = self._x_server(lambda n: ["Xephyr", ":%d" % n, "+xinerama", "-ac", "-noreset"] + heads,
                                           int(host[1:]) + 1, DISPLAY=host)
+            # The X server keeps Ctrl+Alt+F-keys for switching consoles: let them reach the programs.
+            subprocess.run(["setxkbmap", "-display", self.display, "-option", "srvrkeys:none"], check=True, timeout=30,
+                           **QUIET)
             self._prefix()
             self._stand_in()
             self.probe = Probe(self)

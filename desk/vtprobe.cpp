@@ -198,6 +198,10 @@ static std::string run(const std::vector<std::string> &a)
         if (WaitForSingleObject(s->thread, 10000))
             return "err sample did not close";
         samples.erase(h);
+    } else if (c == "hotkey" && a.size() == 3) {  // hotkey modifiers vk: holds that key (0 0: lets it go)
+        UnregisterHotKey(NULL, 1);
+        if (n[2] != 0 && !RegisterHotKey(NULL, 1, (UINT)n[1], (UINT)n[2]))
+            return "err the key is taken";
     } else if (c == "paints" && s) {
         out += fmt(" %ld", s->sent_paints);
     } else if (c == "fill" && s && a.size() == 4) {  // fill hwnd rrggbb|-1 seed: painted before the answer

@@ -1,5 +1,6 @@
 // Entry point: one copy per session; sets up the displays, creates the program's windows and
 // runs the main loop until the checklist window is closed.
+#include "app/hotkeys.h"
 #include "app/main_loop.h"
 #include "base/platform.h"
 #include "base/state.h"
@@ -74,6 +75,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     }
     ShowWindow(hwChecklist, SW_SHOWNORMAL);
     add_menu_items(hwChecklist);
+    register_hotkeys();
 
     // Shown without activation, like every later placement: the keyboard stays with the
     // checklist, so the user's first Alt+F4 does not go to the button.
@@ -81,6 +83,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     ShowWindow(hwButton, SW_SHOWNOACTIVATE);
 
     int code = run_main_loop();
+    release_hotkeys();
     release_mirrors();
     trace_line(TXT_TR_APP_END);
     return code;

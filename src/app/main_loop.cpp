@@ -2,6 +2,7 @@
 // switch, cursor and foreground capture, cursor limit, mirrors, toggle button, 10 ms sleep.
 #include "app/main_loop.h"
 #include "app/app_rules.h"
+#include "app/hotkeys.h"
 #include "base/platform.h"
 #include "base/state.h"
 #include "base/texts.h"
@@ -33,6 +34,7 @@ int pump_messages(void)
         return -1;
     TranslateMessage(&msgChecklist);
     DispatchMessageA(&msgChecklist);
+    pump_hotkeys();
 
     // A fetch with no window would take any message of the thread; skip absent windows.
     if (hwButton != NULL)
@@ -96,8 +98,8 @@ static void run_iteration_work(void)
 {
     MoveWindow(hwChecklist, 0, 0, CHECKLIST_WIDTH, checklist_height(win_count), TRUE);
     SendMessageA(hwChecklist, WM_MOVE, 0, 0);
-    if (hwWallPaper != NULL)
-        ShowWindow(hwWallPaper, set_wp ? SW_SHOWNOACTIVATE : SW_HIDE);
+    // While blank the audience sees the picture, not the desktop, whatever the switch says.
+    set_wallpaper_visible(set_wp || set_blank);
 
     GetCursorPos(&cursor_pos);
     hwFore = GetForegroundWindow();

@@ -10,6 +10,7 @@ int win_count;
 int mouse_limit = 0;
 int set_mousepointer = 1;
 int set_wp = 1;
+int set_blank = 0;
 
 HWND hwChecklist;
 HWND hwButton;

@@ -26,6 +26,7 @@ extern int win_count;
 extern int mouse_limit;       // the main loop's cursor limit
 extern int set_mousepointer;  // the mirrors' pointer marker
 extern int set_wp;            // the main loop's wallpaper visibility
+extern int set_blank;         // the audience sees the wallpaper alone: no mirror shows
 
 // The program's single-instance windows: created at start-up, pumped by the main loop and
 // recognised by the button, which never sits on them. Null when their creation failed.

@@ -17,6 +17,7 @@ const char TXT_MIRROR_TITLE_FMT[] = "%s ";
 const char TXT_MENU_MOUSE_LIMIT[] = "MOUSE_LIMIT ON/OFF";
 const char TXT_MENU_MOUSE_POINTER[] = "MOUSE_POINTER ON/OFF";
 const char TXT_MENU_WALLPAPER[] = "WallPaper ON/OFF";
+const char TXT_MENU_BLANK[] = "BLANK ON/OFF";
 // settings file
 const char TXT_SETTINGS_FILE[] = "Vantoscope.ini";
 const char TXT_SETTINGS_PATH_FMT[] = "%s\\%s";
@@ -28,6 +29,11 @@ const char TXT_SECTION_MIRROR[] = "MIRROR";
 const char TXT_KEY_METHOD[] = "METHOD";
 const char TXT_METHOD_AUTO[] = "auto";
 const char TXT_METHOD_COPY[] = "copy";
+const char TXT_SECTION_HOTKEYS[] = "HOTKEYS";
+const char TXT_KEY_TOGGLE[] = "TOGGLE";
+const char TXT_KEY_BLANK[] = "BLANK";
+const char TXT_DEFAULT_TOGGLE[] = "Ctrl+Alt+F9";
+const char TXT_DEFAULT_BLANK[] = "Ctrl+Alt+F10";
 // catalogue rules
 const char TXT_EXCL_PROGRAM_MANAGER[] = "Program Manager";
 const char TXT_EXCL_CLICK[] = "ClickVantoscope";
@@ -83,3 +89,7 @@ const char TXT_TR_METHOD[] = "MIRROR_METHOD:%s\n";
 const char TXT_TR_METHOD_NO_COMPOSITOR[] = "MIRROR_METHOD:copy (no dwmapi.dll)";
 const char TXT_TR_METHOD_UNREADABLE[] = "MIRROR_METHOD unreadable, auto is used: %s\n";
 const char TXT_TR_MIRROR_COPIES[] = "hwMir[%d] copies its window: no thumbnail (0x%08lX)\n";
+const char TXT_TR_BLANK[] = "SET_BLANK:%d\n";
+const char TXT_TR_HOTKEY_UNREADABLE[] = "HOTKEY %s unreadable, the key is off: %s\n";
+const char TXT_TR_HOTKEY_TAKEN[] = "HOTKEY %s %s is taken by another program, the key is off\n";
+const char TXT_TR_HOTKEY_NOT_LISTED[] = "HOTKEY TOGGLE: the window in front is not listed";

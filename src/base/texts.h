@@ -17,6 +17,7 @@ extern const char TXT_MIRROR_TITLE_FMT[];
 extern const char TXT_MENU_MOUSE_LIMIT[];
 extern const char TXT_MENU_MOUSE_POINTER[];
 extern const char TXT_MENU_WALLPAPER[];
+extern const char TXT_MENU_BLANK[];
 // settings file
 extern const char TXT_SETTINGS_FILE[];
 extern const char TXT_SETTINGS_PATH_FMT[];
@@ -28,6 +29,11 @@ extern const char TXT_SECTION_MIRROR[];
 extern const char TXT_KEY_METHOD[];
 extern const char TXT_METHOD_AUTO[];
 extern const char TXT_METHOD_COPY[];
+extern const char TXT_SECTION_HOTKEYS[];
+extern const char TXT_KEY_TOGGLE[];
+extern const char TXT_KEY_BLANK[];
+extern const char TXT_DEFAULT_TOGGLE[];
+extern const char TXT_DEFAULT_BLANK[];
 // catalogue rules
 extern const char TXT_EXCL_PROGRAM_MANAGER[];
 extern const char TXT_EXCL_CLICK[];
@@ -83,3 +89,7 @@ extern const char TXT_TR_METHOD[];
 extern const char TXT_TR_METHOD_NO_COMPOSITOR[];
 extern const char TXT_TR_METHOD_UNREADABLE[];
 extern const char TXT_TR_MIRROR_COPIES[];
+extern const char TXT_TR_BLANK[];
+extern const char TXT_TR_HOTKEY_UNREADABLE[];
+extern const char TXT_TR_HOTKEY_TAKEN[];
+extern const char TXT_TR_HOTKEY_NOT_LISTED[];

@@ -136,6 +136,14 @@ int new_home_for_displaced_tick(const RememberedTick *ticks, int tick_count, int
     return -1;
 }
 
+int row_of_window(const WindowId *row_windows, int count, WindowId window)
+{
+    for (int i = 0; i < count; ++i)
+        if (window != 0 && row_windows[i] == window)
+            return i;
+    return -1;
+}
+
 int checklist_height(int catalogue_size)
 {
     return 31 * (catalogue_size + 1);

@@ -50,6 +50,9 @@ void plan_ticks(const WindowId *row_windows, const char *const *row_titles, cons
 // window), or -1 when nothing needs to move.
 int new_home_for_displaced_tick(const RememberedTick *ticks, int tick_count, int row, WindowId ticked_window);
 
+// The row that lists `window` among the first `count` rows, or -1.
+int row_of_window(const WindowId *row_windows, int count, WindowId window);
+
 // The checklist is 300 wide and 31 pixels high per catalogued window plus one.
 enum { CHECKLIST_WIDTH = 300 };
 int checklist_height(int catalogue_size);

@@ -161,11 +161,16 @@ static bool toggle_switch(WPARAM command)
         {ID_MOUSE_LIMIT, &mouse_limit, TXT_TR_MOUSE_LIMIT},
         {ID_MOUSE_POINTER, &set_mousepointer, TXT_TR_MOUSE_POINTER},
         {ID_WALLPAPER, &set_wp, TXT_TR_WALLPAPER},
+        {ID_BLANK, &set_blank, TXT_TR_BLANK},
     };
     for (const auto &s : switches) {
         if (command == s.id) {
             *s.value = 1 - *s.value;
             trace(s.line, *s.value);
+            // The blank's item shows by its check mark whether the audience's screen is blank.
+            if (s.id == ID_BLANK)
+                CheckMenuItem(GetSystemMenu(hwChecklist, FALSE), ID_BLANK,
+                              MF_BYCOMMAND | (set_blank ? MF_CHECKED : MF_UNCHECKED));
             return true;
         }
     }
@@ -282,6 +287,8 @@ void add_menu_items(HWND window)
         UINT id;
         const char *text;
     } items[] = {
+        // Each goes in at the top: the last here is the first in the menu.
+        {ID_BLANK, TXT_MENU_BLANK},
         {ID_MOUSE_LIMIT, TXT_MENU_MOUSE_LIMIT},
         {ID_MOUSE_POINTER, TXT_MENU_MOUSE_POINTER},
         {ID_WALLPAPER, TXT_MENU_WALLPAPER},

@@ -1,11 +1,12 @@
-// The checklist window: one checkbox row per catalogued window and the three switches.
+// The checklist window: one checkbox row per catalogued window, the three switches and the blank.
 #pragma once
 #include "base/win32.h"
 
 enum {
     ID_MOUSE_LIMIT = 1012,
     ID_MOUSE_POINTER = 1020,
-    ID_WALLPAPER = 1021
+    ID_WALLPAPER = 1021,
+    ID_BLANK = 1022
 };
 
 // Registers the class and creates the window, whose creation builds the catalogue.
@@ -18,7 +19,7 @@ LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam, LPARAM
 // a tick remembers for a window that has gone.
 void restore_checks(void);
 
-// Puts the three switch items at the top of the window menu.
+// Puts the three switch items and the blank at the top of the window menu.
 void add_menu_items(HWND window);
 
 // Whether row i (table entry i) is ticked.

@@ -80,7 +80,7 @@ VisibilityStep plan_visibility(const VisibilityView &v)
         return s;
     }
     if (!v.target_minimised) {
-        s.action = MIRROR_SHOW;
+        s.action = v.blank ? MIRROR_HIDE : MIRROR_SHOW;
         s.shown = 1;
         return s;
     }

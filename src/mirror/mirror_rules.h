@@ -81,6 +81,7 @@ struct VisibilityView {
     bool ticked;
     bool target_minimised;
     bool target_is_foreground;
+    bool blank;  // the audience's screen is blank
 };
 
 enum VisibilityAction { MIRROR_KEPT, MIRROR_SHOW, MIRROR_HIDE, MIRROR_MISSING };
@@ -91,8 +92,9 @@ struct VisibilityStep {
     int shown;         // the entry's new flag, or -1 to keep it
 };
 
-// Exactly the ticked entries whose target is there and not minimised show their mirror: the one
-// place that decides whether a minimised target's mirror shows.
+// Exactly the ticked entries whose target is there and not minimised show their mirror, and none
+// while the screen is blank (such an entry stays mirrored: it shows again when the blank is
+// lifted). The one place that decides whether a minimised target's mirror shows.
 VisibilityStep plan_visibility(const VisibilityView &view);
 
 MirrorClip mirror_clip(const Box &box, const MonitorArea &ext);

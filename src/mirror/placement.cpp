@@ -207,7 +207,7 @@ static void substitute_owner(WinEntry &e)
 static void place_marker(void)
 {
     const WinEntry *fore = fore_entry >= 0 && fore_entry < win_count ? &win_table[fore_entry] : NULL;
-    bool thumbnail_shown = fore != NULL && fore->shown && shows_thumbnail(fore->hwMir);
+    bool thumbnail_shown = fore != NULL && IsWindowVisible(fore->hwMir) && shows_thumbnail(fore->hwMir);
     Box box = thumbnail_shown ? applied_to(fore->hwMir).box : Box{0, 0, 0, 0};
     ScreenPoint cursor = {cursor_pos.x, cursor_pos.y};
     place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, ext_area, box));
@@ -225,6 +225,7 @@ void update_mirror_visibility(void)
             v.target_gone = e.hwTarget == NULL || !IsWindow(e.hwTarget);
             v.target_minimised = IsIconic(e.hwTarget) != 0;
             v.target_is_foreground = e.hwTarget == hwFore;
+            v.blank = set_blank != 0;
         }
         VisibilityStep s = plan_visibility(v);
         if (s.park_button)

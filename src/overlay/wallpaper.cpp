@@ -114,6 +114,17 @@ LRESULT CALLBACK wallpaper_proc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+void set_wallpaper_visible(bool visible)
+{
+    if (hwWallPaper == NULL || (IsWindowVisible(hwWallPaper) != 0) == visible)
+        return;
+    ShowWindow(hwWallPaper, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    // Shown again, it paints at once: a window system may hand the loop's window-filtered fetch the
+    // paint of only the front-most window that needs one (Wine does), and the wallpaper is at the back.
+    if (visible)
+        repaint_now(hwWallPaper);
+}
+
 void show_wallpaper(void)
 {
     if (hwWallPaper == NULL)

@@ -10,3 +10,6 @@ LRESULT CALLBACK wallpaper_proc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Shows the window without activating it and lays it over the external monitor, at the
 // bottom of the Z order, disabled so that it never takes input.
 void show_wallpaper(void);
+
+// Shows the window without activating it, or hides it, as the switch (or the blank) says.
+void set_wallpaper_visible(bool visible);

@@ -5,8 +5,10 @@ import atexit
 import contextlib
 import os
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import unittest
 
 from desk import BUILD, CLASS_LINE, ROOT, TWO_HEADS, Desktop, Program, t, wait_for
@@ -34,6 +36,11 @@ def desktop_for(heads):
     if not _desktop:
         _desktop.append(Desktop(heads).start())
     return _desktop[0]
+
+
+def asset(name):
+    with open(os.path.join(ASSETS, name), "rb") as f:
+        return f.read()
 
 
 def monitor_line(n, x, y, w, h):
@@ -77,6 +84,18 @@ class Story:
         p.wait_ready()
         return owners
 
+    def settings(self, ini, files={}):
+        # A scratch working directory with this settings file and these files (None: a directory).
+        d = tempfile.mkdtemp(prefix="settings_", dir=os.path.join(ROOT, "build"))
+        self.addCleanup(shutil.rmtree, d, True)
+        for name, content in dict(files, **{"Vantoscope.ini": ini}).items():
+            if content is None:
+                os.makedirs(os.path.join(d, name))
+            else:
+                with open(os.path.join(d, name), "wb") as f:
+                    f.write(content.replace("\n", "\r\n").encode("cp932") if isinstance(content, str) else content)
+        return d
+
     def end(self, p):
         if p.proc.poll() is None and p.checklist:
             self.assertEqual((p.close(), p.lines[-1:]), (0, [b"App end"]), "closing the checklist")
@@ -112,6 +131,12 @@ class Story:
         mark, row = self.p.mark(), self.row_of(title)
         self.probe.send(self.p.checklist, WM_COMMAND, row)
         self.assertEqual(self.p.next_lines(self.p.wait_line("check ID: %d" % row, mark), 1), [t(title)])
+
+    def keys_to(self, hwnd):
+        # The keyboard into this window, as a click gives it; the pointer then leaves it.
+        client = self.probe.info(hwnd)["client"]
+        self.d.click(client[0] + 5, client[1] + 5)
+        self.d.pointer(1000, 740)
 
     def click_row(self, title, ticked):
         # Clicks the title's row with the mouse; waits for these ticked titles.

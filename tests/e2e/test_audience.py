@@ -4,9 +4,9 @@ that copy their windows, and again with the compositor's thumbnails (a stand-in 
 import os
 import re
 
-from .story import ASSETS, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
+from .story import ASSETS, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, asset, both, wait_for
 from tests.bed import load_bmp
-from tests.bed.churn import Churn, listed
+from tests.bed.churn import Churn, listed, visible_mirrors
 
 FACES = {state: load_bmp(os.path.join(ASSETS, "button_%s.bmp" % state)) for state in ("off", "on")}
 RED, BLUE, WS_CAPTION_THICKFRAME, WS_BORDER = (255, 0, 0), (0, 0, 192), 0x00C40000, 0x00800000
@@ -169,16 +169,66 @@ class AudienceStory(Story):
             self.wallpaper_shows((600, 0, 1024, 768))
             self.d.click(*self.button_on(picture))
             self.shows()
+        with self.step("the toggle key ticks the window in front and unticks it, and the keyboard stays there"):
+            self.keys_to(picture)
+            for ticks in ([b"Picture"], [], [b"Picture"]):
+                mark = p.mark()
+                self.d.xdotool("key", "ctrl+alt+F9")
+                i = p.wait_line("check ID: %d" % self.row_of("Picture"), mark)
+                if ticks:
+                    self.assertEqual(p.next_lines(i, 2), [b"Picture", b"VtSample"])
+                self.shows(*([picture] if ticks else []))
+                self.assertEqual(self.ticked(), ticks)
+            self.same_pixels(picture)
+            self.assertEqual(self.probe.foreground(), picture)
+        with self.step("the blank key leaves the wallpaper alone within a pass, its switch off or not; a tick and a "
+                       "window opened while blank do not show; pressed again, exactly the ticked windows"):
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)  # off
+            mark = p.mark()
+            self.d.xdotool("key", "ctrl+alt+F10")
+            p.wait_line("SET_BLANK:1", mark)
+            p.wait_iterations(1)
+            self.assertEqual(visible_mirrors(self.probe), [])
+            self.wallpaper_shows()
+            self.tick("Browser")
+            zebra = self.probe.open("Zebra", 520, 80, 200, 150, seed=24)  # ticked again by its remembered title
+            wait_for(lambda: self.ticked() == [b"Browser", b"Picture", b"Zebra"], what="three ticks")
+            p.wait_iterations(10)
+            self.assertEqual(visible_mirrors(self.probe), [])
+            self.wallpaper_shows()
+            self.keys_to(zebra)
+            self.d.xdotool("key", "ctrl+alt+F10")
+            p.wait_line("SET_BLANK:0", mark)
+            self.shows(picture, browser, zebra)
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
         with self.step("a copy says once per mirror that it has no thumbnail; after a churn, a thumbnail "
                        "mirror has one live registration per ticked window"):
             if not self.thumbnails:
-                return self.assertIn(p.count(COPIES), (1, 2, 3, 4), "at most one line for each of the four mirrors")
-            churn = Churn(self.d, p, seed=20, ext=self.ext, gdi=False, places=self.places)
-            for _ in range(60):
-                churn.act()
-            churn.check()
-            wait_for(lambda: (lambda n: n[0] == n[1])(self.registrations()), what=lambda: "registrations, ticked "
-                     "windows: %r" % (self.registrations(),))
+                self.assertIn(p.count(COPIES), range(1, 6), "at most one line for each of the five mirrors")
+            else:
+                churn = Churn(self.d, p, seed=20, ext=self.ext, gdi=False, places=self.places)
+                for _ in range(60):
+                    churn.act()
+                churn.check()
+                wait_for(lambda: (lambda n: n[0] == n[1])(self.registrations()), what=lambda: "registrations, "
+                         "ticked windows: %r" % (self.registrations(),))
+        if self.thumbnails:
+            return
+        with self.step("a key set to empty does nothing; a key that another program holds is traced, and the "
+                       "program runs on"):
+            self.assertEqual(p.close(), 0)
+            self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
+            self.addCleanup(self.probe.hotkey, 0, 0)
+            files = {name: asset(name) for name in os.listdir(ASSETS)}
+            self.start(self.settings(files.pop("Vantoscope.ini") + b"[HOTKEYS]\r\nTOGGLE=\r\n", files))
+            self.assertIn(b"HOTKEY BLANK Ctrl+Alt+F10 is taken by another program, the key is off", self.p.lines)
+            self.keys_to(picture)
+            mark = self.p.mark()
+            self.d.xdotool("key", "ctrl+alt+F9")
+            self.p.wait_iterations(10)
+            self.assertEqual(self.p.count(re.compile(rb"^check ID"), mark), 0)
+            self.tick("Picture")
+            self.shows(picture)
 
 
 both(AudienceStory)

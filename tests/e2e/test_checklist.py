@@ -117,10 +117,11 @@ class ChecklistStory(Story):
             p.wait_iterations(3)
             self.assertEqual(self.ticked(), [b"Banana"])
             self.shows(fruit["Banana"])
-        with self.step("the window menu's first items are the switches, each traced as picked"):
+        with self.step("the window menu's first items are the switches and the blank, each traced as picked"):
             mark = p.mark()
-            for item, line in zip((0, 0, 1, 1, 2), ("SET_WP:0", "SET_WP:1", "SET_MOUSEPOINTER:0", "SET_MOUSEPOINTER:1",
-                                                   "MOUSE_LIMIT:1")):
+            for item, line in zip((0, 0, 1, 1, 3, 3, 2), ("SET_WP:0", "SET_WP:1", "SET_MOUSEPOINTER:0",
+                                                         "SET_MOUSEPOINTER:1", "SET_BLANK:1", "SET_BLANK:0",
+                                                         "MOUSE_LIMIT:1")):
                 self.menu_pick(item)
                 mark = p.wait_line(line, mark) + 1
         with self.step("the mouse limit keeps the pointer 10 pixels inside the main monitor"):

@@ -4,12 +4,10 @@ restless desktop."""
 
 import os
 import re
-import shutil
 import struct
-import tempfile
 import time
 
-from .story import ASSETS, EXES, ROOT, Story, both, t, wait_for
+from .story import ASSETS, EXES, Story, asset, both, t, wait_for
 from desk import Program
 from tests.bed.churn import Churn, mirror_places, visible_mirrors
 
@@ -25,24 +23,7 @@ def bmp_header(width, height):
     return struct.pack("<2sIHHIIiiHHIIiiII", b"BM", 54 + size, 0, 0, 54, 40, width, height, 1, 24, 0, size, 0, 0, 0, 0)
 
 
-def asset(name):
-    with open(os.path.join(ASSETS, name), "rb") as f:
-        return f.read()
-
-
 class TroubleStory(Story):
-    def settings(self, ini, files={}):
-        # A scratch working directory with this settings file and these files (None: a directory).
-        d = tempfile.mkdtemp(prefix="settings_", dir=os.path.join(ROOT, "build"))
-        self.addCleanup(shutil.rmtree, d, True)
-        for name, content in dict(files, **{"Vantoscope.ini": ini}).items():
-            if content is None:
-                os.makedirs(os.path.join(d, name))
-            else:
-                with open(os.path.join(d, name), "wb") as f:
-                    f.write(content.replace("\n", "\r\n").encode("cp932") if isinstance(content, str) else content)
-        return d
-
     def still_works(self, hwnd):
         self.tick("Still here")
         self.probe.foreground(hwnd)

@@ -38,18 +38,19 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
 TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShow)
 {
     const struct {
-        VisibilityView view;  // gone, has mirror, ticked, minimised, foreground
+        VisibilityView view;  // gone, has mirror, ticked, minimised, foreground, blank
         VisibilityAction action;
         int shown;
         bool park;
     } cases[] = {
-        {{false, true, true, false, false}, MIRROR_SHOW, 1, false},
-        {{false, true, false, false, false}, MIRROR_HIDE, 0, false},
-        {{false, true, true, true, false}, MIRROR_HIDE, 0, false},
-        {{false, true, true, true, true}, MIRROR_HIDE, 0, true},   // the minimised foreground takes the button
-        {{false, true, false, true, true}, MIRROR_HIDE, 0, false}, // ... only when it is ticked
-        {{true, true, true, false, false}, MIRROR_HIDE, -1, false}, // the target has gone
-        {{false, false, true, false, false}, MIRROR_MISSING, -1, false},
+        {{false, true, true, false, false, false}, MIRROR_SHOW, 1, false},
+        {{false, true, false, false, false, false}, MIRROR_HIDE, 0, false},
+        {{false, true, true, true, false, false}, MIRROR_HIDE, 0, false},
+        {{false, true, true, true, true, false}, MIRROR_HIDE, 0, true},   // the minimised foreground takes the button
+        {{false, true, false, true, true, false}, MIRROR_HIDE, 0, false}, // ... only when it is ticked
+        {{true, true, true, false, false, false}, MIRROR_HIDE, -1, false}, // the target has gone
+        {{false, false, true, false, false, false}, MIRROR_MISSING, -1, false},
+        {{false, true, true, false, false, true}, MIRROR_HIDE, 1, false},  // blank: hidden, still mirrored
     };
     for (const auto &c : cases) {
         VisibilityStep s = plan_visibility(c.view);
