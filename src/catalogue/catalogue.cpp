@@ -18,10 +18,37 @@ struct Found {
 static Found found;           // by the latest pass
 static Found previous_found;  // by the pass that the catalogue was last built from
 
+// The class traits of the windows whose class the last pass looked at, and of those this pass
+// does. A window that closes is gone from the next pass's list before its handle could come back
+// for another window.
+struct KnownClass {
+    WindowId window;
+    ClassTraits traits;
+};
+static KnownClass known[MAX_FOUND], now_known[MAX_FOUND];
+static int known_count, now_known_count;
+
+static ClassTraits traits_of(HWND window)
+{
+    ClassTraits traits = {};
+    bool seen = false;
+    for (int i = 0; i < known_count && !seen; ++i)
+        if (known[i].window == (WindowId)window)
+            traits = known[i].traits, seen = true;
+    if (!seen) {
+        char class_name[TEXT_LEN];
+        window_class(window, class_name);
+        traits = class_traits(class_name);
+    }
+    if (now_known_count < MAX_FOUND)
+        now_known[now_known_count++] = {(WindowId)window, traits};
+    return traits;
+}
+
 // Every read of another program's window is a round trip to the window system, and this pass
 // meets every top-level window on every tick: the visible and minimised bits come from one read
-// of the style (for a top-level window the same answers as IsWindowVisible and IsIconic), and
-// the class is read only for a title that the title rules let through.
+// of the style (for a top-level window the same answers as IsWindowVisible and IsIconic), the
+// class is looked at only for a title that the title rules let through, and read only once.
 static bool is_eligible(HWND window)
 {
     LONG style = GetWindowLongA(window, GWL_STYLE);
@@ -31,9 +58,7 @@ static bool is_eligible(HWND window)
     window_title(window, title);
     if (is_excluded_by_title(title))
         return false;
-    char class_name[TEXT_LEN];
-    window_class(window, class_name);
-    return !is_excluded(class_name, title);
+    return !is_excluded(traits_of(window), title);
 }
 
 BOOL CALLBACK collect_proc(HWND window, LPARAM data)
@@ -46,8 +71,11 @@ BOOL CALLBACK collect_proc(HWND window, LPARAM data)
 
 bool collect_eligible(void)
 {
-    found.count = 0;
+    found.count = now_known_count = 0;
     EnumWindows(collect_proc, (LPARAM)&found);
+    for (int i = 0; i < now_known_count; ++i)
+        known[i] = now_known[i];
+    known_count = now_known_count;
     return !same_windows(found.windows, found.count, previous_found.windows, previous_found.count);
 }
 

@@ -26,15 +26,21 @@ bool is_excluded_by_title(const char *title)
     return false;
 }
 
-bool is_excluded(const char *class_name, const char *title)
+ClassTraits class_traits(const char *class_name)
+{
+    ClassTraits t;
+    t.mozilla_main = same_text(class_name, TXT_CLASS_MOZILLA);
+    t.excluded = contains_bytes(class_name, TXT_MIRROR_PART) || contains_bytes(class_name, TXT_CLASS_PART_FEEDBACK);
+    return t;
+}
+
+bool is_excluded(const ClassTraits &window_class, const char *title)
 {
     if (is_excluded_by_title(title))
         return true;
-    if (same_text(class_name, TXT_CLASS_MOZILLA) && !contains_bytes(title, TXT_TITLE_MOZILLA))
+    if (window_class.mozilla_main && !contains_bytes(title, TXT_TITLE_MOZILLA))
         return true;
-    if (contains_bytes(class_name, TXT_MIRROR_PART))
-        return true;
-    return contains_bytes(class_name, TXT_CLASS_PART_FEEDBACK);
+    return window_class.excluded;
 }
 
 bool same_windows(const WindowId *a, int a_count, const WindowId *b, int b_count)

@@ -7,11 +7,19 @@
 // A window handle as a plain value; 0 is no window.
 typedef uintptr_t WindowId;
 
+// What the exclusion rules need of a class name. A window's class never changes: its traits can
+// be kept from one pass over the windows to the next.
+struct ClassTraits {
+    bool mozilla_main;  // exactly the Mozilla main-window class
+    bool excluded;      // contains "Mirror" or "FeedBack"
+};
+ClassTraits class_traits(const char *class_name);
+
 // Applies the exclusion rules in order: empty title, excluded titles (exact), excluded title
 // parts (anywhere), a Mozilla main-window class without "Mozilla" in the title, class names
 // containing "Mirror" or "FeedBack". is_excluded_by_title applies the first three alone: a
 // title they exclude needs no class name.
-bool is_excluded(const char *class_name, const char *title);
+bool is_excluded(const ClassTraits &window_class, const char *title);
 bool is_excluded_by_title(const char *title);
 
 // True when both lists hold the same windows, in whatever order; neither holds a window twice.

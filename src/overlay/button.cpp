@@ -73,8 +73,12 @@ static void on_click(void)
     SetForegroundWindow(win_table[fore_index].hwTarget);
 }
 
+// The main loop tells the face on every pass while a listed window is in front: repainted only
+// when it changes.
 static void show_face(HWND window, HDC face)
 {
+    if (face == hdcBtnFace)
+        return;
     hdcBtnFace = face;
     repaint_now(window);
 }
