@@ -192,14 +192,8 @@ static void after_rebuild(void)
 {
     trace(TXT_TR_WIN_NUM_CHANGED, win_count);
     restore_checks();
-    if (win_count < MAX_WINDOWS) {
-        // The entry that has just dropped out, if any, gets one last repaint.
-        refresh_mirror(win_count);
-    }
-    if (win_count == 0) {
+    if (win_count == 0)
         park_button(HWND_BOTTOM);
-        show_mirror(win_table[0].hwMir, false);
-    }
     // Entries past the catalogue are no longer placed or shown by the main loop: a mirror
     // left visible there would freeze on the external monitor (a window that closed or was
     // minimised), or show a listed window a second time in its old place.

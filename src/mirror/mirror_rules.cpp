@@ -59,7 +59,7 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
 
 VisibilityStep plan_visibility(const VisibilityView &v)
 {
-    VisibilityStep s = {MIRROR_KEPT, false, -1};
+    VisibilityStep s = {MIRROR_KEPT, -1};
     // An unticked entry's mirror is hidden whatever its target does: the target is not looked at.
     if (!v.ticked) {
         if (v.has_mirror) {
@@ -84,9 +84,9 @@ VisibilityStep plan_visibility(const VisibilityView &v)
         s.shown = 1;
         return s;
     }
+    // A minimised window in front parks the button: the button's own pass sees to that.
     s.action = MIRROR_HIDE;
     s.shown = 0;
-    s.park_button = v.target_is_foreground;
     return s;
 }
 

@@ -80,7 +80,6 @@ struct VisibilityView {
     bool has_mirror;
     bool ticked;
     bool target_minimised;
-    bool target_is_foreground;
     bool blank;  // the audience's screen is blank
 };
 
@@ -88,8 +87,7 @@ enum VisibilityAction { MIRROR_KEPT, MIRROR_SHOW, MIRROR_HIDE, MIRROR_MISSING };
 
 struct VisibilityStep {
     VisibilityAction action;
-    bool park_button;  // the ticked foreground window was minimised: the button goes too
-    int shown;         // the entry's new flag, or -1 to keep it
+    int shown;  // the entry's new flag, or -1 to keep it
 };
 
 // Exactly the ticked entries whose target is there and not minimised show their mirror, and none

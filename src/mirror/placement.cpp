@@ -224,12 +224,9 @@ void update_mirror_visibility(void)
         if (v.ticked) {  // an unticked entry's target is not looked at
             v.target_gone = e.hwTarget == NULL || !IsWindow(e.hwTarget);
             v.target_minimised = IsIconic(e.hwTarget) != 0;
-            v.target_is_foreground = e.hwTarget == hwFore;
             v.blank = set_blank != 0;
         }
         VisibilityStep s = plan_visibility(v);
-        if (s.park_button)
-            park_button(HWND_TOPMOST);
         if (s.action == MIRROR_SHOW || s.action == MIRROR_HIDE)
             show_mirror(e.hwMir, s.action == MIRROR_SHOW);
         else if (s.action == MIRROR_MISSING)

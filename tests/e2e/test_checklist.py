@@ -3,7 +3,7 @@
 import re
 import time
 
-from .story import MODE_REQUEST, PLACEHOLDER, Story, both, monitor_line, t, wait_for
+from .story import MODE_REQUEST, PLACEHOLDER, Story, both, listed, monitor_line, t, wait_for
 
 EXCLUDED = [("WallPaper", "VtSample", 1), ("My Mirror", "VtSample", 1), ("CAMDEN", "VtSample", 1), ("", "VtSample", 1),
             ("スタート", "VtSample", 1), ("Some page", "MozillaWindowClass", 1), ("Feedback host", "AppFeedBackWindow", 1),
@@ -46,14 +46,24 @@ class ChecklistStory(Story):
             self.assertEqual(self.probe.info(p.checklist)["rect"], (0, 0, 300, 124))
         with self.step("the checklist, not the button, has the foreground after start-up"):
             self.assertEqual(self.probe.foreground(), p.checklist)
-        with self.step("excluded windows are left out, the others listed; the checklist grows and shrinks"):
+        with self.step("excluded windows are left out, the others listed; the checklist grows and shrinks, and the "
+                       "window ticked in the last of six rows keeps its tick and its mirror in fewer rows"):
             others = [self.probe.open(title, 400 + 9 * i, 300, 200, 150, cls, show) for i, (title, cls, show) in
                       enumerate(EXCLUDED + LISTED)]
             six = sorted(t(x) for x in ["Apple", "Banana", "Cherry"] + [x for x, c, s in LISTED])
             wait_for(lambda: sorted(self.texts(6)) == six and self.probe.info(p.checklist)["rect"] == (0, 0, 300, 217),
                      what=lambda: "six rows (now %r)" % self.texts(7))
+            last = self.texts(6)[5]
+            self.tick(last)
+            windows = dict(zip([t(x) for x, c, s in EXCLUDED + LISTED], others))
+            windows.update({t(n): h for n, h in fruit.items()})
             for hwnd in others:
-                self.probe.close(hwnd)
+                if hwnd != windows[last]:
+                    self.probe.close(hwnd)
+            wait_for(lambda: listed(p) == 3 + (windows[last] in others), what="three or four rows")
+            self.assertEqual(self.ticked(), [last])
+            self.shows(windows[last])
+            self.probe.close(windows[last]) if windows[last] in others else self.click_row(last.decode(), [])
             self.wait_rows(["Banana", "Apple", "Cherry"])
         with self.step("a window that closes as another opens, in one turn: the new one is listed, the old row goes"):
             elder, date = self.probe.open("Elder", 500, 400, 300, 200), self.probe.open("Date", 520, 420, 300, 200, show=0)

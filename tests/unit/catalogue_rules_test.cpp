@@ -40,8 +40,11 @@ TEST(Ticks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     EXPECT_EQ(plan({"Doc"}, {{"Doc", 9, true}}).ticked, (B{false}));
     // A window that sat on the desktop all along is not taken for the document opened again.
     EXPECT_EQ(plan({"Doc"}, {{"Doc", 9, false}}, 30, false).ticked, (B{false}));
-    // Only the first title_slots ticks are looked up by title.
+    // Only the first title_slots ticks are looked up by title; a window's own tick, in any slot.
     EXPECT_EQ(plan({"Doc"}, {{"X", 8, false}, {"Doc", 9, false}}, 1).ticked, (B{false}));
+    std::vector<RememberedTick> sixth(5, RememberedTick{"", 0, false});
+    sixth.push_back({"B", 2, true});  // ticked in the last of six rows; now two rows are left
+    EXPECT_EQ(plan({"A", "B"}, sixth, 2).ticked, (B{false, true}));
 }
 
 TEST(Rebuild, WhenTheEligibleWindowsAreNotTheSameWhateverTheirNumberAndOrder)

@@ -35,26 +35,23 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, 3, FACE_NOT_MIRRORED}));
 }
 
-TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShow)
+TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShowAndNoneWhileBlank)
 {
     const struct {
-        VisibilityView view;  // gone, has mirror, ticked, minimised, foreground, blank
+        VisibilityView view;  // gone, has mirror, ticked, minimised, blank
         VisibilityAction action;
         int shown;
-        bool park;
     } cases[] = {
-        {{false, true, true, false, false, false}, MIRROR_SHOW, 1, false},
-        {{false, true, false, false, false, false}, MIRROR_HIDE, 0, false},
-        {{false, true, true, true, false, false}, MIRROR_HIDE, 0, false},
-        {{false, true, true, true, true, false}, MIRROR_HIDE, 0, true},   // the minimised foreground takes the button
-        {{false, true, false, true, true, false}, MIRROR_HIDE, 0, false}, // ... only when it is ticked
-        {{true, true, true, false, false, false}, MIRROR_HIDE, -1, false}, // the target has gone
-        {{false, false, true, false, false, false}, MIRROR_MISSING, -1, false},
-        {{false, true, true, false, false, true}, MIRROR_HIDE, 1, false},  // blank: hidden, still mirrored
+        {{false, true, true, false, false}, MIRROR_SHOW, 1},
+        {{false, true, false, false, false}, MIRROR_HIDE, 0},
+        {{false, true, true, true, false}, MIRROR_HIDE, 0},
+        {{true, true, true, false, false}, MIRROR_HIDE, -1},  // the target has gone
+        {{false, false, true, false, false}, MIRROR_MISSING, -1},
+        {{false, true, true, false, true}, MIRROR_HIDE, 1},  // blank: hidden, still mirrored
     };
     for (const auto &c : cases) {
         VisibilityStep s = plan_visibility(c.view);
-        EXPECT_EQ((Ints{s.action, s.shown, s.park_button}), (Ints{c.action, c.shown, c.park}));
+        EXPECT_EQ((Ints{s.action, s.shown}), (Ints{c.action, c.shown}));
     }
 }
 
@@ -123,14 +120,8 @@ TEST(Thumbnail, TheMarkerIsCentredOnThePointerAndCutToTheMirror)
     EXPECT_FALSE(plan_marker_overlay(true, false, {300, 200}, ext, {1224, 100, 400, 300}).shown);
 }
 
-TEST(CutMarkerOwners, TheEdgesTheMaximisedTargetAndWholeClassNames)
+TEST(MarkerAndOwners, TheMaximisedTargetAndWholeClassNames)
 {
-    // A mirror is cut at the external monitor's far and lower edges too.
-    MirrorClip beyond = mirror_clip({1900, 700, 400, 300}, {1024, 0, 1024, 768});
-    EXPECT_EQ((Ints{beyond.whole, beyond.part.left, beyond.part.top, beyond.part.right, beyond.part.bottom}),
-              (Ints{false, 0, 0, 148, 68}));
-    MirrorClip lower = mirror_clip({1124, 150, 400, 300}, {1024, 200, 1024, 768});
-    EXPECT_EQ((Ints{lower.part.top, lower.part.bottom}), (Ints{50, 300}));
     // On a maximised target the pointer's screen position counts.
     EXPECT_EQ(marker_box(true, true, 600, 400, 100, 50).left, 590);
     ScreenRect framed = marker_box(true, false, 600, 400, 100, 50);
