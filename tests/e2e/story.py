@@ -11,8 +11,7 @@ import sys
 import tempfile
 import unittest
 
-from desk import BUILD, CLASS_LINE, ROOT, TWO_HEADS, Desktop, Program, t, wait_for
-from desk import wine
+from desk import BUILD, CLASS_LINE, ROOT, TWO_HEADS, Desktop, Program, t, wait_for, wine
 from tests.bed import Screen, load_bmp
 from tests.bed.churn import listed, mirror_places, visible_mirrors
 
@@ -146,8 +145,7 @@ class Story:
             ticked, self.ticked()))
 
     def clear(self):
-        # A window that opens in the turn another closes leaves the count, and so the rows, as they
-        # are: wait for the empty catalogue before the next window.
+        # Closes every sample and waits for the empty catalogue: the next step starts afresh.
         self.probe.close_all()
         wait_for(lambda: listed(self.p) == 0, what="an empty catalogue")
 

@@ -34,7 +34,6 @@ class TroubleStory(Story):
         hwnd = self.probe.open("Still here", 200, 200, 300, 200)
         both_faces = "[WPNAME]\nFILENAME=%s\n[BTNNAME]\nFILENAME=%s\n"
         for name, ini, files in (
-                ("an empty file", b"", {}),
                 ("binary garbage", bytes((i * 7919 + 13) & 0xFF for i in range(8192)), {}),
                 ("sections without the key", "[WPNAME]\nNAME=wallpaper.bmp\n[BTNNAME]\n[BTNNAME2]\nFILE=x\n", {}),
                 ("values of 5,000 characters", both_faces % ("w" * 5000, "w" * 5000), {}),
@@ -57,6 +56,21 @@ class TroubleStory(Story):
                 self.assertNotIn(BITMAP_LINE, self.p.lines)
                 self.wallpaper_shows()
                 self.still_works(hwnd)
+        with self.step("a key set to empty does nothing; a key that another program holds and a method that cannot "
+                       "be read are named in the trace, and the program runs on"):
+            self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
+            self.addCleanup(self.probe.hotkey, 0, 0)
+            ini = JAPANESE_INI + "[HOTKEYS]\nTOGGLE=\n[MIRROR]\nMETHOD=fancy\n"
+            self.start(self.settings(ini, pictures))
+            for line in (b"HOTKEY BLANK Ctrl+Alt+F10 is taken by another program, the key is off",
+                         b"MIRROR_METHOD unreadable, auto is used: fancy", b"MIRROR_METHOD:auto"):
+                self.assertIn(line, self.p.lines)
+            self.keys_to(hwnd)
+            mark = self.p.mark()
+            self.d.xdotool("key", "ctrl+alt+F9")
+            self.p.wait_iterations(10)
+            self.assertEqual(self.p.count(re.compile(rb"^check ID"), mark), 0)
+            self.still_works(hwnd)
 
     def test_a_restless_desktop(self):
         long_title = b"L" * 1500
