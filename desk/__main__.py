@@ -6,7 +6,7 @@ import sys
 from . import DeskError, Desktop, cleanup, wine
 
 if sys.argv[1:] == ["32bit"]:
-    sys.exit(0 if wine.runs_32bit() else print(wine.NO_32BIT) or 1)
+    sys.exit(0 if wine.runs_32bit() else print(wine.why_no_32bit()) or 1)
 elif sys.argv[1:] == ["prepare"]:
     try:
         Desktop().start().stop()

@@ -30,8 +30,12 @@ class Program:
             self.proc = desktop.start_program(exe, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=self._err)
             self._reader = threading.Thread(target=self._read, daemon=True)
             self._reader.start()
-            if wait_for(lambda: self.lines or self.proc.poll() is not None, 60, "a first line") is not True:
-                break  # it has written a line
+            try:
+                if wait_for(lambda: self.lines or self.proc.poll() is not None, 60, "a first line") is not True:
+                    break  # it has written a line
+            except TimeoutError:
+                self.kill()  # started late, it would hold the one-copy lock against every later start
+                raise
             # Wine's launcher now and then fails to start a program: it says so and ends at once.
             self.wait_exit()
             if b"ShellExecuteEx failed" not in self.stderr:

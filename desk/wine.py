@@ -4,11 +4,12 @@
 
 import functools
 import os
+import re
 import struct
 import subprocess
 
 LOADER64 = "/usr/lib/wine/wine64"
-NO_32BIT = "this machine's kernel does not run 32-bit programs"
+BINFMT = "/proc/sys/fs/binfmt_misc"
 
 
 def _tiny_i386_program():
@@ -21,12 +22,43 @@ def _tiny_i386_program():
     return header + segment + code
 
 
-@functools.lru_cache(maxsize=None)
-def runs_32bit():
-    # Found by trying: some kernels are built or booted without 32-bit emulation. The variable
-    # makes a machine that can run them behave as one that cannot.
+def _i386_emulator():
+    # The binfmt_misc handler (qemu-user, say) that runs 32-bit x86 programs here instead of the
+    # kernel: the kernel asks such handlers first. Wine then runs, but a hundred times slower.
+    for name in sorted(os.listdir(BINFMT)) if os.path.isdir(BINFMT) else []:
+        try:
+            with open(os.path.join(BINFMT, name)) as f:
+                entry = f.read()
+        except OSError:
+            continue
+        magic = re.search(r"^magic ([0-9a-f]+)", entry, re.M)
+        if entry.startswith("enabled") and magic and magic.group(1)[:12] == "7f454c460101" and \
+                magic.group(1)[36:40] == "0300":  # a 32-bit little-endian ELF file for the i386
+            return name
+    return None
+
+
+def why_no_32bit():
+    # Why the 32-bit program's stories cannot run here, or None where they can.
     if os.environ.get("VANTOSCOPE_RUN_32BIT", "").lower() == "no":
-        return False
+        return "VANTOSCOPE_RUN_32BIT=no treats this machine as one that does not run 32-bit programs"
+    if not _i386_runs():  # "Exec format error"
+        return "this machine's kernel does not run 32-bit programs"
+    emulator = _i386_emulator()
+    if emulator:
+        return "this machine runs 32-bit programs only through the emulator %s/%s, far too slowly for Wine" % (
+            BINFMT, emulator)
+    return None
+
+
+def runs_32bit():
+    # The variable makes a machine that can run them behave as one that cannot.
+    return why_no_32bit() is None
+
+
+@functools.lru_cache(maxsize=None)
+def _i386_runs():
+    # Found by trying: some kernels are built or booted without 32-bit emulation.
     path = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "build", "i386-probe")
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
