@@ -111,6 +111,11 @@ LRESULT CALLBACK button_proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
         InvalidateRect(window, NULL, TRUE);
         return 0;
+    case WM_MOUSEACTIVATE:
+        // A click leaves the window in front active: its caption never blinks inactive, and
+        // the keyboard stays with it (Wine's X11 driver could otherwise lose the focus to the
+        // desktop when the activation is handed back at once).
+        return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
         on_click();
         break;
