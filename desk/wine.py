@@ -38,8 +38,10 @@ def _i386_emulator():
     return None
 
 
+@functools.lru_cache(maxsize=None)
 def why_no_32bit():
-    # Why the 32-bit program's stories cannot run here, or None where they can.
+    # Why the 32-bit program's stories cannot run here, or None where they can. The variable makes
+    # a machine that can run them behave as one that cannot.
     if os.environ.get("VANTOSCOPE_RUN_32BIT", "").lower() == "no":
         return "VANTOSCOPE_RUN_32BIT=no treats this machine as one that does not run 32-bit programs"
     if not _i386_runs():  # "Exec format error"
@@ -52,11 +54,9 @@ def why_no_32bit():
 
 
 def runs_32bit():
-    # The variable makes a machine that can run them behave as one that cannot.
     return why_no_32bit() is None
 
 
-@functools.lru_cache(maxsize=None)
 def _i386_runs():
     # Found by trying: some kernels are built or booted without 32-bit emulation.
     path = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "build", "i386-probe")

@@ -63,7 +63,10 @@ class ChecklistStory(Story):
             wait_for(lambda: listed(p) == 3 + (windows[last] in others), what="three or four rows")
             self.assertEqual(self.ticked(), [last])
             self.shows(windows[last])
-            self.probe.close(windows[last]) if windows[last] in others else self.click_row(last.decode(), [])
+            if windows[last] in others:
+                self.probe.close(windows[last])
+            else:
+                self.click_row(last.decode(), [])
         with self.step("a window that closes as another opens, in one turn: the new one is listed, the old row goes"):
             elder, date = self.probe.open("Elder", 500, 400, 300, 200), self.probe.open("Date", 520, 420, 300, 200, show=0)
             wait_for(lambda: sorted(self.texts(4)) == [b"Apple", b"Banana", b"Cherry", b"Elder"], what="Elder listed")
