@@ -94,9 +94,23 @@ static void follow_foreground_with_button(const char *class_name)
     place_button(place_for_foreground(f));
 }
 
+// The checklist stays at the top left, as tall as its rows. When it has to change size, its rows are
+// painted again at once: a window system may give the resized window a new surface (Wine does) whose
+// rows would otherwise stay black until something else made them paint.
+static void pin_checklist(void)
+{
+    RECT r = {0, 0, 0, 0};
+    GetWindowRect(hwChecklist, &r);
+    int height = checklist_height(win_count);
+    if (r.left == 0 && r.top == 0 && r.right == CHECKLIST_WIDTH && r.bottom == height)
+        return;
+    MoveWindow(hwChecklist, 0, 0, CHECKLIST_WIDTH, height, TRUE);
+    RedrawWindow(hwChecklist, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 static void run_iteration_work(void)
 {
-    MoveWindow(hwChecklist, 0, 0, CHECKLIST_WIDTH, checklist_height(win_count), TRUE);
+    pin_checklist();
     SendMessageA(hwChecklist, WM_MOVE, 0, 0);
     // While blank the audience sees the picture, not the desktop, whatever the switch says.
     set_wallpaper_visible(set_wp || set_blank);
