@@ -50,9 +50,15 @@ class Probe:
         except (OSError, ValueError, subprocess.TimeoutExpired):
             self.proc.kill()
 
-    def open(self, title, x=100, y=100, w=400, h=300, cls="VtSample", show=1, seed=1, fill=-1):
-        # A sample window painting cells after its seed, or a solid colour 0xRRGGBB.
-        hwnd = int(self.cmd("open", hx(title), hx(cls), x, y, w, h, show, seed, "%x" % fill)[0])
+    def open(self, title, x=100, y=100, w=400, h=300, cls="VtSample", show=None, seed=1, fill=-1, popup=False,
+             owner=0, host=0):
+        # A sample window painting cells after its seed, or a solid colour 0xRRGGBB; a bordered pop-up
+        # (untitled, it is what an application opens from a window; shown without taking the activation, as
+        # menus and tooltips are), owned by another window, and made by another sample's thread (host)
+        # rather than one of its own.
+        style = 0x80800000 if popup else 0  # WS_POPUP | WS_BORDER, or an overlapped window
+        show = (4 if popup else 1) if show is None else show  # SW_SHOWNOACTIVATE, SW_SHOWNORMAL
+        hwnd = int(self.cmd("open", hx(title), hx(cls), x, y, w, h, show, seed, "%x" % fill, style, owner, host)[0])
         self.samples[hwnd] = cp932(title)
         return hwnd
 

@@ -61,17 +61,20 @@ static LONG colour(const std::string &rrggbb)
     return v < 0 ? -1 : (LONG)RGB(v >> 16, (v >> 8) & 255, v & 255);
 }
 
-// A sample application window on a thread of its own, so that it can hang, painting a solid
-// colour (fill, as COLORREF) or cells whose colours follow from its seed.
+// A sample application window, painting a solid colour (fill, as COLORREF) or cells whose colours
+// follow from its seed: on a thread of its own, so that it can hang, or made by another sample's
+// thread (host), as an application's second window or its pop-up (owner) is. A right click opens a
+// menu with a sub-menu, as an application's context menu does.
 struct Sample {
-    HWND hwnd = NULL;
+    HWND hwnd = NULL, owner = NULL;
     HANDLE thread = NULL, ready = CreateEventA(NULL, TRUE, FALSE, NULL), release = CreateEventA(NULL, TRUE, FALSE, NULL);
     volatile LONG fill = -1, seed = 0, sent_paints = 0;  // paint requests sent by other programs
     int x = 0, y = 0, w = 0, h = 0, show = 0;
+    DWORD style = WS_OVERLAPPEDWINDOW;
     std::string cls, title;
 };
 static std::map<HWND, Sample *> samples;
-enum { WM_PROBE_HANG = WM_APP + 1 };
+enum { WM_PROBE_HANG = WM_APP + 1, WM_PROBE_CREATE = WM_APP + 2 };
 
 static void paint_sample(HWND hwnd, const Sample *s)
 {
@@ -93,6 +96,20 @@ static void paint_sample(HWND hwnd, const Sample *s)
     EndPaint(hwnd, &ps);
 }
 
+static void create_sample(Sample *s);
+
+static void context_menu(HWND hwnd, LPARAM at)
+{
+    HMENU menu = CreatePopupMenu(), more = CreatePopupMenu();
+    AppendMenuA(more, MF_STRING, 11, "Sub item one");
+    AppendMenuA(more, MF_STRING, 12, "Sub item two");
+    AppendMenuA(menu, MF_STRING, 1, "Open");
+    AppendMenuA(menu, MF_POPUP, (UINT_PTR)more, "More");
+    AppendMenuA(menu, MF_STRING, 2, "Close");
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, (short)LOWORD(at), (short)HIWORD(at), 0, hwnd, NULL);
+    DestroyMenu(menu);
+}
+
 static LRESULT CALLBACK sample_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     Sample *s = (Sample *)GetWindowLongPtrA(hwnd, GWLP_USERDATA);
@@ -109,25 +126,37 @@ static LRESULT CALLBACK sample_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_PROBE_HANG:
         return WaitForSingleObject(s->release, (DWORD)wp);
+    case WM_PROBE_CREATE:
+        create_sample((Sample *)lp);
+        return 0;
+    case WM_CONTEXTMENU:
+        context_menu(hwnd, lp);
+        return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        if (s->thread)  // the thread's own window; another sample may still live on it
+            PostQuitMessage(0);
         break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-static DWORD WINAPI sample_thread(void *param)
+static void create_sample(Sample *s)
 {
-    Sample *s = (Sample *)param;
     WNDCLASSA wc = {};
     wc.lpfnWndProc = sample_proc;
     wc.hInstance = GetModuleHandleA(NULL);
     wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
     wc.lpszClassName = s->cls.c_str();
     RegisterClassA(&wc);  // fails harmlessly when the class exists
-    s->hwnd = CreateWindowExA(0, s->cls.c_str(), s->title.c_str(), WS_OVERLAPPEDWINDOW, s->x, s->y, s->w, s->h, NULL,
-                              NULL, wc.hInstance, s);
+    s->hwnd = CreateWindowExA(0, s->cls.c_str(), s->title.c_str(), s->style, s->x, s->y, s->w, s->h, s->owner, NULL,
+                              wc.hInstance, s);
     ShowWindow(s->hwnd, s->show);
+}
+
+static DWORD WINAPI sample_thread(void *param)
+{
+    Sample *s = (Sample *)param;
+    create_sample(s);
     SetEvent(s->ready);
     MSG m;
     while (s->hwnd && GetMessageA(&m, NULL, 0, 0) > 0)
@@ -167,6 +196,14 @@ static long gdi_objects(DWORD pid)
     return used;
 }
 
+// A window closed on its own thread (or with its owner) is gone soon after.
+static bool wait_gone(HWND h)
+{
+    for (int i = 0; i < 1000 && IsWindow(h); ++i)
+        Sleep(10);
+    return !IsWindow(h);
+}
+
 static std::string run(const std::vector<std::string> &a)
 {
     const std::string &c = a[0];
@@ -177,18 +214,23 @@ static std::string run(const std::vector<std::string> &a)
     Sample *s = samples.count(h) ? samples[h] : NULL;
     std::string out = "ok";
     long gdi = 0;
-    if (c == "open" && a.size() == 10) {  // open title class x y w h show seed fill(rrggbb or -1)
+    if (c == "open" && a.size() == 13) {  // open title class x y w h show seed fill(rrggbb|-1) style owner host
         s = new Sample;
         s->title = unhex(a[1]), s->cls = unhex(a[2]), s->x = (int)n[3], s->y = (int)n[4], s->w = (int)n[5];
         s->h = (int)n[6], s->show = (int)n[7], s->seed = (LONG)n[8], s->fill = colour(a[9]);
-        s->thread = CreateThread(NULL, 0, sample_thread, s, 0, NULL);
-        WaitForSingleObject(s->ready, 10000);
+        s->style = n[10] ? (DWORD)n[10] : WS_OVERLAPPEDWINDOW, s->owner = (HWND)(ULONG_PTR)n[11];
+        if (n[12]) {  // made by that sample's thread, where it lives
+            SendMessageA((HWND)(ULONG_PTR)n[12], WM_PROBE_CREATE, 0, (LPARAM)s);
+        } else {
+            s->thread = CreateThread(NULL, 0, sample_thread, s, 0, NULL);
+            WaitForSingleObject(s->ready, 10000);
+        }
         samples[s->hwnd] = s;
         out += fmt(" %llu", (ULONG_PTR)s->hwnd);
     } else if (c == "close" && s) {  // a hang ends first, so a hung sample closes too
         SetEvent(s->release);
         PostMessageA(s->hwnd, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(s->thread, 10000))
+        if (s->thread ? WaitForSingleObject(s->thread, 10000) != 0 : !wait_gone(s->hwnd))
             return "err sample did not close";
         samples.erase(h);
     } else if (c == "swap" && s && a.size() == 3) {  // swap old new: closes one, shows the other at once

@@ -1,5 +1,9 @@
 // Plain geometry records shared by the pure decisions and the Win32 code.
 #pragma once
+#include <stdint.h>
+
+// A window handle as a plain value; 0 is no window.
+typedef uintptr_t WindowId;
 
 // One monitor's place on the virtual screen, in pixels.
 struct MonitorArea {
@@ -29,3 +33,4 @@ struct Box {
     int width;
     int height;
 };
+

@@ -49,11 +49,14 @@ static ClassTraits traits_of(HWND window)
 // meets every top-level window on every tick: the visible and minimised bits come from one read
 // of the style (for a top-level window the same answers as IsWindowVisible and IsIconic), the
 // class is looked at only for a title that the title rules let through, and read only once.
-static bool is_eligible(HWND window)
+static bool shows(HWND window)
 {
     LONG style = GetWindowLongA(window, GWL_STYLE);
-    if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE) != 0)
-        return false;
+    return (style & WS_VISIBLE) != 0 && (style & WS_MINIMIZE) == 0;
+}
+
+static bool passes_exclusions(HWND window)
+{
     char title[TEXT_LEN];
     window_title(window, title);
     if (is_excluded_by_title(title))
@@ -61,17 +64,31 @@ static bool is_eligible(HWND window)
     return !is_excluded(traits_of(window), title);
 }
 
+static MetWindow met[MAX_MET];
+static int met_count;
+
+const MetWindow *windows_met(int *count)
+{
+    *count = met_count;
+    return met;
+}
+
 BOOL CALLBACK collect_proc(HWND window, LPARAM data)
 {
     Found *list = (Found *)data;
-    if (is_eligible(window))
+    if (!shows(window))
+        return TRUE;
+    bool eligible = passes_exclusions(window);
+    if (met_count < MAX_MET)
+        met[met_count++] = {(WindowId)window, eligible};
+    if (eligible)
         list->windows[list->count++] = (WindowId)window;
     return list->count < MAX_FOUND;
 }
 
 bool collect_eligible(void)
 {
-    found.count = now_known_count = 0;
+    found.count = now_known_count = met_count = 0;
     EnumWindows(collect_proc, (LPARAM)&found);
     for (int i = 0; i < now_known_count; ++i)
         known[i] = now_known[i];

@@ -19,3 +19,12 @@ int build_catalogue(const WindowId *remembered, int remembered_count);
 // Whether the window of entry `index` has appeared since the rebuild before the last one: it
 // was not among the eligible windows then.
 bool entry_appeared(int index);
+
+// The visible, not minimised top-level windows that the last collecting pass met, front to back, and
+// whether each is eligible: the pop-up mirrors look among them without a pass of their own.
+enum { MAX_MET = 1024 };
+struct MetWindow {
+    WindowId window;
+    bool listable;
+};
+const MetWindow *windows_met(int *count);

@@ -1,11 +1,8 @@
 // The catalogue's decisions, on plain values: which windows are listed, in which rows, which
 // rows are ticked after a rebuild, and how tall the checklist is.
 #pragma once
+#include "base/geometry.h"
 #include "base/limits.h"
-#include <stdint.h>
-
-// A window handle as a plain value; 0 is no window.
-typedef uintptr_t WindowId;
 
 // What the exclusion rules need of a class name. A window's class never changes: its traits can
 // be kept from one pass over the windows to the next.

@@ -1,11 +1,10 @@
-// Thumbnail registrations: the compositor's functions found at run time, one registration per
-// entry, its properties set only when they change.
-#include "mirror/thumbnail.h"
+// Thumbnail registrations, the compositor's functions found at run time, one registration per mirror
+// with its properties set only when they change; and the copy.
+#include "mirror/capture.h"
+#include "base/limits.h"
 #include "base/settings.h"
-#include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
-#include "mirror/mirror_window.h"
 #include <dwmapi.h>
 
 typedef HRESULT(WINAPI *RegisterFn)(HWND, HWND, PHTHUMBNAIL);
@@ -23,15 +22,15 @@ static bool thumbnails_on;
 struct Registration {
     HWND mirror;             // null for a free slot
     HTHUMBNAIL id;           // null while none is live
-    HWND target;             // the target it was made for, or last refused for
-    ThumbnailGeometry geometry;
+    HWND target;             // the source it was made for, or last refused for
+    MirrorGeometry geometry;
     DWM_THUMBNAIL_PROPERTIES applied;  // what the compositor was last told
     bool fallback_traced;    // once per mirror for the whole run
     bool refused;
     bool shown;
     bool geometry_known;
 };
-static Registration registrations[MAX_WINDOWS];
+static Registration registrations[MAX_WINDOWS + MAX_POPUPS];  // one per mirror of either kind
 
 // The mirror's slot; a mirror seen for the first time takes a free one. There are never more
 // mirrors than slots.
@@ -62,7 +61,7 @@ template <typename Fn> static Fn function_of(HMODULE module, const char *name)
     return reinterpret_cast<Fn>(reinterpret_cast<void (*)(void)>(GetProcAddress(module, name)));
 }
 
-void start_thumbnails(void)
+void start_capture(void)
 {
     char value[TEXT_LEN];
     MirrorMethod method = METHOD_AUTO;
@@ -97,42 +96,41 @@ static void release(Registration &r)
     r = kept;
 }
 
-static void try_register(Registration &r, int index, HWND target)
+static void try_register(Registration &r, HWND source, CaptureChange &change)
 {
     HTHUMBNAIL id = NULL;
-    HRESULT result = register_thumbnail(r.mirror, target, &id);
-    r.target = target;
+    HRESULT result = register_thumbnail(r.mirror, source, &id);
+    r.target = source;
     r.refused = FAILED(result) || id == NULL;
     if (!r.refused) {
         r.id = id;
         return;
     }
-    if (!r.fallback_traced)
-        trace(TXT_TR_MIRROR_COPIES, index, (unsigned long)result);
+    change.refused = !r.fallback_traced;
+    change.result = (unsigned long)result;
     r.fallback_traced = true;
 }
 
-void thumbnail_follows_entry(int index, bool wanted)
+CaptureChange capture_follows(HWND mirror, HWND source)
 {
-    const WinEntry &e = win_table[index];
-    if (e.hwMir == NULL)
-        return;
-    Registration &r = slot_of(e.hwMir);
+    CaptureChange change = {false, false, 0};
+    if (mirror == NULL)
+        return change;
+    Registration &r = slot_of(mirror);
     bool had_thumbnail = r.id != NULL;
-    // A release may leave the entry wanting a thumbnail of its new target: then one more step.
+    // A release may leave the mirror wanting a thumbnail of its new source: then one more step.
     for (int step = 0; step < 2; ++step) {
-        ThumbnailView v = {thumbnails_on, wanted, r.id != NULL, r.target == e.hwTarget, r.refused};
+        ThumbnailView v = {thumbnails_on, source != NULL, r.id != NULL, r.target == source, r.refused};
         ThumbnailAction action = plan_thumbnail(v);
         if (action == THUMBNAIL_RELEASE)
             release(r);
         else if (action == THUMBNAIL_REGISTER)
-            try_register(r, index, e.hwTarget);
+            try_register(r, source, change);
         if (action != THUMBNAIL_RELEASE)
             break;
     }
-    // The mirror's frame follows the way it paints.
-    if ((r.id != NULL) != had_thumbnail)
-        restyle_mirror(e.hwMir);
+    change.method_changed = (r.id != NULL) != had_thumbnail;
+    return change;
 }
 
 bool shows_thumbnail(HWND mirror)
@@ -161,7 +159,7 @@ static void apply(Registration &r)
 {
     if (r.id == NULL || !r.geometry_known)
         return;
-    const ThumbnailGeometry &g = r.geometry;
+    const MirrorGeometry &g = r.geometry;
     DWM_THUMBNAIL_PROPERTIES p = {};
     p.dwFlags = DWM_TNP_RECTDESTINATION | DWM_TNP_RECTSOURCE | DWM_TNP_OPACITY | DWM_TNP_VISIBLE |
                 DWM_TNP_SOURCECLIENTAREAONLY;
@@ -177,7 +175,7 @@ static void apply(Registration &r)
         r.applied = p;
 }
 
-void set_thumbnail_geometry(HWND mirror, const ThumbnailGeometry &geometry)
+void set_thumbnail_geometry(HWND mirror, const MirrorGeometry &geometry)
 {
     Registration &r = slot_of(mirror);
     r.geometry = geometry;
@@ -192,7 +190,16 @@ void set_thumbnail_shown(HWND mirror, bool shown)
     apply(r);
 }
 
-void release_thumbnails(void)
+void copy_picture(HWND mirror, HWND source, const ScreenRect &part, int width, int height)
+{
+    HDC source_dc = GetWindowDC(source);
+    HDC mirror_dc = GetWindowDC(mirror);
+    BitBlt(mirror_dc, 0, 0, width, height, source_dc, part.left, part.top, SRCCOPY);
+    ReleaseDC(source, source_dc);
+    ReleaseDC(mirror, mirror_dc);
+}
+
+void release_capture(void)
 {
     for (Registration &r : registrations)
         if (r.id != NULL)

@@ -35,7 +35,7 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
         if (!v.ticked)
             continue;
         if (v.target_rect_known && v.thumbnail) {
-            s.thumbnail = thumbnail_geometry(v.target_rect, v.visible_bounds, ext);
+            s.thumbnail = mirror_geometry(v.target_rect, v.visible_bounds, ext);
             s.thumbnail_known = true;
             s.box = s.thumbnail.box;
         } else if (v.target_rect_known) {
@@ -119,13 +119,13 @@ MirrorClip mirror_clip(const Box &box, const MonitorArea &ext)
     return c;
 }
 
-ThumbnailGeometry thumbnail_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds,
+MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds,
                                      const MonitorArea &ext)
 {
     Box whole = mirror_box(visible_bounds, ext);
     MirrorClip cut = mirror_clip(whole, ext);
     const ScreenRect &p = cut.part;
-    ThumbnailGeometry g;
+    MirrorGeometry g;
     g.box = {whole.x + p.left, whole.y + p.top, p.right - p.left, p.bottom - p.top};
     g.empty = g.box.width <= 0 || g.box.height <= 0;
     // The visible bounds lie inside the window rectangle, which is where the source's origin is.

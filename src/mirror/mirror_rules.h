@@ -6,10 +6,11 @@
 #include "base/geometry.h"
 #include "base/limits.h"
 
-// The part of a window that a thumbnail mirror shows, and where. The mirror stands at the window's
-// visible bounds moved by the external monitor's origin, cut to that monitor; the thumbnail draws
-// the same part of the window into the whole mirror, pixel for pixel.
-struct ThumbnailGeometry {
+// The part of a window that a mirror cut to the external monitor shows, and where: a thumbnail
+// mirror, or a pop-up mirror however it paints. The mirror stands at the window's visible bounds moved
+// by the external monitor's origin, cut to that monitor, and shows the same part of the window in the
+// whole mirror, pixel for pixel.
+struct MirrorGeometry {
     bool empty;              // nothing of the window falls on the external monitor
     Box box;                 // the mirror window
     ScreenRect source;       // in the window's coordinates: its window rectangle's top left is (0, 0)
@@ -18,8 +19,7 @@ struct ThumbnailGeometry {
 
 // window_rect includes any invisible resize borders; visible_bounds are the bounds the compositor
 // draws (the window rectangle itself where the compositor does not say).
-ThumbnailGeometry thumbnail_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds,
-                                     const MonitorArea &ext);
+MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds, const MonitorArea &ext);
 
 // What the main loop sees of one catalogued entry before placing its mirror.
 struct PlacementView {
@@ -55,7 +55,7 @@ struct PlacementStep {
     bool clip_known;  // the box, and with it the clip, could be worked out (a copy mirror's)
     MirrorClip clip;
     bool thumbnail_known;  // the same for a thumbnail mirror, which is cut by its box
-    ThumbnailGeometry thumbnail;
+    MirrorGeometry thumbnail;
 };
 
 enum ButtonFace { FACE_UNCHANGED, FACE_MIRRORED, FACE_NOT_MIRRORED };

@@ -5,8 +5,8 @@
 #include "base/platform.h"
 #include "base/texts.h"
 #include "base/trace.h"
+#include "mirror/capture.h"
 #include "mirror/mirror_rules.h"
-#include "mirror/thumbnail.h"
 #include <stdio.h>
 
 enum { NAME_LEN = 32 };
@@ -93,11 +93,8 @@ static void copy_target_image(HWND mirror, HWND target)
     GetWindowRect(mirror, &r);
     int width = main_area.width < r.right - r.left ? main_area.width : r.right - r.left;
     int height = main_area.height < r.bottom - r.top ? main_area.height : r.bottom - r.top;
-    HDC target_dc = GetWindowDC(target);
-    HDC mirror_dc = GetWindowDC(mirror);
-    BitBlt(mirror_dc, 0, 0, width, height, target_dc, 0, 0, SRCCOPY);
-    ReleaseDC(target, target_dc);
-    ReleaseDC(mirror, mirror_dc);
+    ScreenRect whole = {0, 0, width, height};
+    copy_picture(mirror, target, whole, width, height);
 }
 
 static void paint_marker(HWND mirror, HWND target)

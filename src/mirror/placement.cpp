@@ -1,16 +1,17 @@
 // Placement and visibility of the catalogued mirrors: each pass gathers what the windows look
-// like now, lets the rules decide, and applies the decision; thumbnails and the marker window
-// follow the mirrors.
+// like now, lets the rules decide, and applies the decision; thumbnails, the marker window and the
+// pop-up mirrors follow the mirrors.
 #include "mirror/placement.h"
 #include "base/platform.h"
 #include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/checklist.h"
+#include "mirror/capture.h"
 #include "mirror/marker_overlay.h"
-#include "mirror/mirror_window.h"
 #include "mirror/mirror_rules.h"
-#include "mirror/thumbnail.h"
+#include "mirror/mirror_window.h"
+#include "mirror/popups.h"
 #include "overlay/button.h"
 
 static ScreenRect screen_rect(const RECT &r)
@@ -51,7 +52,8 @@ static int fore_entry = -1;  // from the placement pass to the marker, in the sa
 
 void start_mirrors(void)
 {
-    start_thumbnails();
+    start_capture();
+    start_popups();
     create_marker_overlay();
 }
 
@@ -72,6 +74,7 @@ void pump_mirrors(void)
         if (win_table[i].hwMir != NULL && IsWindowVisible(win_table[i].hwMir))
             fetch_and_dispatch(win_table[i].hwMir);
     pump_marker_overlay();
+    pump_popups();
 }
 
 // Each read of another program's window is a round trip to the window system: an unticked entry
@@ -158,12 +161,17 @@ static void apply_placement(const WinEntry &e, const PlacementStep &s)
 }
 
 // Registrations follow the entries before anything is placed: the entries past the catalogue
-// give theirs up.
+// give theirs up. A mirror's frame follows the way it paints.
 static void follow_targets(void)
 {
     for (int i = 0; i < MAX_WINDOWS; ++i) {
         const WinEntry &e = win_table[i];
-        thumbnail_follows_entry(i, i < win_count && row_ticked(i) && e.hwTarget != NULL && IsWindow(e.hwTarget));
+        bool wanted = i < win_count && row_ticked(i) && e.hwTarget != NULL && IsWindow(e.hwTarget);
+        CaptureChange change = capture_follows(e.hwMir, wanted ? e.hwTarget : NULL);
+        if (change.refused)
+            trace(TXT_TR_MIRROR_COPIES, i, change.result);
+        if (change.method_changed)
+            restyle_mirror(e.hwMir);
     }
 }
 
@@ -213,8 +221,22 @@ static void place_marker(void)
     place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, ext_area, box));
 }
 
+static PopupTarget popup_target(const WinEntry &e)
+{
+    PopupTarget t = {};
+    t.window = (WindowId)e.hwTarget;
+    t.thread = GetWindowThreadProcessId(e.hwTarget, NULL);
+    t.in_front = e.hwTarget == hwFore;
+    RECT r = {0, 0, 0, 0};
+    GetWindowRect(e.hwTarget, &r);
+    t.rect = screen_rect(r);
+    return t;
+}
+
 void update_mirror_visibility(void)
 {
+    PopupTarget shown[MAX_WINDOWS];
+    int shown_count = 0;
     for (int i = 0; i < win_count; ++i) {
         WinEntry &e = win_table[i];
         substitute_owner(e);
@@ -235,11 +257,14 @@ void update_mirror_visibility(void)
             e.shown = s.shown;
         if (s.action == MIRROR_SHOW || s.action == MIRROR_HIDE)
             set_thumbnail_shown(e.hwMir, s.action == MIRROR_SHOW);
+        if (s.action == MIRROR_SHOW)
+            shown[shown_count++] = popup_target(e);
     }
     place_marker();
+    follow_popups(shown, shown_count);
 }
 
 void release_mirrors(void)
 {
-    release_thumbnails();
+    release_capture();
 }

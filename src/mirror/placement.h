@@ -20,7 +20,8 @@ void pump_mirrors(void);
 int place_mirrors(void);
 
 // Shows the mirrors of ticked, non-minimised targets without activating them; hides the rest.
-// Then puts the marker over the foreground window's mirror where that shows a thumbnail.
+// Then puts the marker over the foreground window's mirror where that shows a thumbnail, and the
+// pop-ups of the windows whose mirrors show over the external monitor.
 void update_mirror_visibility(void);
 
 // Releases what the compositor holds for the mirrors: at exit.

@@ -22,7 +22,7 @@ PLACEHOLDER, CAPTION = b"\xfc\x4b", "エラー"
 MODE_FAILED = t("外部ディスプレイ解像度の変更に失敗しました")
 MODE_REQUEST = re.compile(rb'NtUserChangeDisplaySettings L"\\\\\\\\.\\\\(\w+)" \S+ \(nil\) 0x4 ')  # trace+system
 WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME = 0x0010, 0x0111, 0x0112, 0x00040000
-ID_MOUSE_POINTER, ID_WALLPAPER = 1020, 1021
+ID_MOUSE_POINTER, ID_WALLPAPER, ID_BLANK = 1020, 1021, 1022
 WALLPAPER = load_bmp(os.path.join(ASSETS, "wallpaper.bmp"))  # 16 x 7 tiles of 20 x 25
 _desktop = []
 atexit.register(lambda: _desktop and _desktop.pop().stop())

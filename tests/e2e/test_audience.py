@@ -4,7 +4,8 @@ that copy their windows, and again with the compositor's thumbnails (a stand-in 
 import os
 import re
 
-from .story import ASSETS, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
+from .story import ASSETS, ID_BLANK, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
+from desk.probe import Probe
 from tests.bed import load_bmp
 from tests.bed.churn import Churn, listed, visible_mirrors
 
@@ -44,6 +45,26 @@ class AudienceStory(Story):
         client = self.probe.info(mirror)["client"]
         self.disc_at(client[0] + offset[0], client[1] + offset[1])
 
+    def mirror_of(self, title):
+        # The shown mirror of this title: a mirror past the catalogue may keep the title of a window it showed.
+        return wait_for(lambda: [h for h, v, c, t in self.probe.top() if v and c.startswith(b"Mirror") and
+                                 t == title.encode()], what="the mirror %r" % title)[0]
+
+    def menus(self):
+        return [h for h, visible, c, title in self.probe.top() if visible and c == b"#32768"]
+
+    def popups(self, *hwnds):
+        # Waits until exactly these windows have pop-up mirrors, each at its place cut to the external
+        # monitor, showing the window's pixels.
+        e = self.ext + (self.ext[0] + 1024, self.ext[1] + 768)
+        places = sorted((max(r[0] + e[0], e[0]), max(r[1] + e[1], e[1]), min(r[2] + e[0], e[2]), min(r[3] + e[1], e[3]))
+                        for r in (self.probe.info(h)["rect"] for h in hwnds))
+        mirrors = lambda: sorted(self.probe.info(h)["rect"] for h, v, c, title in self.probe.top()  # noqa: E731
+                                 if v and c == b"MirrorPopup")
+        wait_for(lambda: mirrors() == places, what=lambda: "pop-up mirrors at %r (now %r)" % (places, mirrors()))
+        for hwnd in hwnds:
+            self.same_pixels(hwnd)
+
     def registrations(self):
         # Live thumbnail registrations, as the stand-in compositor counts them, and the ticked rows of
         # windows that are still there.
@@ -54,7 +75,7 @@ class AudienceStory(Story):
 
     def test_a_presentation(self):
         picture = self.probe.open("Picture", 220, 300, 400, 300, seed=21)
-        browser = self.probe.open("Browser", 640, 300, 300, 250, cls="Chrome_WidgetWin_1", seed=22)
+        browser = self.probe.open("Web", 640, 300, 300, 250, cls="Chrome_WidgetWin_1", seed=22)
         # Below where a mirror will reach into the main monitor; the program's windows, made later, stack above it.
         under = self.probe.open("Under", 800, 0, 224, 320, fill=0x00C000)
         self.start()
@@ -85,13 +106,64 @@ class AudienceStory(Story):
             self.same_pixels(picture)
             self.probe.fill(picture, 0x3366CC)
             self.same_pixels(picture)
+        with self.step("a menu and its sub-menu, a pop-up hanging below the window and a tooltip owned through it "
+                       "follow the ticked window in front, at their places, moving, and go when they close"):
+            r = self.probe.info(picture)["rect"]
+            hanging = self.probe.open("", r[0] + 30, r[3] - 40, 220, 120, fill=0xC000C0, popup=True, owner=picture,
+                                      host=picture)
+            tip = self.probe.open("", r[0] + 260, r[3] + 30, 90, 24, fill=0xE0E000, popup=True, owner=hanging,
+                                  host=picture)
+            self.popups(hanging, tip)
+            self.probe.move(tip, r[0] + 300, r[3] + 60, 90, 24)
+            self.popups(hanging, tip)
+            self.d.xdotool("mousemove", r[2] - 20, r[3] - 20, "click", 3)
+            menu = wait_for(self.menus, what="the menu")[0]
+            m = self.probe.info(menu)["rect"]
+            self.d.pointer(m[0] + 20, m[1] + 28)  # over "More"
+            sub = wait_for(lambda: [h for h in self.menus() if h != menu], what="the sub-menu")[0]
+            self.popups(hanging, tip, menu, sub)
+            self.d.click(r[0] + 100, r[1] + 100)  # a click beside the menus closes them
+            wait_for(lambda: not self.menus(), what="the menus closed")
+            self.popups(hanging, tip)
+            self.probe.close(hanging)  # and with it the tooltip it owns
+            self.popups()
+            self.wallpaper_shows((r[0] + 30, r[3] + 1, r[0] + 390, r[3] + 85))
+        with self.step("nothing that was not picked follows: not the pop-ups of an unticked window of the same thread "
+                       "in front, nor another program's pop-up beside the ticked window; the blank hides what does"):
+            r = self.probe.info(picture)["rect"]
+            other = self.probe.open("Unticked", r[2] + 60, r[1], 300, 200, seed=26, host=picture)
+            self.probe.open("", r[2] + 80, r[1] + 180, 200, 60, fill=0x00C0C0, popup=True, owner=other, host=picture)
+            # Unowned, of the ticked window's thread, touching its right edge: what a menu is on Windows.
+            beside = self.probe.open("", r[2], r[1] + 40, 40, 100, fill=0xC06000, popup=True, host=picture)
+            stranger = Probe(self.d)
+            self.addCleanup(stranger.quit)
+            stranger.open("", r[0] - 50, r[1] + 40, 50, 100, fill=0x6000C0, popup=True)
+            self.probe.foreground(other)
+            self.d.xdotool("mousemove", r[2] + 200, r[1] + 100, "click", 3)
+            wait_for(self.menus, what="the unticked window's menu")
+            p.wait_iterations(10)
+            self.popups()
+            self.d.click(r[2] + 100, r[1] + 100)
+            self.probe.foreground(picture)
+            self.popups(beside)
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_BLANK)
+            self.popups()
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_BLANK)
+            self.popups(beside)
+            stranger.quit()
+            self.probe.close(other)
+            self.probe.close(beside)
+            self.wait_rows(["Picture", "Under", "Web"])
+            self.probe.foreground(picture)
+            self.d.pointer(1000, 740)
         with self.step("a red disc 10 pixels left of and 30 above the pointer in a framed window's copy"):
-            r, mirror = self.probe.info(picture)["rect"], self.probe.find(title="Picture ")[0]
+            r, mirror = self.probe.info(picture)["rect"], self.mirror_of("Picture ")
             self.marker(mirror, (r[0] + 200, r[1] + 150), (190, 120))
         with self.step("a disc centred on the pointer in a Chrome window's mirror; none in another window's"):
-            self.tick("Browser")
+            self.tick("Web")
             self.probe.foreground(browser)
-            r, mirror = self.probe.info(browser)["rect"], self.probe.find(title="Browser ")[0]
+            self.shows(picture, browser)  # placed: its client area tells where the disc goes
+            r, mirror = self.probe.info(browser)["rect"], self.mirror_of("Web ")
             self.marker(mirror, (r[0] + 150, r[1] + 100), (150, 100))
             x0, y0, x1, y1 = self.probe.info(picture)["rect"]
             self.d.pointer(x0 + 100, y0 + 100)  # over the picture, which is not the foreground window
@@ -111,8 +183,18 @@ class AudienceStory(Story):
             self.probe.foreground(picture)
             self.shows(browser, picture)
             self.same_pixels(picture)
+            # A page whose frame the checklist does not list (its title) shows through that frame, its owner.
+            owner = self.probe.open("AMD owner", 40, 560, 200, 150, seed=25)
+            self.probe.open("Page", 60, 580, 150, 100, cls="Chrome_WidgetWin_", owner=owner, host=owner)
+            self.tick("AMD owner")
+            self.shows(browser, picture, owner)
+            self.probe.show(owner, 6)  # the page stays listed
+            p.wait_iterations(10)
+            self.shows(browser, picture)
+            self.probe.close(owner)
+            self.wait_rows(["Picture", "Under", "Web"])
         with self.step("unticked, its mirror goes and the wallpaper shows there"):
-            self.click_row("Browser", ["Picture"])
+            self.click_row("Web", ["Picture"])
             self.shows(picture)
             self.wallpaper_shows(self.probe.info(browser)["rect"])
             if self.thumbnails:
@@ -146,12 +228,12 @@ class AudienceStory(Story):
             for hwnd in helpers:
                 owner = self.probe.info(hwnd)["owner"]
                 self.assertTrue(owner and not self.probe.info(owner)["visible"], self.probe.info(hwnd))
-            style = self.probe.info(self.probe.find(title="Picture ")[0])["style"]
+            style = self.probe.info(self.mirror_of("Picture "))["style"]
             frame = WS_CAPTION_THICKFRAME | WS_BORDER
             self.assertEqual(style & frame, 0 if self.thumbnails else WS_CAPTION_THICKFRAME)
         with self.step("a click on a mirror or on the wallpaper takes no foreground; closing them or the button does "
                        "nothing; the checklist closes the program"):
-            for helper in (self.probe.find(title="Picture ")[0], self.probe.find("WallPaper")[0]):
+            for helper in (self.mirror_of("Picture "), self.probe.find("WallPaper")[0]):
                 self.d.click(*[v - 20 for v in self.probe.info(helper)["rect"][2:]])
                 p.wait_iterations(3)
                 self.assertEqual(self.probe.foreground(), picture, "a click took the foreground from the window")
@@ -167,7 +249,8 @@ class AudienceStory(Story):
             self.wallpaper_shows((600, 0, 1024, 768))
             self.d.click(*self.button_on(picture))
             self.shows()
-        with self.step("the toggle key ticks the window in front and unticks it, and the keyboard stays there"):
+        with self.step("the toggle key ticks the window in front (in the first row) and unticks it, and the keyboard "
+                       "stays there"):
             self.keys_to(picture)
             for ticks in ([b"Picture"], [], [b"Picture"]):
                 mark = p.mark()
@@ -188,9 +271,9 @@ class AudienceStory(Story):
             p.wait_iterations(1)
             self.assertEqual(visible_mirrors(self.probe), [])
             self.wallpaper_shows()
-            self.tick("Browser")
+            self.tick("Web")
             zebra = self.probe.open("Zebra", 520, 80, 200, 150, seed=24)  # ticked again by its remembered title
-            wait_for(lambda: self.ticked() == [b"Browser", b"Picture", b"Zebra"], what="three ticks")
+            wait_for(lambda: self.ticked() == [b"Picture", b"Web", b"Zebra"], what="three ticks")
             p.wait_iterations(10)
             self.assertEqual(visible_mirrors(self.probe), [])
             self.wallpaper_shows()

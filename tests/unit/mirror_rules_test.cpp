@@ -73,7 +73,7 @@ TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
         {{-8, -8, 1928, 1048}, {0, 0, 1920, 1040}, {-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, {8, 8, 1288, 1032}},
     };
     for (const auto &c : cases) {
-        ThumbnailGeometry g = thumbnail_geometry(c.window, c.visible, c.ext);
+        MirrorGeometry g = mirror_geometry(c.window, c.visible, c.ext);
         EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), c.box);
         EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), c.source);
         EXPECT_EQ((Ints{g.destination.left, g.destination.top, g.destination.right, g.destination.bottom}),
@@ -81,7 +81,7 @@ TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
         EXPECT_FALSE(g.empty);
     }
     // A window on neither monitor leaves nothing to draw.
-    EXPECT_TRUE(thumbnail_geometry({-900, 0, -100, 600}, {-900, 0, -100, 600}, {1024, 0, 1024, 768}).empty);
+    EXPECT_TRUE(mirror_geometry({-900, 0, -100, 600}, {-900, 0, -100, 600}, {1024, 0, 1024, 768}).empty);
 }
 
 TEST(Thumbnail, RegisteredOnceForATickedTargetReleasedWhenThatChangesCopiedWhereRefused)

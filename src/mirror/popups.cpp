@@ -1,0 +1,290 @@
+// The pool of pop-up mirrors: what each window met by the catalogue's pass is (its owners, thread and
+// process, read once while it stays), the rule's choice applied to the pool, and the pool's painting.
+#include "mirror/popups.h"
+#include "base/platform.h"
+#include "base/settings.h"
+#include "base/state.h"
+#include "base/texts.h"
+#include "base/trace.h"
+#include "catalogue/catalogue.h"
+#include "mirror/capture.h"
+#include <stdio.h>
+
+static bool popups_on = true;
+
+// A window's owners and thread never change while it lives: read once, kept while the catalogue's
+// passes meet it. A window that closes is gone from the next pass before its handle can come back.
+struct Facts {
+    WindowId window;
+    WindowId owners[MAX_OWNER_CHAIN];
+    int owner_count;
+    unsigned thread;
+    bool ours;
+};
+static Facts known[MAX_MET], now_known[MAX_MET];
+static int known_count;
+
+static Facts read_facts(HWND window)
+{
+    Facts f = {};
+    f.window = (WindowId)window;
+    for (HWND owner = GetWindow(window, GW_OWNER); owner != NULL && f.owner_count < MAX_OWNER_CHAIN;
+         owner = GetWindow(owner, GW_OWNER))
+        f.owners[f.owner_count++] = (WindowId)owner;
+    DWORD process = 0;
+    f.thread = GetWindowThreadProcessId(window, &process);
+    f.ours = process == GetCurrentProcessId();
+    return f;
+}
+
+// Windows keep their places in the Z order from one pass to the next: the same place is tried first.
+static const Facts &facts_of(HWND window, int place)
+{
+    if (place < known_count && known[place].window == (WindowId)window)
+        return known[place];
+    for (int i = 0; i < known_count; ++i)
+        if (known[i].window == (WindowId)window)
+            return known[i];
+    static Facts fresh;
+    fresh = read_facts(window);
+    return fresh;
+}
+
+struct Slot {
+    HWND mirror;
+    HWND popup;  // the pop-up it shows, or null
+    MirrorGeometry geometry;
+    bool placed;  // shown at geometry.box
+};
+static Slot pool[MAX_POPUPS];
+static int stacked[MAX_POPUPS];  // slots front to back as last stacked
+static int stacked_count;
+static bool overflow_traced;
+
+static Slot *slot_of(const HWND__ *mirror)
+{
+    for (Slot &s : pool)
+        if (s.mirror == mirror)
+            return &s;
+    return NULL;
+}
+
+static void on_paint(HWND window)
+{
+    PAINTSTRUCT ps;
+    BeginPaint(window, &ps);
+    EndPaint(window, &ps);
+    // A thumbnail paints itself; a copy is taken straight from the pop-up's window.
+    const Slot *s = slot_of(window);
+    if (s != NULL && s->popup != NULL && !shows_thumbnail(window) && IsWindowVisible(window))
+        copy_picture(window, s->popup, s->geometry.source, s->geometry.box.width, s->geometry.box.height);
+}
+
+static LRESULT CALLBACK popup_mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        on_paint(window);
+        return 0;
+    case WM_ERASEBKGND:
+    case WM_CLOSE:  // lives as long as the program, like the other helpers
+        return 0;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void start_popups(void)
+{
+    char value[TEXT_LEN];
+    read_setting(TXT_SECTION_MIRROR, TXT_KEY_POPUPS, value);
+    if (!read_popups_setting(value, &popups_on))
+        trace(TXT_TR_POPUPS_UNREADABLE, value);
+    trace(TXT_TR_POPUPS, popups_on ? TXT_YES : TXT_NO);
+    if (!popups_on || register_window_class(TXT_POPUP_MIRROR_CLASS, popup_mirror_proc, hInst, IDC_ARROW) == 0)
+        return;
+    // Helpers like the window mirrors: owned (no taskbar button), disabled (a click takes nothing), never
+    // activated, topmost above the window mirrors. The title keeps them off the checklist.
+    for (int i = 0; i < MAX_POPUPS; ++i) {
+        char title[32];
+        snprintf(title, sizeof title, TXT_POPUP_MIRROR_TITLE_FMT, i);
+        pool[i].mirror = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, TXT_POPUP_MIRROR_CLASS, title,
+                                         WS_POPUP | WS_DISABLED, 0, 0, 1, 1, hwHelperOwner, NULL, hInst, NULL);
+    }
+}
+
+// The rectangle of a window the rule could take, and whether it still shows: read afresh on every pass,
+// so that a pop-up that closes, hides or moves is followed at once.
+static void read_state(HWND window, PopupCandidate &c)
+{
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    c.visible = (style & WS_VISIBLE) != 0;
+    c.minimised = (style & WS_MINIMIZE) != 0;
+    RECT r;
+    c.rect_known = GetWindowRect(window, &r) != 0;
+    c.rect = {r.left, r.top, r.right, r.bottom};
+}
+
+// Only windows owned by a target or on a target's thread can follow: no other window's rectangle is read.
+static bool may_concern(const Facts &f, const PopupTarget *targets, int count)
+{
+    for (int t = 0; t < count; ++t) {
+        if (f.thread == targets[t].thread)
+            return true;
+        for (int k = 0; k < f.owner_count; ++k)
+            if (f.owners[k] == targets[t].window)
+                return true;
+    }
+    return false;
+}
+
+static int gather_candidates(const PopupTarget *targets, int count, PopupCandidate *out)
+{
+    int met_count = 0;
+    const MetWindow *met = windows_met(&met_count);
+    for (int i = 0; i < met_count; ++i) {
+        HWND window = (HWND)met[i].window;
+        const Facts &f = facts_of(window, i);
+        now_known[i] = f;
+        PopupCandidate &c = out[i];
+        c = {};
+        c.window = f.window;
+        c.ours = f.ours;
+        c.listable = met[i].listable;
+        c.owner_count = f.owner_count;
+        for (int k = 0; k < f.owner_count; ++k)
+            c.owners[k] = f.owners[k];
+        c.thread = f.thread;
+        if (!c.ours && !c.listable && may_concern(f, targets, count))
+            read_state(window, c);
+    }
+    for (int i = 0; i < met_count; ++i)
+        known[i] = now_known[i];
+    known_count = met_count;
+    return met_count;
+}
+
+static void hide_slot(Slot &s)
+{
+    if (s.placed)
+        ShowWindow(s.mirror, SW_HIDE);
+    s.placed = false;
+}
+
+static void release_slot(Slot &s)
+{
+    if (s.popup == NULL)
+        return;
+    hide_slot(s);
+    capture_follows(s.mirror, NULL);
+    s.popup = NULL;
+}
+
+static Slot *slot_for(const HWND__ *popup)
+{
+    for (Slot &s : pool)
+        if (s.popup == popup)
+            return &s;
+    for (Slot &s : pool)
+        if (s.popup == NULL && s.mirror != NULL)
+            return &s;
+    return NULL;
+}
+
+static bool followed(const PopupPlan &plan, const PopupCandidate *candidates, const HWND__ *popup)
+{
+    for (int k = 0; k < plan.count; ++k)
+        if ((HWND)candidates[plan.follows[k].candidate].window == popup)
+            return true;
+    return false;
+}
+
+// Shows the slot's pop-up at its place, or hides the slot when nothing of it is on the external monitor.
+static bool same_box(const Box &a, const Box &b)
+{
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
+static bool show_slot(Slot &s, HWND popup, const ScreenRect &rect)
+{
+    Box was = s.geometry.box;
+    s.popup = popup;
+    s.geometry = mirror_geometry(rect, visible_bounds_of(popup, rect), ext_area);
+    CaptureChange change = capture_follows(s.mirror, popup);
+    if (change.refused)
+        trace(TXT_TR_POPUP_COPIES, (int)(&s - pool), change.result);
+    if (s.geometry.empty) {
+        hide_slot(s);
+        return false;
+    }
+    const Box &b = s.geometry.box;
+    if (!s.placed || !same_box(was, b))
+        SetWindowPos(s.mirror, NULL, b.x, b.y, b.width, b.height, SWP_NOACTIVATE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    s.placed = true;
+    set_thumbnail_geometry(s.mirror, s.geometry);
+    set_thumbnail_shown(s.mirror, true);
+    return true;
+}
+
+// Front-most on top: each slot is put at the top of the topmost group, the back-most first. Only when
+// the order has changed: restacking is a round of messages for every window.
+static void stack(const int *order, int count)
+{
+    bool same = count == stacked_count;
+    for (int k = 0; k < count && same; ++k)
+        same = order[k] == stacked[k];
+    if (same)
+        return;
+    for (int k = count - 1; k >= 0; --k)
+        SetWindowPos(pool[order[k]].mirror, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    for (int k = 0; k < count; ++k)
+        stacked[k] = order[k];
+    stacked_count = count;
+}
+
+static void apply(const PopupPlan &plan, const PopupCandidate *candidates)
+{
+    for (Slot &s : pool)
+        if (s.popup != NULL && !followed(plan, candidates, s.popup))
+            release_slot(s);
+    int order[MAX_POPUPS];
+    int shown = 0;
+    for (int k = 0; k < plan.count; ++k) {
+        const PopupCandidate &c = candidates[plan.follows[k].candidate];
+        Slot *s = slot_for((HWND)c.window);
+        if (s != NULL && show_slot(*s, (HWND)c.window, c.rect))
+            order[shown++] = (int)(s - pool);
+    }
+    stack(order, shown);
+    for (int k = 0; k < shown; ++k)
+        if (!shows_thumbnail(pool[order[k]].mirror))
+            repaint_now(pool[order[k]].mirror);
+    if (plan.more && !overflow_traced) {
+        trace(TXT_TR_POPUPS_FULL, MAX_POPUPS, MAX_POPUPS);
+        overflow_traced = true;
+    }
+}
+
+void follow_popups(const PopupTarget *targets, int count)
+{
+    static PopupCandidate candidates[MAX_MET];
+    if (!popups_on || count == 0) {
+        // Nothing read: what the catalogue met meanwhile may be new windows under old handles.
+        known_count = 0;
+        for (Slot &s : pool)
+            release_slot(s);
+        stack(NULL, 0);
+        return;
+    }
+    int candidate_count = gather_candidates(targets, count, candidates);
+    apply(plan_popups(targets, count, candidates, candidate_count), candidates);
+}
+
+void pump_popups(void)
+{
+    MSG msg;
+    for (const Slot &s : pool)
+        while (s.mirror != NULL && PeekMessageA(&msg, s.mirror, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+}
