@@ -5,10 +5,11 @@ Measures: how soon a change of a window's picture shows in its mirror, against a
 copier of the same windows on the same timer; the main loop's period and the program's CPU on
 crowded desktops; the program's CPU use with 0 listed windows and with 10 listed and 0 to 10
 mirrored, and the CPU of the listed windows' own process with and without the program; how both
-grow (slopes per 100 further windows, per listed window, per mirror); idle with a 6000 x 4000
-photo-like wallpaper (also for an older build, --before); GDI objects and memory over 10,000
-paints. CPU and memory are read from the program's own process.
-    python3 -m bench.benchmark [--only latency,loop,cpu,wallpaper,memory] [--before OLD.exe]"""
+grow (slopes per 100 further windows, per listed window, per mirror); how soon a pop-up of a shown
+window reaches the external monitor, and the loop with 300 further windows and one shown window (also
+for an older build, --before); idle with a 6000 x 4000 photo-like wallpaper (also --before); GDI
+objects and memory over 10,000 paints. CPU and memory are read from the program's own process.
+    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory] [--before OLD.exe]"""
 
 import argparse
 import ctypes
@@ -184,6 +185,42 @@ class Bench:
         self.probe.close_all()
         return results
 
+    # -- pop-ups --------------------------------------------------------------------------------
+    def popups(self):
+        """How soon a pop-up that a shown window opens appears on the external monitor; the loop's period
+        and CPU with 300 further windows and one shown window, for this build and the one before."""
+        out = {}
+        crowd = self.tool("crowd", 300, "Mirror pad")[0]
+        shown = self.probe.open("Shown", 100, 80, 500, 360, seed=80)
+        for label, exe in (("current", self.args.exe), ("before", self.args.before)):
+            if exe:
+                p = self.start(exe)
+                self.tick(p, ["Shown"])
+                self.probe.foreground(shown)
+                self.d.pointer(1015, 760)
+                time.sleep(1.5)
+                out["crowd_300_one_shown_" + label] = dict(self.cpu_window(p), exe=exe)
+                p.close()
+        crowd.communicate(b"", 30)
+        p = self.start()
+        self.tick(p, ["Shown"])
+        self.probe.foreground(shown)
+        took = []
+        for k in range(self.args.changes // 4):
+            colour = COLOURS[k % len(COLOURS)]
+            point = (EXT_X + 160, 480)  # below the window: only the pop-up's mirror paints there
+            start = time.perf_counter()
+            popup = self.probe.open("", 120, 420, 200, 120, fill=colour, popup=True, owner=shown, host=shown)
+            while self.pixel(point) != rgb(colour) and time.perf_counter() - start < 1.0:
+                pass
+            took.append((time.perf_counter() - start) * 1000 if self.pixel(point) == rgb(colour) else None)
+            self.probe.close(popup)
+            time.sleep(self.rng.uniform(0.05, 0.1))
+        out["popup_latency"] = summary(took)
+        p.close()
+        self.probe.close_all()
+        return out
+
     # -- main-loop period ---------------------------------------------------------------------
     def period(self, p, mark):
         times = [t for line, t in zip(p.lines[mark:], p.times[mark:]) if CLASS_LINE.match(line)]
@@ -337,6 +374,11 @@ def verdicts(r):
         alone = [c for c in r["cpu"] if c.get("samples_alone")][0]["program_percent"]
         out["samples_cpu_within_1.1x_without_the_program"] = ten["samples_percent"] <= TARGETS[
             "samples_cpu_ratio_to_alone"] * alone
+    if "popups" in r:
+        now, before = r["popups"]["crowd_300_one_shown_current"], r["popups"].get("crowd_300_one_shown_before")
+        if before:
+            out["popups_loop_period_within_1.1x_before"] = now["period_ms"] <= 1.1 * before["period_ms"]
+            out["popups_cpu_within_1.1x_before"] = now["program_percent"] <= 1.1 * before["program_percent"]
     if "memory" in r:
         gdi = [c["gdi_objects"] for c in r["memory"]["checkpoints"]]
         rss = [c["rss_kib"] for c in r["memory"]["checkpoints"]]
@@ -373,6 +415,15 @@ def print_table(r):
                      "%d listed, %d mirrors, marker %s" % (x["listed"], x["mirrors"], "on" if x["marker"] else "off"))
             print("  %-34s %10.1f %10.1f %12.1f %10.1f" % (label, x["program_percent"], x["samples_percent"],
                                                            x["wineserver_percent"], x["x_server_percent"]))
+    if "popups" in r:
+        x = r["popups"]["popup_latency"]
+        print("\nPop-ups: from opening to the external monitor, p50 / p95 / max %.1f / %.1f / %.1f ms (%d missed)" % (
+            x["p50_ms"], x["p95_ms"], x["max_ms"], x["missed"]))
+        for label in ("current", "before"):
+            x = r["popups"].get("crowd_300_one_shown_" + label)
+            if x:
+                print("  300 further windows, 1 shown, %-8s period %6.2f ms, program %5.1f %%  %s" % (
+                    label, x["period_ms"], x["program_percent"], x["exe"]))
     if "wallpaper" in r:
         print("\nIdle with a 6000 x 4000 wallpaper, 10 listed windows (%% of one core over %d s)" % r["cpu_window_s"])
         for x in r["wallpaper"]:
@@ -400,8 +451,8 @@ def main():
     parser.add_argument("--cpu-seconds", type=int, default=10, help="length of each CPU measurement")
     parser.add_argument("--json", default=os.path.join(ROOT, "build", "benchmark.json"))
     parser.add_argument("--exe", default=os.path.join(BUILD, "Vantoscope.exe"), help="the Vantoscope.exe to measure")
-    parser.add_argument("--before", help="an older Vantoscope.exe, measured too with the big wallpaper")
-    parser.add_argument("--only", default="latency,loop,cpu,wallpaper,memory", help="parts to run")
+    parser.add_argument("--before", help="an older Vantoscope.exe, measured too with the big wallpaper and the crowd")
+    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory", help="parts to run")
     args = parser.parse_args()
     args.exe, args.before = os.path.abspath(args.exe), args.before and os.path.abspath(args.before)
     try:

@@ -64,6 +64,11 @@ static bool passes_exclusions(HWND window)
     return !is_excluded(traits_of(window), title);
 }
 
+bool window_listable(HWND window)
+{
+    return shows(window) && passes_exclusions(window);
+}
+
 static MetWindow met[MAX_MET];
 static int met_count;
 

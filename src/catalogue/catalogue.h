@@ -28,3 +28,6 @@ struct MetWindow {
     bool listable;
 };
 const MetWindow *windows_met(int *count);
+
+// Whether the catalogue would list the window now.
+bool window_listable(HWND window);

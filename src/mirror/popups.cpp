@@ -1,5 +1,6 @@
-// The pool of pop-up mirrors: what each window met by the catalogue's pass is (its owners, thread and
-// process, read once while it stays), the rule's choice applied to the pool, and the pool's painting.
+// The pool of pop-up mirrors: the windows that might follow (the shown targets' threads' windows, and
+// what the catalogue's pass met), what each is (its owners, thread and process, read once while it
+// stays), the rule's choice applied to the pool, and the pool's painting.
 #include "mirror/popups.h"
 #include "base/platform.h"
 #include "base/settings.h"
@@ -12,8 +13,8 @@
 
 static bool popups_on = true;
 
-// A window's owners and thread never change while it lives: read once, kept while the catalogue's
-// passes meet it. A window that closes is gone from the next pass before its handle can come back.
+// A window's owners and thread never change while it lives: read once, kept while the passes meet it.
+// A window that closes is gone from the next pass before its handle can come back.
 struct Facts {
     WindowId window;
     WindowId owners[MAX_OWNER_CHAIN];
@@ -139,30 +140,82 @@ static bool may_concern(const Facts &f, const PopupTarget *targets, int count)
     return false;
 }
 
+// The candidates, front to back: first the shown windows of the targets' own threads, listed afresh on
+// every pass (a window's menus, lists and tooltips are nearly always its own thread's), so that a pop-up
+// shows at the end of the pass it opened in; then the other windows that the catalogue's last pass met,
+// for what a window owns on another thread or in another process.
+struct Gathering {
+    const PopupTarget *targets;
+    int target_count;
+    PopupCandidate *out;
+    int count;
+};
+
+static bool on_a_target_thread(unsigned thread, const PopupTarget *targets, int count)
+{
+    for (int t = 0; t < count; ++t)
+        if (thread == targets[t].thread)
+            return true;
+    return false;
+}
+
+static void add_candidate(Gathering &g, HWND window, const Facts &f, bool listable)
+{
+    now_known[g.count] = f;
+    PopupCandidate &c = g.out[g.count++];
+    c = {};
+    c.window = f.window;
+    c.ours = f.ours;
+    c.listable = listable;
+    c.owner_count = f.owner_count;
+    for (int k = 0; k < f.owner_count; ++k)
+        c.owners[k] = f.owners[k];
+    c.thread = f.thread;
+    if (!c.ours && !c.listable && may_concern(f, g.targets, g.target_count))
+        read_state(window, c);
+}
+
+// Whether the catalogue lists the window: as its last pass found, or for a window it has not met yet,
+// as it would find now.
+static bool listable(HWND window, const MetWindow *met, int met_count)
+{
+    for (int i = 0; i < met_count; ++i)
+        if (met[i].window == (WindowId)window)
+            return met[i].listable;
+    return window_listable(window);
+}
+
+static BOOL CALLBACK add_thread_window(HWND window, LPARAM data)
+{
+    Gathering &g = *(Gathering *)data;
+    // Most of a thread's windows are hidden: one read tells.
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    if ((style & WS_VISIBLE) != 0 && (style & WS_MINIMIZE) == 0) {
+        int met_count = 0;
+        const MetWindow *met = windows_met(&met_count);
+        add_candidate(g, window, facts_of(window, g.count), listable(window, met, met_count));
+    }
+    return g.count < MAX_MET;
+}
+
 static int gather_candidates(const PopupTarget *targets, int count, PopupCandidate *out)
 {
+    Gathering g = {targets, count, out, 0};
+    for (int t = 0; t < count; ++t)
+        if (!on_a_target_thread(targets[t].thread, targets, t))  // each thread once
+            EnumThreadWindows(targets[t].thread, add_thread_window, (LPARAM)&g);
     int met_count = 0;
     const MetWindow *met = windows_met(&met_count);
-    for (int i = 0; i < met_count; ++i) {
+    for (int i = 0; i < met_count && g.count < MAX_MET; ++i) {
         HWND window = (HWND)met[i].window;
         const Facts &f = facts_of(window, i);
-        now_known[i] = f;
-        PopupCandidate &c = out[i];
-        c = {};
-        c.window = f.window;
-        c.ours = f.ours;
-        c.listable = met[i].listable;
-        c.owner_count = f.owner_count;
-        for (int k = 0; k < f.owner_count; ++k)
-            c.owners[k] = f.owners[k];
-        c.thread = f.thread;
-        if (!c.ours && !c.listable && may_concern(f, targets, count))
-            read_state(window, c);
+        if (!on_a_target_thread(f.thread, targets, count))
+            add_candidate(g, window, f, met[i].listable);
     }
-    for (int i = 0; i < met_count; ++i)
+    for (int i = 0; i < g.count; ++i)
         known[i] = now_known[i];
-    known_count = met_count;
-    return met_count;
+    known_count = g.count;
+    return g.count;
 }
 
 static void hide_slot(Slot &s)

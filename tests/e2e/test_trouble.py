@@ -56,14 +56,15 @@ class TroubleStory(Story):
                 self.assertNotIn(BITMAP_LINE, self.p.lines)
                 self.wallpaper_shows()
                 self.still_works(hwnd)
-        with self.step("a key set to empty does nothing; a key that another program holds and a method that cannot "
+        with self.step("a key set to empty does nothing; a key that another program holds and settings that cannot "
                        "be read are named in the trace, and the program runs on"):
             self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
             self.addCleanup(self.probe.hotkey, 0, 0)
-            ini = JAPANESE_INI + "[HOTKEYS]\nTOGGLE=\n[MIRROR]\nMETHOD=fancy\n"
+            ini = JAPANESE_INI + "[HOTKEYS]\nTOGGLE=\n[MIRROR]\nMETHOD=fancy\nPOPUPS=maybe\n"
             self.start(self.settings(ini, pictures))
             for line in (b"HOTKEY BLANK Ctrl+Alt+F10 is taken by another program, the key is off",
-                         b"MIRROR_METHOD unreadable, auto is used: fancy", b"MIRROR_METHOD:auto"):
+                         b"MIRROR_METHOD unreadable, auto is used: fancy", b"MIRROR_METHOD:auto",
+                         b"MIRROR_POPUPS unreadable, yes is used: maybe", b"MIRROR_POPUPS:yes"):
                 self.assertIn(line, self.p.lines)
             self.keys_to(hwnd)
             mark = self.p.mark()
