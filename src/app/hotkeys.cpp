@@ -7,21 +7,24 @@
 #include "base/trace.h"
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/checklist.h"
+#include "mirror/placement.h"
 #include <string.h>
 
 #ifndef MOD_NOREPEAT
 #define MOD_NOREPEAT 0x4000
 #endif
 
-enum { KEY_TOGGLE = 1, KEY_BLANK = 2 };
+enum { KEY_TOGGLE = 1, KEY_BLANK = 2, KEY_SPOTLIGHT = 3 };
 
 static const struct {
     int id;
     const char *name;       // the settings key and the name in the trace
     const char *by_default;
-} keys[] = {{KEY_TOGGLE, TXT_KEY_TOGGLE, TXT_DEFAULT_TOGGLE}, {KEY_BLANK, TXT_KEY_BLANK, TXT_DEFAULT_BLANK}};
+} keys[] = {{KEY_TOGGLE, TXT_KEY_TOGGLE, TXT_DEFAULT_TOGGLE},
+            {KEY_BLANK, TXT_KEY_BLANK, TXT_DEFAULT_BLANK},
+            {KEY_SPOTLIGHT, TXT_KEY_SPOTLIGHT, TXT_DEFAULT_SPOTLIGHT}};
 
-static bool registered[3];  // by id
+static bool registered[4];  // by id
 
 void register_hotkeys(void)
 {
@@ -63,6 +66,8 @@ void pump_hotkeys(void)
             toggle_window_in_front();
         else if (msg.wParam == KEY_BLANK)
             SendMessageA(hwChecklist, WM_SYSCOMMAND, ID_BLANK, 0);  // as the menu item
+        else if (msg.wParam == KEY_SPOTLIGHT)
+            press_spotlight_key();
     }
 }
 

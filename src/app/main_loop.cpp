@@ -112,8 +112,9 @@ static void run_iteration_work(void)
 {
     pin_checklist();
     SendMessageA(hwChecklist, WM_MOVE, 0, 0);
-    // While blank the audience sees the picture, not the desktop, whatever the switch says.
-    set_wallpaper_visible(set_wp || set_blank);
+    // While blank, or around the one window in the spotlight, the audience sees the picture, not the
+    // desktop, whatever the switch says.
+    set_wallpaper_visible(set_wp || set_blank || spotlight_on());
 
     GetCursorPos(&cursor_pos);
     hwFore = GetForegroundWindow();

@@ -34,3 +34,12 @@ struct Box {
     int height;
 };
 
+// Where the main monitor's picture lands on the external monitor: a point p of the main monitor
+// lands at origin + scale x (p - main origin).
+struct Mapping {
+    double scale;
+    double origin_x;  // where the main monitor's origin lands
+    double origin_y;
+    int main_x;
+    int main_y;
+};

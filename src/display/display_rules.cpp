@@ -1,5 +1,7 @@
-// Monitor roles and the common resolution.
+// Monitor roles, the common resolution and how the monitors are matched.
 #include "display/display_rules.h"
+#include "base/byte_text.h"
+#include "base/texts.h"
 
 bool is_main_monitor(int left, int top)
 {
@@ -19,7 +21,19 @@ MonitorArea off_screen_area(const MonitorArea &main_area)
     return a;
 }
 
-bool should_change_display_modes(int monitor_count)
+bool read_display_match(const char *value, DisplayMatch *match)
 {
-    return monitor_count >= 2;
+    *match = MATCH_RESOLUTION;
+    if (value[0] == '\0' || same_text_ignoring_ascii_case(value, TXT_MATCH_RESOLUTION))
+        return true;
+    if (same_text_ignoring_ascii_case(value, TXT_MATCH_SCALE)) {
+        *match = MATCH_SCALE;
+        return true;
+    }
+    return false;
+}
+
+bool should_change_display_modes(int monitor_count, DisplayMatch match)
+{
+    return match == MATCH_RESOLUTION && monitor_count >= 2;
 }

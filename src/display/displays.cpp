@@ -1,9 +1,12 @@
-// Finds the main and the external monitor and gives both one common resolution.
+// Finds the main and the external monitor, gives both one common resolution or leaves their modes
+// alone, and says where the main monitor's picture lands on the external one.
 #include "display/displays.h"
+#include "base/settings.h"
 #include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "display/display_rules.h"
+#include "mirror/mirror_rules.h"
 #include <string.h>
 
 static int monitor_num;  // monitors found by the last set-up
@@ -53,8 +56,32 @@ bool monitor_count_changed(void)
     return GetSystemMetrics(SM_CMONITORS) != monitor_num;
 }
 
+// Read once, at the first set-up: the settings are read at start only.
+static DisplayMatch read_match(void)
+{
+    char value[TEXT_LEN];
+    DisplayMatch match = MATCH_RESOLUTION;
+    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_MATCH, value);
+    if (!read_display_match(value, &match))
+        trace(TXT_TR_MATCH_UNREADABLE, value);
+    return match;
+}
+
+// Where the main monitor's picture lands on the external one, and the trace that names it.
+static void set_mapping(DisplayMatch match)
+{
+    ScreenRect whole_main = {main_area.x, main_area.y, main_area.x + main_area.width, main_area.y + main_area.height};
+    main_to_ext = match == MATCH_SCALE ? fitted(whole_main, main_area, ext_area) : one_to_one(main_area, ext_area);
+    trace(TXT_TR_MATCH, match == MATCH_SCALE ? TXT_MATCH_SCALE : TXT_MATCH_RESOLUTION, main_to_ext.scale);
+}
+
 void setup_displays(void)
 {
+    static bool match_read;
+    static DisplayMatch match;
+    if (!match_read)
+        match = read_match();
+    match_read = true;
     monitor_num = 0;
     EnumDisplayMonitors(NULL, NULL, monitor_enum_proc, 0);
     trace(TXT_TR_MONITOR_COUNT, monitor_num);
@@ -71,8 +98,9 @@ void setup_displays(void)
     display_mode.dmPelsHeight = (DWORD)common.height;
     display_mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
 
-    if (!should_change_display_modes(monitor_num))
-        return;
-    change_mode(first_monitor_info.szDevice);
-    change_mode(last_monitor_info.szDevice);
+    if (should_change_display_modes(monitor_num, match)) {
+        change_mode(first_monitor_info.szDevice);
+        change_mode(last_monitor_info.szDevice);
+    }
+    set_mapping(match);
 }

@@ -3,9 +3,10 @@
 #include "base/byte_text.h"
 #include "base/texts.h"
 
-static Box mirror_box(const ScreenRect &target, const MonitorArea &ext)
+static Box mirror_box(const ScreenRect &target, const Mapping &mapping)
 {
-    Box b = {target.left + ext.x, target.top + ext.y, target.right - target.left, target.bottom - target.top};
+    ScreenRect r = map_rect(mapping, target);
+    Box b = {r.left, r.top, r.right - r.left, r.bottom - r.top};
     return b;
 }
 
@@ -14,8 +15,9 @@ static bool same_box(const Box &a, const Box &b)
     return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
 }
 
-PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const MonitorArea &ext)
+PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const Screens &screens)
 {
+    const MonitorArea &ext = screens.ext;
     PlacementPlan plan = {};
     plan.fore_index = -1;
     plan.face = FACE_UNCHANGED;
@@ -34,12 +36,16 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
         // in the pass that follows the tick, before it shows.
         if (!v.ticked)
             continue;
+        // In the spotlight, what the audience would see of the window fills their screen.
+        s.mapping = screens.mapping;
+        if (v.spotlit && v.target_rect_known)
+            s.mapping = fitted(v.thumbnail ? v.visible_bounds : v.target_rect, screens.main, ext);
         if (v.target_rect_known && v.thumbnail) {
-            s.thumbnail = mirror_geometry(v.target_rect, v.visible_bounds, ext);
+            s.thumbnail = mirror_geometry(v.target_rect, v.visible_bounds, ext, s.mapping);
             s.thumbnail_known = true;
             s.box = s.thumbnail.box;
         } else if (v.target_rect_known) {
-            s.box = mirror_box(v.target_rect, ext);
+            s.box = mirror_box(v.target_rect, s.mapping);
             s.clip = mirror_clip(s.box, ext);
             s.clip_known = true;
         }
@@ -80,7 +86,7 @@ VisibilityStep plan_visibility(const VisibilityView &v)
         return s;
     }
     if (!v.target_minimised) {
-        s.action = v.blank ? MIRROR_HIDE : MIRROR_SHOW;
+        s.action = v.blank || v.outside_spotlight ? MIRROR_HIDE : MIRROR_SHOW;
         s.shown = 1;
         return s;
     }
@@ -119,19 +125,95 @@ MirrorClip mirror_clip(const Box &box, const MonitorArea &ext)
     return c;
 }
 
-MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds,
-                                     const MonitorArea &ext)
+Mapping one_to_one(const MonitorArea &main, const MonitorArea &ext)
 {
-    Box whole = mirror_box(visible_bounds, ext);
+    Mapping m = {1.0, (double)ext.x, (double)ext.y, main.x, main.y};
+    return m;
+}
+
+Mapping fitted(const ScreenRect &shown, const MonitorArea &main, const MonitorArea &ext)
+{
+    double width = shown.right - shown.left, height = shown.bottom - shown.top;
+    if (width <= 0 || height <= 0)
+        return one_to_one(main, ext);
+    double across = ext.width / width, down = ext.height / height;
+    double s = across < down ? across : down;
+    // Centred: the bands left over are shared out evenly on both sides.
+    Mapping m;
+    m.scale = s;
+    m.main_x = main.x;
+    m.main_y = main.y;
+    m.origin_x = ext.x + (ext.width - s * width) / 2 - s * (shown.left - main.x);
+    m.origin_y = ext.y + (ext.height - s * height) / 2 - s * (shown.top - main.y);
+    return m;
+}
+
+// Every coordinate is rounded the same way, half up, so that equal edges stay equal.
+static int round_half_up(double v)
+{
+    double f = (double)(long long)v;
+    if (f > v)
+        f -= 1;  // the floor for negative values too
+    return (int)(v - f >= 0.5 ? f + 1 : f);
+}
+
+static int map_x(const Mapping &m, int x)
+{
+    return round_half_up(m.origin_x + m.scale * (x - m.main_x));
+}
+
+static int map_y(const Mapping &m, int y)
+{
+    return round_half_up(m.origin_y + m.scale * (y - m.main_y));
+}
+
+// Back from the external monitor to the main one: where a cut edge lies in the window.
+static int unmap_x(const Mapping &m, int x)
+{
+    return round_half_up(m.main_x + (x - m.origin_x) / m.scale);
+}
+
+static int unmap_y(const Mapping &m, int y)
+{
+    return round_half_up(m.main_y + (y - m.origin_y) / m.scale);
+}
+
+ScreenPoint map_point(const Mapping &m, ScreenPoint p)
+{
+    ScreenPoint q = {map_x(m, p.x), map_y(m, p.y)};
+    return q;
+}
+
+ScreenRect map_rect(const Mapping &m, const ScreenRect &r)
+{
+    ScreenRect q = {map_x(m, r.left), map_y(m, r.top), map_x(m, r.right), map_y(m, r.bottom)};
+    return q;
+}
+
+MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds, const MonitorArea &ext,
+                               const Mapping &mapping)
+{
+    ScreenRect mapped = map_rect(mapping, visible_bounds);
+    Box whole = {mapped.left, mapped.top, mapped.right - mapped.left, mapped.bottom - mapped.top};
     MirrorClip cut = mirror_clip(whole, ext);
     const ScreenRect &p = cut.part;
     MirrorGeometry g;
     g.box = {whole.x + p.left, whole.y + p.top, p.right - p.left, p.bottom - p.top};
     g.empty = g.box.width <= 0 || g.box.height <= 0;
-    // The visible bounds lie inside the window rectangle, which is where the source's origin is.
-    int dx = visible_bounds.left - window_rect.left;
-    int dy = visible_bounds.top - window_rect.top;
-    g.source = {dx + p.left, dy + p.top, dx + p.right, dy + p.bottom};
+    // The source is the part of the window that lands in the box: an edge that was not cut is the
+    // visible bounds' own, exactly; a cut edge is taken back through the mapping. The visible bounds
+    // lie inside the window rectangle, which is where the source's origin is.
+    ScreenRect in_main = visible_bounds;
+    if (p.left > 0)
+        in_main.left = unmap_x(mapping, g.box.x);
+    if (p.top > 0)
+        in_main.top = unmap_y(mapping, g.box.y);
+    if (p.right < whole.width)
+        in_main.right = unmap_x(mapping, g.box.x + g.box.width);
+    if (p.bottom < whole.height)
+        in_main.bottom = unmap_y(mapping, g.box.y + g.box.height);
+    g.source = {in_main.left - window_rect.left, in_main.top - window_rect.top, in_main.right - window_rect.left,
+                in_main.bottom - window_rect.top};
     g.destination = {0, 0, g.box.width, g.box.height};
     return g;
 }
@@ -158,12 +240,13 @@ ThumbnailAction plan_thumbnail(const ThumbnailView &v)
 }
 
 MarkerOverlay plan_marker_overlay(bool switch_on, bool fore_thumbnail_shown, ScreenPoint cursor,
-                                  const MonitorArea &ext, const Box &mirror_box)
+                                  const Mapping &mapping, const Box &mirror_box)
 {
     MarkerOverlay m = {};
     if (!switch_on || !fore_thumbnail_shown)
         return m;
-    Box disc = {cursor.x + ext.x - 10, cursor.y + ext.y - 10, 20, 20};
+    ScreenPoint at = map_point(mapping, cursor);
+    Box disc = {at.x - 10, at.y - 10, 20, 20};
     int left = max_of(disc.x, mirror_box.x);
     int top = max_of(disc.y, mirror_box.y);
     int right = min_of(disc.x + disc.width, mirror_box.x + mirror_box.width);
@@ -181,11 +264,20 @@ bool is_chrome_class(const char *class_name)
     return contains_bytes(class_name, TXT_CHROME_CLASS);
 }
 
-ScreenRect marker_box(bool maximised, bool chrome_class, int x, int y, int normal_left, int normal_top)
+ScreenRect marker_box(const Mapping &m, bool maximised, bool chrome_class, ScreenPoint cursor,
+                      ScreenPoint normal_origin, ScreenPoint client_origin)
 {
-    int px = maximised ? x : x - normal_left;
-    int py = maximised ? y : y - normal_top;
     ScreenRect r;
+    if (m.scale != 1.0) {
+        ScreenPoint at = map_point(m, cursor);
+        r.left = at.x - client_origin.x - 10;
+        r.top = at.y - client_origin.y - 10;
+        r.right = r.left + 20;
+        r.bottom = r.top + 20;
+        return r;
+    }
+    int px = maximised ? cursor.x : cursor.x - normal_origin.x;
+    int py = maximised ? cursor.y : cursor.y - normal_origin.y;
     if (chrome_class) {
         r.left = px - 10;
         r.top = py - 10;
@@ -209,4 +301,16 @@ bool takes_owner_chrome(const char *class_name)
 bool takes_owner_mozilla(const char *class_name)
 {
     return same_text(class_name, TXT_OWNER_CLASS_MOZILLA);
+}
+
+SpotlightPress press_spotlight(bool on, bool front_mirrored)
+{
+    if (on)
+        return SPOTLIGHT_ENDS;
+    return front_mirrored ? SPOTLIGHT_STARTS : SPOTLIGHT_REFUSED;
+}
+
+bool spotlight_holds(bool listed, bool ticked, bool minimised)
+{
+    return listed && ticked && !minimised;
 }

@@ -6,10 +6,21 @@
 #include "base/geometry.h"
 #include "base/limits.h"
 
+// Where the main monitor's picture lands on the external one. 1:1 at the external monitor's top left,
+// for monitors given the same resolution; or the part `shown` of the main monitor (all of it, or one
+// window's bounds) as large as the external monitor holds with its proportions kept, centred.
+Mapping one_to_one(const MonitorArea &main, const MonitorArea &ext);
+Mapping fitted(const ScreenRect &shown, const MonitorArea &main, const MonitorArea &ext);
+
+// Points and rectangles through a mapping. A rectangle is mapped edge by edge, each edge rounded the
+// same way, so that windows that touch on the main monitor touch on the external one.
+ScreenPoint map_point(const Mapping &m, ScreenPoint p);
+ScreenRect map_rect(const Mapping &m, const ScreenRect &r);
+
 // The part of a window that a mirror cut to the external monitor shows, and where: a thumbnail
-// mirror, or a pop-up mirror however it paints. The mirror stands at the window's visible bounds moved
-// by the external monitor's origin, cut to that monitor, and shows the same part of the window in the
-// whole mirror, pixel for pixel.
+// mirror, or a pop-up mirror however it paints. The mirror stands at the window's visible bounds
+// mapped onto the external monitor, cut to that monitor, and shows the same part of the window in the
+// whole mirror (pixel for pixel at 1:1).
 struct MirrorGeometry {
     bool empty;              // nothing of the window falls on the external monitor
     Box box;                 // the mirror window
@@ -19,7 +30,8 @@ struct MirrorGeometry {
 
 // window_rect includes any invisible resize borders; visible_bounds are the bounds the compositor
 // draws (the window rectangle itself where the compositor does not say).
-MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds, const MonitorArea &ext);
+MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds, const MonitorArea &ext,
+                               const Mapping &mapping);
 
 // What the main loop sees of one catalogued entry before placing its mirror.
 struct PlacementView {
@@ -30,6 +42,7 @@ struct PlacementView {
     bool target_is_foreground;  // the target is this iteration's foreground window
     bool target_rect_known;     // false when the target has gone or is null
     bool mirror_placed;         // the mirror has been given a box before
+    bool spotlit;               // the spotlight is on this entry's window: it fills the external monitor
     ScreenRect target_rect;
     ScreenRect visible_bounds;  // for a thumbnail mirror
     Box mirror_box;             // the box it was last given
@@ -51,6 +64,7 @@ struct MirrorClip {
 
 struct PlacementStep {
     PlacementAction action;
+    Mapping mapping;  // how the mirror's window lands on the external monitor
     Box box;
     bool clip_known;  // the box, and with it the clip, could be worked out (a copy mirror's)
     MirrorClip clip;
@@ -66,12 +80,19 @@ struct PlacementPlan {
     ButtonFace face;
 };
 
-// Every ticked entry's mirror over the external monitor at its target's rectangle moved by the
-// monitor's origin (a thumbnail mirror: its visible bounds, cut); a minimised target's mirror is
-// left as it is. While the foreground window is the button, or there is none, mirrors stay
-// where they are. fore_button_or_none: that case. A view of an unticked entry that is not in
-// the foreground needs nothing but has_mirror and ticked.
-PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const MonitorArea &ext);
+// The two monitors and where the main one's picture lands on the external one.
+struct Screens {
+    MonitorArea main;
+    MonitorArea ext;
+    Mapping mapping;
+};
+
+// Every ticked entry's mirror over the external monitor at its target's rectangle mapped there (a
+// thumbnail mirror: its visible bounds, cut); the spotlit entry's window fitted to the whole external
+// monitor instead; a minimised target's mirror is left as it is. While the foreground window is the
+// button, or there is none, mirrors stay where they are. fore_button_or_none: that case. A view of an
+// unticked entry that is not in the foreground needs nothing but has_mirror and ticked.
+PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const Screens &screens);
 
 // What the main loop sees of one catalogued entry before showing or hiding its mirror. Of an
 // unticked entry only ticked and has_mirror count.
@@ -80,7 +101,8 @@ struct VisibilityView {
     bool has_mirror;
     bool ticked;
     bool target_minimised;
-    bool blank;  // the audience's screen is blank
+    bool blank;              // the audience's screen is blank
+    bool outside_spotlight;  // the spotlight is on another window
 };
 
 enum VisibilityAction { MIRROR_KEPT, MIRROR_SHOW, MIRROR_HIDE, MIRROR_MISSING };
@@ -91,8 +113,9 @@ struct VisibilityStep {
 };
 
 // Exactly the ticked entries whose target is there and not minimised show their mirror, and none
-// while the screen is blank (such an entry stays mirrored: it shows again when the blank is
-// lifted). The one place that decides whether a minimised target's mirror shows.
+// while the screen is blank, nor while the spotlight is on another window (such an entry stays
+// mirrored: it shows again when the blank is lifted or the spotlight ends). The one place that
+// decides whether a minimised target's mirror shows.
 VisibilityStep plan_visibility(const VisibilityView &view);
 
 MirrorClip mirror_clip(const Box &box, const MonitorArea &ext);
@@ -129,16 +152,29 @@ struct MarkerOverlay {
     ScreenRect disc;
 };
 MarkerOverlay plan_marker_overlay(bool switch_on, bool fore_thumbnail_shown, ScreenPoint cursor,
-                                  const MonitorArea &ext, const Box &mirror_box);
+                                  const Mapping &mapping, const Box &mirror_box);
 
 // A target whose class contains "Chrome_WidgetWin_" draws its own caption: its mirror is a
 // bare popup and its pointer disc is centred on the pointer.
 bool is_chrome_class(const char *class_name);
 
-// The red disc's bounding box in the mirror's client coordinates. (x, y) is the cursor in
-// screen coordinates; (normal_left, normal_top) the target's normal-position origin, used
-// only when the target is not maximised.
-ScreenRect marker_box(bool maximised, bool chrome_class, int x, int y, int normal_left, int normal_top);
+// The red disc's bounding box in a copying mirror's client coordinates. At 1:1 it follows the
+// target: cursor is in screen coordinates, normal_origin the target's normal-position origin, used
+// only when the target is not maximised; a framed mirror's disc is lifted to match its caption. At any
+// other scale the disc, 20 x 20, is centred on the pointer's place on the external monitor;
+// client_origin is where the mirror's client area starts there.
+ScreenRect marker_box(const Mapping &m, bool maximised, bool chrome_class, ScreenPoint cursor,
+                      ScreenPoint normal_origin, ScreenPoint client_origin);
+
+// The spotlight key ends a spotlight that is on, wherever it is pressed; otherwise it puts the
+// spotlight on the window in front when that window's mirror is meant to show (ticked, not
+// minimised), and is refused over any other window.
+enum SpotlightPress { SPOTLIGHT_STARTS, SPOTLIGHT_ENDS, SPOTLIGHT_REFUSED };
+SpotlightPress press_spotlight(bool on, bool front_mirrored);
+
+// A spotlight holds while its window is listed, ticked and not minimised; it ends by itself when the
+// window closes, is minimised or unticked, or leaves the list.
+bool spotlight_holds(bool listed, bool ticked, bool minimised);
 
 // The two owner steps, each on the whole class name.
 bool takes_owner_chrome(const char *class_name);

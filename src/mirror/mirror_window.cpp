@@ -85,12 +85,46 @@ static const WinEntry &entry_of(const HWND__ *mirror)
     return win_table[0];
 }
 
+// The mapping of each mirror that has been placed; one that has not uses the monitors' own.
+struct MirrorMapping {
+    HWND mirror;
+    Mapping mapping;
+};
+static MirrorMapping mappings[MAX_WINDOWS];
+
+void set_mirror_mapping(HWND mirror, const Mapping &mapping)
+{
+    for (MirrorMapping &m : mappings) {
+        if (m.mirror == mirror || m.mirror == NULL) {
+            m.mirror = mirror;
+            m.mapping = mapping;
+            return;
+        }
+    }
+}
+
+static Mapping mapping_of(const HWND__ *mirror)
+{
+    for (const MirrorMapping &m : mappings)
+        if (m.mirror == mirror)
+            return m.mapping;
+    return main_to_ext;
+}
+
 static void copy_target_image(HWND mirror, HWND target)
 {
-    // At most the main monitor's size, and no more than the mirror can show: the rest would
-    // be clipped anyway, and every pixel read costs a read back from the display.
     RECT r = {0, 0, 0, 0};
     GetWindowRect(mirror, &r);
+    if (mapping_of(mirror).scale != 1.0) {
+        // The whole window, stretched to the mirror's size.
+        RECT t = {0, 0, 0, 0};
+        GetWindowRect(target, &t);
+        ScreenRect whole = {0, 0, t.right - t.left, t.bottom - t.top};
+        copy_picture(mirror, target, whole, r.right - r.left, r.bottom - r.top);
+        return;
+    }
+    // At most the main monitor's size, and no more than the mirror can show: the rest would
+    // be clipped anyway, and every pixel read costs a read back from the display.
     int width = main_area.width < r.right - r.left ? main_area.width : r.right - r.left;
     int height = main_area.height < r.bottom - r.top ? main_area.height : r.bottom - r.top;
     ScreenRect whole = {0, 0, width, height};
@@ -105,7 +139,7 @@ static void paint_marker(HWND mirror, HWND target)
     HGDIOBJ previous = SelectObject(dc, red);
     // With no foreground window and no target there is nothing to point into.
     if (target == hwFore && hwFore != NULL)
-        draw_pointer_marker(dc, target, cursor_pos.x, cursor_pos.y);
+        draw_pointer_marker(dc, mirror, target, cursor_pos.x, cursor_pos.y);
     SelectObject(dc, previous);
     DeleteObject(red);
     EndPaint(mirror, &ps);
@@ -157,14 +191,14 @@ LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void draw_pointer_marker(HDC dc, HWND target, int x, int y)
+void draw_pointer_marker(HDC dc, HWND mirror, HWND target, int x, int y)
 {
+    Mapping mapping = mapping_of(mirror);
     bool maximised = IsZoomed(target) != 0;
     char class_name[TEXT_LEN];
     window_class(target, class_name);
-    int normal_left = 0;
-    int normal_top = 0;
-    if (!maximised) {
+    ScreenPoint normal_origin = {0, 0};
+    if (!maximised && mapping.scale == 1.0) {
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof wp;
         if (!GetWindowPlacement(target, &wp)) {
@@ -172,9 +206,11 @@ void draw_pointer_marker(HDC dc, HWND target, int x, int y)
             trace_line(TXT_TR_PLACEMENT_FAILED);
             return;
         }
-        normal_left = wp.rcNormalPosition.left;
-        normal_top = wp.rcNormalPosition.top;
+        normal_origin = {wp.rcNormalPosition.left, wp.rcNormalPosition.top};
     }
-    ScreenRect r = marker_box(maximised, is_chrome_class(class_name), x, y, normal_left, normal_top);
+    POINT client = {0, 0};
+    ClientToScreen(mirror, &client);
+    ScreenPoint cursor = {x, y}, client_origin = {client.x, client.y};
+    ScreenRect r = marker_box(mapping, maximised, is_chrome_class(class_name), cursor, normal_origin, client_origin);
     Ellipse(dc, r.left, r.top, r.right, r.bottom);
 }

@@ -21,6 +21,10 @@ void show_mirror(HWND mirror, bool shown);
 
 LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Draws the red disc for the cursor at (x, y), screen coordinates, with the brush selected
-// in dc, placed for the target window.
-void draw_pointer_marker(HDC dc, HWND target, int x, int y);
+// How the mirror's target lands on the external monitor, as the placement last decided: a copy at any
+// other scale than 1:1 is stretched, and its disc put at the pointer's place there.
+void set_mirror_mapping(HWND mirror, const Mapping &mapping);
+
+// Draws the red disc for the cursor at (x, y), screen coordinates, with the brush selected in dc
+// (the mirror's paint DC), placed for the target window.
+void draw_pointer_marker(HDC dc, HWND mirror, HWND target, int x, int y);

@@ -28,6 +28,7 @@ struct Applied {
     bool placed;
     Box box;
     MirrorClip clip;
+    Mapping mapping;     // how its window lands on the external monitor, for the marker and the pop-ups
     HWND owner_checked;  // the target whose class the owner steps last looked at
 };
 static Applied applied[MAX_WINDOWS];
@@ -42,6 +43,7 @@ static Applied &applied_to(HWND mirror)
         if (a.mirror == NULL) {
             a.mirror = mirror;
             a.clip.whole = true;
+            a.mapping = main_to_ext;
             return a;
         }
     }
@@ -49,6 +51,54 @@ static Applied &applied_to(HWND mirror)
 }
 
 static int fore_entry = -1;  // from the placement pass to the marker, in the same iteration
+static HWND spotlit;         // the window in the spotlight, or null
+
+bool spotlight_on(void)
+{
+    return spotlit != NULL;
+}
+
+static void set_spotlight(HWND window)
+{
+    spotlit = window;
+    trace(TXT_TR_SPOTLIGHT, window != NULL ? 1 : 0);
+}
+
+static int entry_of(const HWND__ *window)
+{
+    for (int i = 0; i < win_count; ++i)
+        if (window != NULL && win_table[i].hwTarget == window)
+            return i;
+    return -1;
+}
+
+void press_spotlight_key(void)
+{
+    HWND front = GetForegroundWindow();
+    int i = entry_of(front);
+    bool mirrored = i >= 0 && row_ticked(i) && win_table[i].shown != 0;
+    switch (press_spotlight(spotlit != NULL, mirrored)) {
+    case SPOTLIGHT_STARTS:
+        set_spotlight(front);
+        break;
+    case SPOTLIGHT_ENDS:
+        set_spotlight(NULL);
+        break;
+    case SPOTLIGHT_REFUSED:
+        trace_line(TXT_TR_SPOTLIGHT_REFUSED);
+        break;
+    }
+}
+
+// The spotlight ends by itself when its window closes, is minimised or unticked, or leaves the list.
+static void check_spotlight(void)
+{
+    if (spotlit == NULL)
+        return;
+    int i = entry_of(spotlit);
+    if (!spotlight_holds(i >= 0 && IsWindow(spotlit), i >= 0 && row_ticked(i), IsIconic(spotlit) != 0))
+        set_spotlight(NULL);
+}
 
 void start_mirrors(void)
 {
@@ -87,6 +137,7 @@ static PlacementView placement_view(int index)
     v.ticked = row_ticked(index);
     v.target_is_foreground = e.hwTarget == hwFore && hwFore != NULL;
     v.shown = e.shown;
+    v.spotlit = spotlit != NULL && e.hwTarget == spotlit;
     if (!v.ticked && !v.target_is_foreground)
         return v;
     v.thumbnail = shows_thumbnail(e.hwMir);
@@ -150,6 +201,10 @@ static void apply_placement(const WinEntry &e, const PlacementStep &s)
         done.placed = true;
         done.box = b;
     }
+    if (s.clip_known || s.thumbnail_known) {
+        applied_to(e.hwMir).mapping = s.mapping;
+        set_mirror_mapping(e.hwMir, s.mapping);
+    }
     if (s.clip_known)
         clip_mirror(e.hwMir, s.clip);
     if (s.thumbnail_known) {
@@ -178,10 +233,12 @@ static void follow_targets(void)
 int place_mirrors(void)
 {
     follow_targets();
+    check_spotlight();
     PlacementView views[MAX_WINDOWS];
     for (int i = 0; i < win_count; ++i)
         views[i] = placement_view(i);
-    PlacementPlan plan = plan_placement(views, win_count, hwFore == hwButton || hwFore == NULL, ext_area);
+    Screens screens = {main_area, ext_area, main_to_ext};
+    PlacementPlan plan = plan_placement(views, win_count, hwFore == hwButton || hwFore == NULL, screens);
     for (int i = 0; i < win_count; ++i) {
         // The face goes to the button when its entry comes round, as the pass reaches it.
         if (i == plan.fore_index && plan.face != FACE_UNCHANGED)
@@ -217,8 +274,9 @@ static void place_marker(void)
     const WinEntry *fore = fore_entry >= 0 && fore_entry < win_count ? &win_table[fore_entry] : NULL;
     bool thumbnail_shown = fore != NULL && IsWindowVisible(fore->hwMir) && shows_thumbnail(fore->hwMir);
     Box box = thumbnail_shown ? applied_to(fore->hwMir).box : Box{0, 0, 0, 0};
+    Mapping mapping = thumbnail_shown ? applied_to(fore->hwMir).mapping : main_to_ext;
     ScreenPoint cursor = {cursor_pos.x, cursor_pos.y};
-    place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, ext_area, box));
+    place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, mapping, box));
 }
 
 static PopupTarget popup_target(const WinEntry &e)
@@ -236,6 +294,7 @@ static PopupTarget popup_target(const WinEntry &e)
 void update_mirror_visibility(void)
 {
     PopupTarget shown[MAX_WINDOWS];
+    Mapping mappings[MAX_WINDOWS];
     int shown_count = 0;
     for (int i = 0; i < win_count; ++i) {
         WinEntry &e = win_table[i];
@@ -247,6 +306,7 @@ void update_mirror_visibility(void)
             v.target_gone = e.hwTarget == NULL || !IsWindow(e.hwTarget);
             v.target_minimised = IsIconic(e.hwTarget) != 0;
             v.blank = set_blank != 0;
+            v.outside_spotlight = spotlit != NULL && e.hwTarget != spotlit;
         }
         VisibilityStep s = plan_visibility(v);
         if (s.action == MIRROR_SHOW || s.action == MIRROR_HIDE)
@@ -257,11 +317,13 @@ void update_mirror_visibility(void)
             e.shown = s.shown;
         if (s.action == MIRROR_SHOW || s.action == MIRROR_HIDE)
             set_thumbnail_shown(e.hwMir, s.action == MIRROR_SHOW);
-        if (s.action == MIRROR_SHOW)
+        if (s.action == MIRROR_SHOW) {
+            mappings[shown_count] = e.hwMir != NULL ? applied_to(e.hwMir).mapping : main_to_ext;
             shown[shown_count++] = popup_target(e);
+        }
     }
     place_marker();
-    follow_popups(shown, shown_count);
+    follow_popups(shown, mappings, shown_count);
 }
 
 void release_mirrors(void)

@@ -24,5 +24,11 @@ int place_mirrors(void);
 // pop-ups of the windows whose mirrors show over the external monitor.
 void update_mirror_visibility(void);
 
+// The spotlight key: ends the spotlight wherever it is pressed, or puts it on the window in front
+// when that window's mirror is meant to show (its mirror alone then fills the external monitor);
+// over any other window it is refused. Each is traced.
+void press_spotlight_key(void);
+bool spotlight_on(void);
+
 // Releases what the compositor holds for the mirrors: at exit.
 void release_mirrors(void);

@@ -259,11 +259,11 @@ static bool same_box(const Box &a, const Box &b)
     return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
 }
 
-static bool show_slot(Slot &s, HWND popup, const ScreenRect &rect)
+static bool show_slot(Slot &s, HWND popup, const ScreenRect &rect, const Mapping &mapping)
 {
     Box was = s.geometry.box;
     s.popup = popup;
-    s.geometry = mirror_geometry(rect, visible_bounds_of(popup, rect), ext_area);
+    s.geometry = mirror_geometry(rect, visible_bounds_of(popup, rect), ext_area, mapping);
     CaptureChange change = capture_follows(s.mirror, popup);
     if (change.refused)
         trace(TXT_TR_POPUP_COPIES, (int)(&s - pool), change.result);
@@ -296,7 +296,7 @@ static void stack(const int *order, int count)
     stacked_count = count;
 }
 
-static void apply(const PopupPlan &plan, const PopupCandidate *candidates)
+static void apply(const PopupPlan &plan, const PopupCandidate *candidates, const Mapping *mappings)
 {
     for (Slot &s : pool)
         if (s.popup != NULL && !followed(plan, candidates, s.popup))
@@ -306,7 +306,7 @@ static void apply(const PopupPlan &plan, const PopupCandidate *candidates)
     for (int k = 0; k < plan.count; ++k) {
         const PopupCandidate &c = candidates[plan.follows[k].candidate];
         Slot *s = slot_for((HWND)c.window);
-        if (s != NULL && show_slot(*s, (HWND)c.window, c.rect))
+        if (s != NULL && show_slot(*s, (HWND)c.window, c.rect, mappings[plan.follows[k].target]))
             order[shown++] = (int)(s - pool);
     }
     stack(order, shown);
@@ -319,7 +319,7 @@ static void apply(const PopupPlan &plan, const PopupCandidate *candidates)
     }
 }
 
-void follow_popups(const PopupTarget *targets, int count)
+void follow_popups(const PopupTarget *targets, const Mapping *mappings, int count)
 {
     static PopupCandidate candidates[MAX_MET];
     if (!popups_on || count == 0) {
@@ -331,7 +331,7 @@ void follow_popups(const PopupTarget *targets, int count)
         return;
     }
     int candidate_count = gather_candidates(targets, count, candidates);
-    apply(plan_popups(targets, count, candidates, candidate_count), candidates);
+    apply(plan_popups(targets, count, candidates, candidate_count), candidates, mappings);
 }
 
 void pump_popups(void)

@@ -7,9 +7,9 @@
 void start_popups(void);
 
 // Shows, at their places on the external monitor, the pop-ups that follow these windows (the ticked
-// windows whose mirrors show in this pass), front-most on top; hides the rest. It looks among the
-// windows that the catalogue's last pass met; with no target it reads nothing at all.
-void follow_popups(const PopupTarget *targets, int count);
+// windows whose mirrors show in this pass), each mapped as its window is, front-most on top; hides
+// the rest. With no target it reads nothing at all.
+void follow_popups(const PopupTarget *targets, const Mapping *mappings, int count);
 
 // Dispatches what has reached the pool's windows, without waiting: they have no timer.
 void pump_popups(void);

@@ -1,4 +1,5 @@
-// The common resolution on equal widths and on heights, which the test desktops never differ in.
+// The common resolution on equal widths and on heights, which the test desktops never differ in; how
+// the settings choose to match the monitors.
 #include "display/display_rules.h"
 #include <gtest/gtest.h>
 
@@ -11,6 +12,16 @@ TEST(CommonResolution, OnEqualWidthsTheExternalOnesAndHeightsNeverCompare)
     Resolution taller = choose_common_resolution({0, 0, 1024, 1280}, {1024, 0, 1280, 720});
     EXPECT_EQ(taller.width, 1024);
     EXPECT_EQ(taller.height, 1280);
+}
+
+TEST(Match, ByResolutionUnlessTheSettingsSayScaleWhichNeverChangesAMode)
+{
+    DisplayMatch m = MATCH_SCALE;
+    EXPECT_TRUE(read_display_match("", &m) && m == MATCH_RESOLUTION);
+    EXPECT_TRUE(read_display_match("Scale", &m) && m == MATCH_SCALE);
+    EXPECT_FALSE(read_display_match("stretch", &m) || m != MATCH_RESOLUTION);
+    EXPECT_TRUE(should_change_display_modes(2, MATCH_RESOLUTION));
+    EXPECT_FALSE(should_change_display_modes(2, MATCH_SCALE) || should_change_display_modes(1, MATCH_RESOLUTION));
 }
 
 } // namespace

@@ -18,19 +18,25 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     views[2].has_mirror = false;
     views[3].target_is_foreground = true;
     views[3].shown = 1;
-    const MonitorArea below_right = {1920, 200, 1920, 1080};
-    PlacementPlan plan = plan_placement(views, 4, false, below_right);
+    const MonitorArea main = {0, 0, 1920, 1080}, below_right = {1920, 200, 1920, 1080};
+    const Screens screens = {main, below_right, one_to_one(main, below_right)};
+    PlacementPlan plan = plan_placement(views, 4, false, screens);
     EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[0].box.x, plan.steps[0].box.y, plan.steps[0].box.width}),
               (Ints{MIRROR_MOVED, 1912, 192, 1936}));
     EXPECT_EQ((Ints{plan.steps[1].action, plan.steps[2].action, plan.steps[3].action}),
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, MIRROR_PLACED_UNDER_TARGET}));
     EXPECT_EQ((Ints{plan.fore_index, plan.face}), (Ints{3, FACE_MIRRORED}));
     // While the button (or nothing) is in the foreground, no mirror moves.
-    EXPECT_EQ(plan_placement(views, 4, true, below_right).steps[0].action, MIRROR_LEFT_ALONE);
+    EXPECT_EQ(plan_placement(views, 4, true, screens).steps[0].action, MIRROR_LEFT_ALONE);
+    // In the spotlight, a window of 480 x 270 fills the external monitor.
+    views[0].target_rect = {100, 100, 580, 370}, views[0].spotlit = true;
+    const Box &fills = plan_placement(views, 1, false, screens).steps[0].box;
+    EXPECT_EQ((Ints{fills.x, fills.y, fills.width, fills.height}), (Ints{1920, 200, 1920, 1080}));
+    views[0].spotlit = false;
     // An unticked entry's hidden mirror is not placed, but its window in front still tells the button.
     views[0].ticked = views[3].ticked = false;
     views[3].shown = 0;
-    plan = plan_placement(views, 4, false, below_right);
+    plan = plan_placement(views, 4, false, screens);
     EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[3].action, plan.fore_index, plan.face}),
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, 3, FACE_NOT_MIRRORED}));
 }
@@ -38,16 +44,17 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
 TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShowAndNoneWhileBlank)
 {
     const struct {
-        VisibilityView view;  // gone, has mirror, ticked, minimised, blank
+        VisibilityView view;  // gone, has mirror, ticked, minimised, blank, spotlight on another window
         VisibilityAction action;
         int shown;
     } cases[] = {
-        {{false, true, true, false, false}, MIRROR_SHOW, 1},
-        {{false, true, false, false, false}, MIRROR_HIDE, 0},
-        {{false, true, true, true, false}, MIRROR_HIDE, 0},
-        {{true, true, true, false, false}, MIRROR_HIDE, -1},  // the target has gone
-        {{false, false, true, false, false}, MIRROR_MISSING, -1},
-        {{false, true, true, false, true}, MIRROR_HIDE, 1},  // blank: hidden, still mirrored
+        {{false, true, true, false, false, false}, MIRROR_SHOW, 1},
+        {{false, true, false, false, false, false}, MIRROR_HIDE, 0},
+        {{false, true, true, true, false, false}, MIRROR_HIDE, 0},
+        {{true, true, true, false, false, false}, MIRROR_HIDE, -1},  // the target has gone
+        {{false, false, true, false, false, false}, MIRROR_MISSING, -1},
+        {{false, true, true, false, true, false}, MIRROR_HIDE, 1},  // blank: hidden, still mirrored
+        {{false, true, true, false, false, true}, MIRROR_HIDE, 1},  // another window in the spotlight
     };
     for (const auto &c : cases) {
         VisibilityStep s = plan_visibility(c.view);
@@ -73,7 +80,7 @@ TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
         {{-8, -8, 1928, 1048}, {0, 0, 1920, 1040}, {-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, {8, 8, 1288, 1032}},
     };
     for (const auto &c : cases) {
-        MirrorGeometry g = mirror_geometry(c.window, c.visible, c.ext);
+        MirrorGeometry g = mirror_geometry(c.window, c.visible, c.ext, one_to_one({0, 0, 1920, 1080}, c.ext));
         EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), c.box);
         EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), c.source);
         EXPECT_EQ((Ints{g.destination.left, g.destination.top, g.destination.right, g.destination.bottom}),
@@ -81,7 +88,8 @@ TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
         EXPECT_FALSE(g.empty);
     }
     // A window on neither monitor leaves nothing to draw.
-    EXPECT_TRUE(mirror_geometry({-900, 0, -100, 600}, {-900, 0, -100, 600}, {1024, 0, 1024, 768}).empty);
+    const MonitorArea ext = {1024, 0, 1024, 768};
+    EXPECT_TRUE(mirror_geometry({-900, 0, -100, 600}, {-900, 0, -100, 600}, ext, one_to_one({0, 0, 1024, 768}, ext)).empty);
 }
 
 TEST(Thumbnail, RegisteredOnceForATickedTargetReleasedWhenThatChangesCopiedWhereRefused)
@@ -110,24 +118,98 @@ TEST(Thumbnail, RegisteredOnceForATickedTargetReleasedWhenThatChangesCopiedWhere
 TEST(Thumbnail, TheMarkerIsCentredOnThePointerAndCutToTheMirror)
 {
     const MonitorArea ext = {1024, 0, 1024, 768};
-    MarkerOverlay m = plan_marker_overlay(true, true, {300, 200}, ext, {1224, 100, 400, 300});
+    const Mapping one = one_to_one({0, 0, 1024, 768}, ext);
+    MarkerOverlay m = plan_marker_overlay(true, true, {300, 200}, one, {1224, 100, 400, 300});
     EXPECT_EQ((Ints{m.shown, m.box.x, m.box.y, m.box.width, m.disc.left, m.disc.right}),
               (Ints{true, 1314, 190, 20, 0, 20}));
-    m = plan_marker_overlay(true, true, {205, 300}, ext, {1224, 100, 400, 300});  // the pointer 5 pixels in
+    m = plan_marker_overlay(true, true, {205, 300}, one, {1224, 100, 400, 300});  // the pointer 5 pixels in
     EXPECT_EQ((Ints{m.box.x, m.box.width, m.disc.left, m.disc.right}), (Ints{1224, 15, -5, 15}));
-    EXPECT_FALSE(plan_marker_overlay(true, true, {100, 200}, ext, {1224, 100, 400, 300}).shown);  // off the mirror
+    EXPECT_FALSE(plan_marker_overlay(true, true, {100, 200}, one, {1224, 100, 400, 300}).shown);  // off the mirror
 }
 
 TEST(MarkerAndOwners, TheMaximisedTargetAndWholeClassNames)
 {
     // On a maximised target the pointer's screen position counts.
-    EXPECT_EQ(marker_box(true, true, 600, 400, 100, 50).left, 590);
-    ScreenRect framed = marker_box(true, false, 600, 400, 100, 50);
+    const Mapping one = one_to_one({0, 0, 1024, 768}, {1024, 0, 1024, 768});
+    EXPECT_EQ(marker_box(one, true, true, {600, 400}, {100, 50}, {0, 0}).left, 590);
+    ScreenRect framed = marker_box(one, true, false, {600, 400}, {100, 50}, {0, 0});
     EXPECT_EQ((Ints{framed.left, framed.top, framed.right, framed.bottom}), (Ints{580, 360, 600, 380}));
+    // At another scale the disc is centred on the pointer's place on the external monitor.
+    Mapping half = one;
+    half.scale = 0.5;
+    ScreenRect scaled = marker_box(half, false, false, {600, 400}, {100, 50}, {1100, 20});
+    EXPECT_EQ((Ints{scaled.left, scaled.top, scaled.right}), (Ints{214, 170, 234}));
     // The owner steps take the whole class name.
     EXPECT_EQ((Ints{takes_owner_chrome("Chrome_WidgetWin_"), takes_owner_chrome("Chrome_WidgetWin_1"),
                     takes_owner_mozilla("MozillaWindowinclass"), takes_owner_mozilla("MozillaWindowClass")}),
               (Ints{true, false, true, false}));
+}
+
+// A rectangle of the main monitor on the external one.
+Ints mapped(const Mapping &m, const ScreenRect &r)
+{
+    ScreenRect q = map_rect(m, r);
+    return Ints{q.left, q.top, q.right, q.bottom};
+}
+
+TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
+{
+    const struct {
+        MonitorArea main, ext;
+        bool fit;
+        ScreenRect window;
+        Ints lands;
+    } cases[] = {
+        {{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}, false, {100, 50, 900, 650}, {2020, 50, 2820, 650}},
+        // 0.8, bands of 64 above and below
+        {{0, 0, 1280, 800}, {1280, 0, 1024, 768}, true, {100, 50, 600, 450}, {1360, 104, 1760, 424}},
+        // 1.40625, bands of 240 left and right
+        {{0, 0, 1024, 768}, {1024, 0, 1920, 1080}, true, {0, 0, 1024, 768}, {1264, 0, 2704, 1080}},
+        // left of the main monitor: 2/3, bands of 152 above and below; above it: 0.75, bands of 32 beside
+        {{0, 0, 1920, 1080}, {-1280, 0, 1280, 1024}, true, {0, 0, 1920, 1080}, {-1280, 152, 0, 872}},
+        {{0, 0, 1280, 1024}, {0, -768, 1024, 768}, true, {0, 0, 1280, 1024}, {32, -768, 992, 0}},
+    };
+    for (const auto &c : cases) {
+        ScreenRect whole = {c.main.x, c.main.y, c.main.x + c.main.width, c.main.y + c.main.height};
+        EXPECT_EQ(mapped(c.fit ? fitted(whole, c.main, c.ext) : one_to_one(c.main, c.ext), c.window), c.lands);
+    }
+    // Windows that touch still touch: each edge is rounded, not each width.
+    Mapping m = fitted({0, 0, 1280, 800}, {0, 0, 1280, 800}, {1280, 0, 1024, 768});
+    EXPECT_EQ(mapped(m, {3, 0, 336, 500})[2], mapped(m, {336, 0, 700, 500})[0]);
+}
+
+TEST(Mapping, TheSpotlightFitsAWindowOfAnyShapeCentred)
+{
+    const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768};
+    const struct {
+        ScreenRect window;
+        Ints lands;
+    } cases[] = {
+        {{100, 100, 300, 250}, {1024, 0, 2048, 768}},  // small: scaled up to the whole monitor
+        {{0, 300, 1000, 500}, {1024, 282, 2048, 486}},  // wide: the whole width, centred in height
+        {{500, 0, 700, 768}, {1436, 0, 1636, 768}},     // tall: the whole height, centred in width
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(mapped(fitted(c.window, main, ext), c.window), c.lands);
+}
+
+TEST(Mapping, AScaledMirrorIsCutToTheExternalMonitorAndShowsTheMatchingPart)
+{
+    const MonitorArea main = {0, 0, 1280, 800}, ext = {1280, 0, 1024, 768};
+    Mapping m = fitted({0, 0, 1280, 800}, main, ext);
+    // Past the main monitor's left and bottom edges: (1200, 624)-(1520, 784) before the cut.
+    MirrorGeometry g = mirror_geometry({-100, 700, 300, 900}, {-100, 700, 300, 900}, ext, m);
+    EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), (Ints{1280, 624, 240, 144}));
+    EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), (Ints{100, 0, 400, 180}));
+}
+
+TEST(Spotlight, OnForAMirroredWindowOffWhereverItIsPressedAndEndsWithItsWindow)
+{
+    EXPECT_EQ((Ints{press_spotlight(false, true), press_spotlight(false, false), press_spotlight(true, false)}),
+              (Ints{SPOTLIGHT_STARTS, SPOTLIGHT_REFUSED, SPOTLIGHT_ENDS}));
+    EXPECT_EQ((Ints{spotlight_holds(true, true, false), spotlight_holds(false, true, false),
+                    spotlight_holds(true, false, false), spotlight_holds(true, true, true)}),
+              (Ints{true, false, false, false}));
 }
 
 } // namespace
