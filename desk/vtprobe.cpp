@@ -93,6 +93,12 @@ static void paint_sample(HWND hwnd, const Sample *s)
             FillRect(dc, &cell, b);
             DeleteObject(b);
         }
+    if (s->fill != -1 && s->seed < 0) {  // a solid colour whose top left corner a square of -seed marks
+        RECT mark = {0, 0, -s->seed, -s->seed};
+        HBRUSH b = CreateSolidBrush(0xFFFFFF ^ (COLORREF)s->fill);
+        FillRect(dc, &mark, b);
+        DeleteObject(b);
+    }
     EndPaint(hwnd, &ps);
 }
 

@@ -12,10 +12,9 @@ MIRROR, LISTED = re.compile(rb"Mirror\d+"), re.compile(rb"^win_num(?: changed!|:
 WM_NULL, WM_COMMAND, WM_SYSCOMMAND = 0x0000, 0x0111, 0x0112
 
 
-def mirror_places(probe, hwnds, ext, bounds=None):
-    # Where mirrors of these windows belong: sorted (mirror title, rectangle). A mirror shows its
-    # window's rectangle, or these bounds of it.
-    places = [(probe.info(h)["title"] + b" ", bounds(h) if bounds else probe.info(h)["rect"]) for h in hwnds]
+def mirror_places(probe, hwnds, ext):
+    # Where mirrors of these windows belong: sorted (mirror title, rectangle).
+    places = [(probe.info(h)["title"] + b" ", probe.info(h)["rect"]) for h in hwnds]
     return sorted((t, (r[0] + ext[0], r[1] + ext[1], r[2] + ext[0], r[3] + ext[1])) for t, r in places)
 
 

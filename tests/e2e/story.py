@@ -3,6 +3,7 @@
 
 import atexit
 import contextlib
+import math
 import os
 import re
 import shutil
@@ -13,7 +14,7 @@ import unittest
 
 from desk import BUILD, CLASS_LINE, ROOT, TWO_HEADS, Desktop, Program, t, wait_for, wine
 from tests.bed import Screen, load_bmp
-from tests.bed.churn import listed, mirror_places, visible_mirrors
+from tests.bed.churn import listed, visible_mirrors
 
 ASSETS = os.path.join(ROOT, "assets")
 EXES = {"x64": os.path.join(BUILD, "Vantoscope.exe"), "x86": os.path.join(ROOT, "build", "win32", "Vantoscope.exe")}
@@ -21,7 +22,7 @@ EXES = {k: os.environ.get("VANTOSCOPE_%s_EXE" % k.upper(), exe) for k, exe in EX
 PLACEHOLDER, CAPTION = b"\xfc\x4b", "エラー"
 MODE_FAILED = t("外部ディスプレイ解像度の変更に失敗しました")
 MODE_REQUEST = re.compile(rb'NtUserChangeDisplaySettings L"\\\\\\\\.\\\\(\w+)" \S+ \(nil\) 0x4 ')  # trace+system
-WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME = 0x0010, 0x0111, 0x0112, 0x00040000
+WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME, RED = 0x0010, 0x0111, 0x0112, 0x00040000, (255, 0, 0)
 ID_MOUSE_POINTER, ID_WALLPAPER, ID_BLANK = 1020, 1021, 1022
 WALLPAPER = load_bmp(os.path.join(ASSETS, "wallpaper.bmp"))  # 16 x 7 tiles of 20 x 25
 _desktop = []
@@ -42,12 +43,22 @@ def asset(name):
         return f.read()
 
 
+def fitted(shown, main, ext):
+    # Where a rectangle lands when the rectangle `shown` of the main monitor (x, y, width, height) is
+    # fitted into the external one and centred, edge by edge, as the program maps it.
+    w, h = shown[2] - shown[0], shown[3] - shown[1]
+    s = min(ext[2] / w, ext[3] / h)
+    ox = ext[0] + (ext[2] - s * w) / 2 - s * (shown[0] - main[0])
+    oy = ext[1] + (ext[3] - s * h) / 2 - s * (shown[1] - main[1])
+    return lambda r: tuple(math.floor(o + s * (v - m) + 0.5) for o, v, m in zip((ox, oy) * 2, r, main[:2] * 2))
+
+
 def monitor_line(n, x, y, w, h):
     return t("%d番目のモニタ: %d x %d解像度: %d  x %d　%s" % (n, x, y, w, h, "メインモニタ" if n == 1 else "外部モニタ"))
 
 
 class Story:
-    exe, heads, thumbnails = None, TWO_HEADS, False
+    exe, heads, thumbnails, scaled = None, TWO_HEADS, False, False
 
     @classmethod
     def setUpClass(cls):
@@ -55,6 +66,7 @@ class Story:
         cls.probe, cls.screen = cls.d.probe, Screen(cls.d)
         # The external monitor is the last head; without one, mirrors stand left of the screen.
         cls.ext = cls.heads[-1][2:] if len(cls.heads) > 1 else (-cls.heads[0][0], 0)
+        cls.main, cls.ext_area = (0, 0) + cls.heads[0][:2], cls.ext + cls.heads[-1][:2]
 
     def setUp(self):
         self.p = None
@@ -64,7 +76,8 @@ class Story:
         # 32-bit Wine refuses every mode change on these desktops, even to the current mode; 64-bit
         # Wine grants only the main monitor's own mode.
         x86 = self.exe == EXES["x86"]
-        return [MODE_FAILED] * 2 if len(self.heads) > 1 and (x86 or self.heads[-1][0] < self.heads[0][0]) else []
+        narrower = self.heads[-1][0] < self.heads[0][0]
+        return [MODE_FAILED] * 2 if len(self.heads) > 1 and not self.scaled and (x86 or narrower) else []
 
     def start(self, cwd=ASSETS, env=None, boxes=()):
         # Starts the program, answers the warning boxes it must show (any other fails at once) and
@@ -157,18 +170,35 @@ class Story:
         inset = 7 if self.thumbnails and info["style"] & WS_THICKFRAME else 0
         return x0 + inset, y0, x1 - inset, y1 - inset
 
-    def places(self, hwnds):
+    def land(self, r, shown=None):
+        # Where a rectangle of the main monitor lands on the external one: moved 1:1, or fitted (the
+        # whole main monitor where the monitors are matched by scale, one window in the spotlight).
+        if shown or self.scaled:
+            return fitted(shown or self.main, self.main, self.ext_area)(r)
+        return r[0] + self.ext[0], r[1] + self.ext[1], r[2] + self.ext[0], r[3] + self.ext[1]
+
+    def places(self, hwnds, spotlight=False):
         # Where the mirrors of these windows belong; a thumbnail mirror is cut to the external monitor.
-        places = mirror_places(self.probe, hwnds, self.ext, self.visible_bounds)
+        bounds = [(self.probe.info(h)["title"] + b" ", self.visible_bounds(h)) for h in hwnds]
+        places = sorted((t, self.land(b, spotlight and b)) for t, b in bounds)
         if not self.thumbnails:
             return places
-        e = self.ext + (self.ext[0] + 1024, self.ext[1] + 768)
+        e = self.ext + (self.ext[0] + self.ext_area[2], self.ext[1] + self.ext_area[3])
         return [(t, (max(r[0], e[0]), max(r[1], e[1]), min(r[2], e[2]), min(r[3], e[3]))) for t, r in places]
 
-    def shows(self, *hwnds):
+    def shows(self, *hwnds, spotlight=False):
         # Waits until exactly these windows have visible mirrors, each at its window's place.
-        wait_for(lambda: visible_mirrors(self.probe) == self.places(hwnds), what=lambda: (
-            "mirrors of %r only (now %r)" % (self.places(hwnds), visible_mirrors(self.probe))))
+        wait_for(lambda: visible_mirrors(self.probe) == self.places(hwnds, spotlight), what=lambda: (
+            "mirrors of %r only (now %r)" % (self.places(hwnds, spotlight), visible_mirrors(self.probe))))
+
+    def disc_at(self, x, y):
+        # A red disc of 20 pixels centred there and no red around it. A capture may fall between a
+        # paint's copy and its disc: the first capture that shows the disc counts.
+        def disc():
+            img = self.screen.grab(x - 40, y - 40, 80, 80)
+            inner = sum(row[30:50].count(RED) for row in img.rows[30:50])
+            return inner > 200 and img.count(RED) == inner
+        wait_for(disc, what="a red disc at (%d, %d)" % (x, y), interval=0.02)
 
     def same_pixels(self, hwnd):
         # Waits until the window's pixels on the screen show on the external monitor too.

@@ -4,13 +4,13 @@ that copy their windows, and again with the compositor's thumbnails (a stand-in 
 import os
 import re
 
-from .story import ASSETS, ID_BLANK, ID_MOUSE_POINTER, ID_WALLPAPER, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
+from .story import ASSETS, ID_BLANK, ID_MOUSE_POINTER, ID_WALLPAPER, RED, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
 from desk.probe import Probe
 from tests.bed import load_bmp
 from tests.bed.churn import Churn, listed, visible_mirrors
 
 FACES = {state: load_bmp(os.path.join(ASSETS, "button_%s.bmp" % state)) for state in ("off", "on")}
-RED, BLUE, WS_CAPTION_THICKFRAME, WS_BORDER = (255, 0, 0), (0, 0, 192), 0x00C40000, 0x00800000
+BLUE, WS_CAPTION_THICKFRAME, WS_BORDER = (0, 0, 192), 0x00C40000, 0x00800000
 COPIES = re.compile(rb"^hwMir\[\d+\] copies its window: no thumbnail \(0x80004001\)$")
 
 
@@ -26,15 +26,6 @@ class AudienceStory(Story):
         r, button = self.probe.info(hwnd)["rect"], self.probe.find("VantoscopeButton")[0]
         wait_for(lambda: self.probe.info(button)["rect"] == (r[2] - 140, r[1], r[2] - 110, r[1] + 20), what="the button")
         return r[2] - 125, r[1] + 10
-
-    def disc_at(self, x, y):
-        # A red disc of 20 pixels centred there and no red around it. A capture may fall between a
-        # paint's copy and its disc: the first capture that shows the disc counts.
-        def disc():
-            img = self.screen.grab(x - 40, y - 40, 80, 80)
-            inner = sum(row[30:50].count(RED) for row in img.rows[30:50])
-            return inner > 200 and img.count(RED) == inner
-        wait_for(disc, what="a red disc at (%d, %d)" % (x, y), interval=0.02)
 
     def marker(self, mirror, pointer, offset):
         # The disc for the pointer there: in a copy, at this offset in the mirror's client area; over a
@@ -282,6 +273,24 @@ class AudienceStory(Story):
             p.wait_line("SET_BLANK:0", mark)
             self.shows(picture, browser, zebra)
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
+        with self.step("the spotlight key fits the window in front to the external monitor alone, filling its width "
+                       "or height; pressed again, all are back; minimising the window ends it"):
+            self.keys_to(picture)
+            mark = p.mark()
+            self.d.xdotool("key", "ctrl+alt+F11")
+            p.wait_line("SET_SPOTLIGHT:1", mark)
+            self.shows(picture, spotlight=True)
+            r = visible_mirrors(self.probe)[0][1]
+            self.assertIn((r[2] - r[0], r[3] - r[1]).count(1024) + (r[3] - r[1] == 768), (1, 2), r)
+            self.d.xdotool("key", "ctrl+alt+F11")
+            mark = p.wait_line("SET_SPOTLIGHT:0", mark)
+            self.shows(picture, browser, zebra)
+            self.d.xdotool("key", "ctrl+alt+F11")
+            mark = p.wait_line("SET_SPOTLIGHT:1", mark)
+            self.probe.show(picture, 6)
+            p.wait_line("SET_SPOTLIGHT:0", mark)
+            self.shows(browser, zebra)
+            self.probe.show(picture, 9)
         with self.step("a copy says once per mirror that it has no thumbnail; after a churn, a thumbnail "
                        "mirror has one live registration per ticked window"):
             if not self.thumbnails:

@@ -1,7 +1,8 @@
-"""Monitor set-ups other than two equal ones: a single monitor, and three of unequal sizes with
-the external one lower than the main one."""
+"""Monitor set-ups other than two equal ones: a single monitor, three of unequal sizes with the
+external one lower than the main one, and an external monitor smaller than the main one that the
+main monitor's picture is scaled to fit."""
 
-from .story import MODE_REQUEST, Story, both, monitor_line, t
+from .story import MODE_REQUEST, WALLPAPER, Story, asset, both, monitor_line, t, wait_for
 
 NO_EXTERNAL = t("外部ディスプレイが接続されていません．接続してからVantoscopeを立ち上げなおしてください．")
 
@@ -43,6 +44,39 @@ class ThreeMonitorsStory(Story):
             self.same_pixels(hwnd)
 
 
+class ScaledMonitorsStory(Story):
+    heads, scaled = ((1280, 800, 0, 0), (1024, 768, 1280, 0)), True
+
+    def test_a_smaller_external_monitor(self):
+        hwnd = self.probe.open("Plain", 200, 150, 500, 400, fill=0x2060C0, seed=-60)  # a marked corner of 60
+        files = {name: asset(name) for name in ("wallpaper.bmp", "button_off.bmp", "button_on.bmp")}
+        env = (self.d.compositor_env if self.thumbnails else self.d.env)(WINEDEBUG="trace+system")
+        self.start(self.settings(asset("Vantoscope.ini") + b"[DISPLAY]\r\nMATCH=scale\r\n", files), env=env)
+        with self.step("no display mode is requested; the trace names the mapping"):
+            self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [])
+            self.assertIn(b"MATCH:scale 0.800", self.p.lines)
+        with self.step("the mirror stands at the window's place scaled into the middle, in the window's colours"):
+            self.tick("Plain")
+            self.probe.foreground(hwnd)
+            self.d.pointer(1270, 790)  # off the window: its disc would cover the colour
+            self.shows(hwnd)
+            c = self.probe.info(hwnd)["client"]
+            # Inside the marked corner, and just past it, where a picture left at full size would still be marked.
+            points = [(self.land((x, y, x, y))[:2], colour) for x, y, colour in (
+                (c[0] + 30, c[1] + 30, (0xDF, 0x9F, 0x3F)), (c[0] + 66, c[1] + 66, (0x20, 0x60, 0xC0)))]
+            wait_for(lambda: all(self.screen.grab(x, y, 1, 1).pixel(x, y) == colour for (x, y), colour in points),
+                     what="the window's colour and its marked corner at their scaled places", interval=0.1)
+        with self.step("the wallpaper fills the band above the picture"):
+            band = self.screen.grab(self.ext[0], 0, 1024, 64)
+            self.assertEqual([band.pixel(self.ext[0] + 64 * i + 32, 40) for i in range(16)],
+                             [WALLPAPER.pixel(20 * i + 10, 12) for i in range(16)])
+        with self.step("the red disc is at the pointer's scaled place"):
+            self.d.pointer(450, 350)
+            self.disc_at(*self.land((450, 350, 450, 350))[:2])
+
+
 both(OneMonitorStory)
 both(ThreeMonitorsStory)
+both(ScaledMonitorsStory)
+both(ScaledMonitorsStory, thumbnails=True)
 
