@@ -3,11 +3,14 @@
 
 Opens three sample application windows, starts Vantoscope in the sample settings
 directory, ticks one window with the toggle button and another in the checklist, as a
-user would with the mouse, prints the trace
-(decoded from code page 932) and writes a screenshot of both monitors."""
+user would with the mouse, opens a context menu in one of them, prints the trace
+(decoded from code page 932) and writes a screenshot of both monitors. With --scaled the
+main monitor is 1280 x 800 and the external one 1024 x 768, and Vantoscope scales the main
+monitor's picture to fit ([DISPLAY] MATCH=scale)."""
 
 import argparse
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -31,20 +34,37 @@ def print_trace(v, start, state):
     return start + len(lines)
 
 
+def scaled_settings():
+    """The sample settings with the main monitor's picture scaled to fit, in a directory under build/."""
+    d = os.path.join(ROOT, "build", "run-scaled")
+    os.makedirs(d, exist_ok=True)
+    for name in ("wallpaper.bmp", "button_off.bmp", "button_on.bmp", "Vantoscope.ini"):
+        shutil.copy(os.path.join(ROOT, "assets", name), d)
+    with open(os.path.join(d, "Vantoscope.ini"), "ab") as f:
+        f.write(b"[DISPLAY]\r\nMATCH=scale\r\n")
+    return d
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--seconds", type=float, default=0, help="stop after this many seconds (default: Ctrl-C)")
     parser.add_argument("--shot", default=os.path.join(ROOT, "build", "vantoscope-run.png"),
                         help="where to write the screenshot of both monitors")
+    parser.add_argument("--scaled", action="store_true",
+                        help="a 1280 x 800 main monitor beside a 1024 x 768 external one, scaled to fit")
     args = parser.parse_args()
+    heads, settings = ((1024, 768, 0, 0), (1024, 768, 1024, 0)), os.path.join(ROOT, "assets")
+    if args.scaled:
+        heads, settings = ((1280, 800, 0, 0), (1024, 768, 1280, 0)), scaled_settings()
 
     stop = {"now": False}
     signal.signal(signal.SIGINT, lambda *_: stop.update(now=True))
     signal.signal(signal.SIGTERM, lambda *_: stop.update(now=True))
 
-    print("Starting a private desktop with two 1024 x 768 monitors...", flush=True)
+    print("Starting a private desktop with monitors of %s..." % " and ".join("%d x %d" % h[:2] for h in heads),
+          flush=True)
     try:
-        bed = Desktop(prefix="run").start()
+        bed = Desktop(heads, prefix="run").start()
     except DeskError as e:
         return str(e)
     try:
@@ -53,7 +73,7 @@ def main():
         viewer = probe.open("Photo viewer", x=430, y=120, w=520, h=400, seed=7)
         probe.open("Terminal", x=120, y=560, w=420, h=180, fill=0x203040)
 
-        v = Program(bed, os.path.join(BUILD, "Vantoscope.exe"), os.path.join(ROOT, "assets"))
+        v = Program(bed, os.path.join(BUILD, "Vantoscope.exe"), settings)
         shown = 0
         state = {}
         try:
@@ -72,12 +92,15 @@ def main():
                 r = rows[0]["rect"]
                 bed.click(r[0] + 12, (r[1] + r[3]) // 2)
             probe.foreground(viewer)
-            bed.pointer(rect[0] + 200, rect[1] + 150)
+            # Open the viewer's context menu: it shows on the external monitor with the viewer.
+            bed.xdotool("mousemove", rect[0] + 330, rect[1] + 170, "click", 3)
+            bed.pointer(rect[0] + 360, rect[1] + 180)
             time.sleep(2)
             shown = print_trace(v, shown, state)
             os.makedirs(os.path.dirname(os.path.abspath(args.shot)), exist_ok=True)
             subprocess.run(["import", "-window", "root", "-display", bed.display, args.shot], check=True, timeout=60)
             print("Screenshot of both monitors: %s" % args.shot, flush=True)
+            bed.click(rect[0] + 100, rect[1] + 100)  # closes the menu
             deadline = time.monotonic() + args.seconds if args.seconds else None
             while not stop["now"] and v.proc.poll() is None and (deadline is None or time.monotonic() < deadline):
                 time.sleep(0.2)
