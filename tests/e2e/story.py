@@ -144,6 +144,13 @@ class Story:
         self.probe.send(self.p.checklist, WM_COMMAND, row)
         self.assertEqual(self.p.next_lines(self.p.wait_line("check ID: %d" % row, mark), 1), [t(title)])
 
+    def press(self, keys, line, start=None):
+        # Presses keys as a user does and waits for this trace line after start (now by default); answers
+        # the line's index.
+        start = self.p.mark() if start is None else start
+        self.d.xdotool("key", keys)
+        return self.p.wait_line(line, start)
+
     def keys_to(self, hwnd):
         # The keyboard into this window, as a click gives it; the pointer then leaves it.
         client = self.probe.info(hwnd)["client"]
