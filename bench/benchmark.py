@@ -8,15 +8,20 @@ mirrored, and the CPU of the listed windows' own process with and without the pr
 grow (slopes per 100 further windows, per listed window, per mirror); how soon a pop-up of a shown
 window reaches the external monitor, and the loop with 300 further windows and one shown window (also
 for an older build, --before); idle with a 6000 x 4000 photo-like wallpaper (also --before); GDI
-objects and memory over 10,000 paints. CPU and memory are read from the program's own process.
-    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory] [--before OLD.exe]"""
+objects and memory over 10,000 paints; with the main monitor's picture scaled by 0.75 onto a smaller
+external monitor (MATCH=scale, copies stretched), the CPU against s = 1, the latency against a bare
+copier stretching alike, and the stretch modes' CPU and faithfulness. CPU and memory are read from the
+program's own process.
+    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory,scaled] [--before OLD.exe]"""
 
 import argparse
 import ctypes
 import json
+import math
 import os
 import platform
 import random
+import re
 import shutil
 import statistics
 import struct
@@ -31,10 +36,14 @@ from desk import CLASS_LINE
 ASSETS = os.path.join(ROOT, "assets")
 BENCHTOOL = os.path.join(BUILD, "bench", "benchtool.exe")
 EXT_X = 1024
+SCALED_HEADS = ((1024, 768, 0, 0), (768, 576, 1024, 0))  # s = 0.75 and no band: a point x lands at EXT_X + 0.75 x
+SCALE_PERCENT = 75
+STRETCH_MODES = ("halftone", "coloroncolor")
 WM_COMMAND, WM_SYSCOMMAND, ID_MOUSE_POINTER = 0x0111, 0x0112, 1020
 COLOURS = [0x1F77B4, 0xFF7F0E, 0x2CA02C, 0xD62728, 0x9467BD, 0x8C564B, 0xE377C2, 0x7F7F7F, 0xBCBD22, 0x17BECF]
 TARGETS = {"latency_p95_ms": 45.0, "latency_ratio_to_reference": 1.2, "loop_period_ms": 33.0,
-           "cpu_percent_5_mirrors": 5.0, "cpu_ratio_10_listed_to_none": 1.25, "samples_cpu_ratio_to_alone": 1.1}
+           "cpu_percent_5_mirrors": 5.0, "cpu_ratio_10_listed_to_none": 1.25, "samples_cpu_ratio_to_alone": 1.1,
+           "stretched_cpu_ratio_to_plain": 1.5}
 
 
 def rgb(colour):
@@ -56,6 +65,11 @@ def summary(values):
     ok = [x for x in values if x is not None]
     return {"changes": len(values), "missed": len(values) - len(ok), "p50_ms": round(statistics.median(ok), 1),
             "p95_ms": round(percentile(ok, 95), 1), "max_ms": round(max(ok), 1)}
+
+
+def mapped(v, d, s=SCALE_PERCENT / 100.0):
+    """A main-monitor coordinate on the external monitor, rounded half up as the program maps edges."""
+    return math.floor(d + s * v + 0.5)
 
 
 def is_64_bit(exe):
@@ -95,6 +109,32 @@ def big_wallpaper_dir():
     with open(os.path.join(d, "Vantoscope.ini"), "w", newline="\r\n") as f:
         f.write("[WPNAME]\nFILENAME=photo.bmp\n[BTNNAME]\nFILENAME=button_off.bmp\n[BTNNAME2]\nFILENAME=button_on.bmp\n")
     return d
+
+
+def scaled_settings_dir():
+    """The shipped settings and bitmaps with [DISPLAY] MATCH=scale (under build/, not committed)."""
+    d = os.path.join(ROOT, "build", "bench", "scaled")
+    os.makedirs(d, exist_ok=True)
+    with open(os.path.join(ASSETS, "Vantoscope.ini"), "rb") as f:
+        ini = f.read()
+    for name in re.findall(rb"^FILENAME=(\S+)", ini, re.M):
+        shutil.copy(os.path.join(ASSETS, name.decode()), d)
+    with open(os.path.join(d, "Vantoscope.ini"), "wb") as f:
+        f.write(ini + b"[DISPLAY]\r\nMATCH=scale\r\n")
+    return d
+
+
+def program_stretch_mode():
+    """The mode the program stretches its copies in (capture.cpp's STRETCH_MODE): the copier's, to compare alike."""
+    with open(os.path.join(ROOT, "src", "mirror", "capture.cpp")) as f:
+        return re.search(r"STRETCH_MODE = (\w+)", f.read()).group(1).lower()
+
+
+def mean_abs_error(a, b):
+    """ImageMagick's mean absolute error of two pictures of one size, 0 (the same) to 1."""
+    # compare writes the figure to standard error, and ends with 1 when the pictures differ at all.
+    out = subprocess.run(["compare", "-metric", "MAE", a, b, "null:"], capture_output=True, text=True, timeout=60)
+    return round(float(re.search(r"\(([0-9.e+-]+)\)", out.stderr).group(1)), 4)
 
 
 class PixelReader:
@@ -311,6 +351,103 @@ class Bench:
         self.probe.close_all()
         return out
 
+    # -- the picture scaled onto a smaller external monitor ----------------------------------------
+    def scaled(self):
+        """MATCH=scale on the copy path: the program's CPU with 1 and 5 of 10 listed 800 x 600 windows mirrored
+        at s = 1 (this desktop) and s = 0.75 (a desktop of its own, whose external monitor is 768 x 576); there,
+        the latency of one mirror against the bare copier stretching in the program's mode, and what each
+        stretch mode costs the copier and how far its copy lies from an ideal downscale."""
+        settings, mode = scaled_settings_dir(), program_stretch_mode()
+        out = {"stretch_mode": mode, "plain": self.mirrors_cpu(settings)}
+        # A prefix of its own: this desktop holds its prefix's lock, and a prefix's wineserver keeps its monitors.
+        scaled_desk = Desktop(SCALED_HEADS, prefix="scaled").start()
+        try:
+            bench = Bench(scaled_desk, self.args)
+            out["stretched"] = bench.mirrors_cpu(settings)
+            out["latency"] = bench.scaled_latency(settings, mode)
+            out["stretch_modes"] = bench.stretch_modes()
+        finally:
+            scaled_desk.stop()
+        return out
+
+    def mirrors_cpu(self, settings):
+        """The program's CPU and loop with 10 listed 800 x 600 windows (as in cpu()), 1 and 5 mirrored; the marker
+        on, the first window in front, the pointer parked in the main monitor's corner."""
+        windows = [self.probe.open("Busy %d" % i, 10 + 20 * i, 10 + 15 * i, 800, 600, seed=60 + i) for i in range(10)]
+        out = []
+        for ticked in (1, 5):
+            p = self.start(cwd=settings)
+            scale = float(p.lines[p.wait_line(re.compile(rb"^MATCH:"))].split()[-1])
+            self.tick(p, ["Busy %d" % i for i in range(ticked)])
+            self.probe.foreground(windows[0])
+            self.d.pointer(1015, 760)
+            time.sleep(1.5)
+            out.append(dict(self.cpu_window(p), listed=10, mirrors=ticked, scale=scale))
+            p.close()
+        self.probe.close_all()
+        return out
+
+    def scaled_latency(self, settings, mode):
+        """As latency(), one mirror of 10 listed windows against the copier of that window, both stretched."""
+        windows = [self.probe.open("Latency %d" % i, 320 + (i % 3) * 233, 30 + (i // 3) * 182, 220, 170, fill=0x404040)
+                   for i in range(10)]
+        c = self.probe.info(windows[0])["client"]
+        point = (mapped((c[0] + c[2]) // 2, EXT_X), mapped((c[1] + c[3]) // 2, 0))
+        out = {"point": point}
+        p = self.start(cwd=settings)
+        self.tick(p, ["Latency 0"])
+        self.probe.foreground(windows[0])
+        self.d.pointer(1015, 760)
+        wait_for(lambda: self.pixel(point) == (0x40, 0x40, 0x40), what="the mirror")
+        out["mirrors_1"] = summary(self.time_changes(windows[0], point))
+        p.close()
+        copier = self.tool("stretch", EXT_X, 0, SCALE_PERCENT, mode, windows[0])
+        self.probe.fill(windows[0], 0x404040)
+        wait_for(lambda: self.pixel(point) == (0x40, 0x40, 0x40), what="the reference copy")
+        out["reference"] = summary(self.time_changes(windows[0], point))
+        self.stop_tool(*copier)
+        self.probe.close_all()
+        return out
+
+    def stretch_modes(self):
+        """Per stretch mode, the bare copier's CPU copying 5 800 x 600 windows at 75 %, and the mean absolute
+        error of its copy of a window of cells against a box-averaged downscale of that window's pixels."""
+        out, folder = {}, os.path.join(ROOT, "build", "bench", "scaled-pictures")
+        os.makedirs(folder, exist_ok=True)
+        windows = [self.probe.open("Busy %d" % i, 10 + 20 * i, 10 + 15 * i, 800, 600, seed=60 + i) for i in range(5)]
+        for mode in STRETCH_MODES:
+            tool = self.tool("stretch", EXT_X, 0, SCALE_PERCENT, mode, *windows)
+            time.sleep(1.5)
+            out[mode] = dict(self.cpu_window(None, [tool[1]]), copied=len(windows))
+            self.stop_tool(*tool)
+        self.probe.close_all()
+        # Left and top on multiples of 4: the copy's edges land on whole pixels, 600 x 450.
+        cells = self.probe.open("Cells", 100, 80, 800, 600, seed=90)
+        self.d.pointer(1015, 760)
+        for mode in STRETCH_MODES:
+            tool = self.tool("stretch", EXT_X, 0, SCALE_PERCENT, mode, cells)
+            time.sleep(1)
+            out[mode]["error"] = self.copy_error(self.probe.info(cells)["rect"], os.path.join(folder, mode))
+            self.stop_tool(*tool)
+        self.probe.close_all()
+        return out
+
+    def copy_error(self, rect, name):
+        """Mean absolute error of the stretched copy of the window at rect against an ideal downscale of it,
+        both cut from one grab of the whole screen; the pictures are kept beside name."""
+        left, top, right, bottom = rect
+        to = (mapped(left, EXT_X), mapped(top, 0), mapped(right, EXT_X), mapped(bottom, 0))
+        size = "%dx%d" % (to[2] - to[0], to[3] - to[1])
+        subprocess.run(["import", "-window", "root", "-display", self.d.display, name + "-screen.png"], check=True,
+                       timeout=60)
+        # -scale averages whole source pixels over each target pixel: the ideal that the modes approach.
+        whole = "%dx%d+%d+%d" % (right - left, bottom - top, left, top)
+        subprocess.run(["convert", name + "-screen.png", "-crop", whole, "+repage", "-scale", size + "!",
+                        name + "-ideal.png"], check=True, timeout=60)
+        subprocess.run(["convert", name + "-screen.png", "-crop", "%s+%d+%d" % (size, to[0], to[1]), "+repage",
+                        name + "-copy.png"], check=True, timeout=60)
+        return mean_abs_error(name + "-ideal.png", name + "-copy.png")
+
     # -- memory and GDI objects ---------------------------------------------------------------
     def memory(self, paints=10000, warm_up=2000, step=2500):
         """GDI objects and resident memory over paints of one mirror, after paints that let it settle."""
@@ -385,6 +522,13 @@ def verdicts(r):
         if gdi[0] is not None:
             out["no_gdi_growth"] = gdi[-1] - gdi[0] <= 5  # a few come and go with each paint
         out["no_memory_growth"] = rss[-1] - rss[0] <= 256
+    if "scaled" in r:
+        sc = r["scaled"]
+        for plain, stretched in zip(sc["plain"], sc["stretched"]):
+            name = "stretched_copy_cpu_within_1.5x_plain_%d_mirror%s" % (plain["mirrors"], "s" * (plain["mirrors"] > 1))
+            out[name] = stretched["program_percent"] <= TARGETS["stretched_cpu_ratio_to_plain"] * plain["program_percent"]
+        out["scaled_latency_within_1.2x_stretching_reference"] = sc["latency"]["mirrors_1"]["p95_ms"] <= TARGETS[
+            "latency_ratio_to_reference"] * sc["latency"]["reference"]["p95_ms"]
     return out
 
 
@@ -436,13 +580,31 @@ def print_table(r):
         for c in mem["checkpoints"]:
             print("  %6d paints %12s GDI objects %10d KiB" % (c["paints"], c["gdi_objects"] if c["gdi_objects"] is not
                                                               None else "(64-bit only)", c["rss_kib"]))
+    if "scaled" in r:
+        sc = r["scaled"]
+        print("\nScaled picture (MATCH=scale), copies; 10 listed 800 x 600 windows (%% of one core over %d s)" %
+              r["cpu_window_s"])
+        print("  %-20s %7s %10s %10s %12s %10s" % ("", "scale", "period ms", "program", "wineserver", "X server"))
+        for x in sorted(sc["plain"] + sc["stretched"], key=lambda x: (x["mirrors"], -x["scale"])):
+            print("  %-20s %7.3f %10.2f %10.1f %12.1f %10.1f" % (
+                "%d mirror%s" % (x["mirrors"], "s" * (x["mirrors"] > 1)), x["scale"], x["period_ms"],
+                x["program_percent"], x["wineserver_percent"], x["x_server_percent"]))
+        print("  %-28s %8s %8s %8s %7s" % ("Latency at 0.75, " + sc["stretch_mode"], "p50 ms", "p95 ms", "max ms",
+                                            "missed"))
+        for name, label in (("mirrors_1", "1 mirror"), ("reference", "reference copier")):
+            x = sc["latency"][name]
+            print("    %-26s %8.1f %8.1f %8.1f %7d" % (label, x["p50_ms"], x["p95_ms"], x["max_ms"], x["missed"]))
+        print("  Stretch modes, bare copier of 5 windows at %d %% (error: mean absolute, 0 to 1, against an ideal "
+              "downscale)" % SCALE_PERCENT)
+        print("    " + "; ".join("%s cpu %.1f %% error %.4f" % (mode, x["program_percent"], x["error"]) for mode, x in
+                                 sc["stretch_modes"].items()))
     if r["slopes"]:
         print("\nHow cost grows")
         for name, value in r["slopes"].items():
             print("  %-40s %8.2f" % (name, value))
     print("\nTargets")
     for name, passed in r["verdicts"].items():
-        print("  %-40s %s" % (name, "met" if passed else "MISSED"))
+        print("  %-50s %s" % (name, "met" if passed else "MISSED"))
 
 
 def main():
@@ -452,7 +614,7 @@ def main():
     parser.add_argument("--json", default=os.path.join(ROOT, "build", "benchmark.json"))
     parser.add_argument("--exe", default=os.path.join(BUILD, "Vantoscope.exe"), help="the Vantoscope.exe to measure")
     parser.add_argument("--before", help="an older Vantoscope.exe, measured too with the big wallpaper and the crowd")
-    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory", help="parts to run")
+    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory,scaled", help="parts to run")
     args = parser.parse_args()
     args.exe, args.before = os.path.abspath(args.exe), args.before and os.path.abspath(args.before)
     try:

@@ -2,6 +2,10 @@
 //   benchtool copy <dx> <dy> <hwnd>...          a bare reference copier, the mirrors' yardstick:
 //       for each target a window at its place moved by (dx, dy), all copied one after the other
 //       with GetWindowDC and BitBlt on one 30 ms timer
+//   benchtool stretch <dx> <dy> <percent> <mode> <hwnd>...   the same at a scale: each copy at the
+//       target's edges scaled by percent about the main monitor's origin, then moved by (dx, dy),
+//       each edge rounded half up as the program maps edges; copied with StretchBlt in the mode
+//       halftone or coloroncolor
 //   benchtool crowd <n> <title>                 n small ordinary windows "<title> <i>", kept
 //       until standard input closes
 //   benchtool paint <hwnd> <count>              sends WM_PAINT count times, prints the ms taken
@@ -10,9 +14,12 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <math.h>
 #include <vector>
 
 static std::vector<HWND> targets, copies;
+static std::vector<SIZE> copy_sizes;
+static int stretch_mode;  // 0: copied as they are, with BitBlt
 
 static void copy_all(void)
 {
@@ -21,7 +28,16 @@ static void copy_all(void)
         GetWindowRect(targets[i], &r);
         HDC from = GetWindowDC(targets[i]);
         HDC to = GetWindowDC(copies[i]);
-        BitBlt(to, 0, 0, r.right - r.left, r.bottom - r.top, from, 0, 0, SRCCOPY);
+        if (stretch_mode == 0) {
+            BitBlt(to, 0, 0, r.right - r.left, r.bottom - r.top, from, 0, 0, SRCCOPY);
+        } else {
+            // Set on every copy, as the program does: a window DC comes with the default mode each time.
+            SetStretchBltMode(to, stretch_mode);
+            if (stretch_mode == HALFTONE)
+                SetBrushOrgEx(to, 0, 0, NULL);  // as HALFTONE requires after setting it
+            StretchBlt(to, 0, 0, copy_sizes[i].cx, copy_sizes[i].cy, from, 0, 0, r.right - r.left, r.bottom - r.top,
+                       SRCCOPY);
+        }
         ReleaseDC(targets[i], from);
         ReleaseDC(copies[i], to);
     }
@@ -42,7 +58,13 @@ static LRESULT CALLBACK copier_proc(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static int copy(int dx, int dy, char **hwnds, int count)
+// An edge of the main monitor scaled by percent about its origin and moved by d, rounded half up.
+static int mapped(int d, int percent, LONG edge)
+{
+    return (int)floor(d + percent / 100.0 * edge + 0.5);
+}
+
+static int copy(int dx, int dy, int percent, int mode, char **hwnds, int count)
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = copier_proc;
@@ -54,11 +76,16 @@ static int copy(int dx, int dy, char **hwnds, int count)
         RECT r;
         if (!GetWindowRect(target, &r))
             return 3;
+        RECT c = {mapped(dx, percent, r.left), mapped(dy, percent, r.top), mapped(dx, percent, r.right),
+                  mapped(dy, percent, r.bottom)};
+        SIZE size = {c.right - c.left, c.bottom - c.top};
         targets.push_back(target);
-        copies.push_back(CreateWindowExA(0, wc.lpszClassName, "Reference copier", WS_POPUP, r.left + dx, r.top + dy,
-                                         r.right - r.left, r.bottom - r.top, NULL, NULL, wc.hInstance, NULL));
+        copy_sizes.push_back(size);
+        copies.push_back(CreateWindowExA(0, wc.lpszClassName, "Reference copier", WS_POPUP, c.left, c.top, size.cx,
+                                         size.cy, NULL, NULL, wc.hInstance, NULL));
         ShowWindow(copies.back(), SW_SHOWNOACTIVATE);
     }
+    stretch_mode = mode;
     SetTimer(copies[0], 1, 30, NULL);
     printf("ready\n");
     fflush(stdout);
@@ -118,15 +145,24 @@ static int paint(HWND window, long count)
     return 0;
 }
 
+// The stretch mode a word names, or 0.
+static int stretch_mode_named(const char *word)
+{
+    return strcmp(word, "halftone") == 0 ? HALFTONE : strcmp(word, "coloroncolor") == 0 ? COLORONCOLOR : 0;
+}
+
 int main(int argc, char **argv)
 {
     HWND window = argc > 2 ? (HWND)(ULONG_PTR)strtoull(argv[2], NULL, 0) : NULL;
     if (argc >= 5 && strcmp(argv[1], "copy") == 0)
-        return copy(atoi(argv[2]), atoi(argv[3]), argv + 4, argc - 4);
+        return copy(atoi(argv[2]), atoi(argv[3]), 100, 0, argv + 4, argc - 4);
+    if (argc >= 7 && strcmp(argv[1], "stretch") == 0 && stretch_mode_named(argv[5]) != 0)
+        return copy(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), stretch_mode_named(argv[5]), argv + 6, argc - 6);
     if (argc == 4 && strcmp(argv[1], "crowd") == 0)
         return crowd(atoi(argv[2]), argv[3]);
     if (argc == 4 && strcmp(argv[1], "paint") == 0)
         return paint(window, atol(argv[3]));
-    fprintf(stderr, "usage: benchtool copy DX DY HWND... | crowd N TITLE | paint HWND COUNT\n");
+    fprintf(stderr, "usage: benchtool copy DX DY HWND... | stretch DX DY PERCENT halftone|coloroncolor HWND... | "
+                    "crowd N TITLE | paint HWND COUNT\n");
     return 2;
 }
