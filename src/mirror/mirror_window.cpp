@@ -103,7 +103,7 @@ void set_mirror_mapping(HWND mirror, const Mapping &mapping)
     }
 }
 
-static Mapping mapping_of(const HWND__ *mirror)
+Mapping mirror_mapping(const HWND__ *mirror)
 {
     for (const MirrorMapping &m : mappings)
         if (m.mirror == mirror)
@@ -115,7 +115,7 @@ static void copy_target_image(HWND mirror, HWND target)
 {
     RECT r = {0, 0, 0, 0};
     GetWindowRect(mirror, &r);
-    if (mapping_of(mirror).scale != 1.0) {
+    if (mirror_mapping(mirror).scale != 1.0) {
         // The whole window, stretched to the mirror's size.
         RECT t = {0, 0, 0, 0};
         GetWindowRect(target, &t);
@@ -193,7 +193,7 @@ LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 void draw_pointer_marker(HDC dc, HWND mirror, HWND target, int x, int y)
 {
-    Mapping mapping = mapping_of(mirror);
+    Mapping mapping = mirror_mapping(mirror);
     bool maximised = IsZoomed(target) != 0;
     char class_name[TEXT_LEN];
     window_class(target, class_name);

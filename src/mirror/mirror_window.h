@@ -21,9 +21,11 @@ void show_mirror(HWND mirror, bool shown);
 
 LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// How the mirror's target lands on the external monitor, as the placement last decided: a copy at any
-// other scale than 1:1 is stretched, and its disc put at the pointer's place there.
+// How the mirror's target lands on the external monitor, as the placement last decided (the monitors'
+// own mapping until then): a copy at any other scale than 1:1 is stretched, and its disc put at the
+// pointer's place there; the marker window and the window's pop-ups follow it too.
 void set_mirror_mapping(HWND mirror, const Mapping &mapping);
+Mapping mirror_mapping(const HWND__ *mirror);
 
 // Draws the red disc for the cursor at (x, y), screen coordinates, with the brush selected in dc
 // (the mirror's paint DC), placed for the target window.

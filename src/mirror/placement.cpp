@@ -28,7 +28,6 @@ struct Applied {
     bool placed;
     Box box;
     MirrorClip clip;
-    Mapping mapping;     // how its window lands on the external monitor, for the marker and the pop-ups
     HWND owner_checked;  // the target whose class the owner steps last looked at
 };
 static Applied applied[MAX_WINDOWS];
@@ -43,7 +42,6 @@ static Applied &applied_to(HWND mirror)
         if (a.mirror == NULL) {
             a.mirror = mirror;
             a.clip.whole = true;
-            a.mapping = main_to_ext;
             return a;
         }
     }
@@ -201,10 +199,8 @@ static void apply_placement(const WinEntry &e, const PlacementStep &s)
         done.placed = true;
         done.box = b;
     }
-    if (s.clip_known || s.thumbnail_known) {
-        applied_to(e.hwMir).mapping = s.mapping;
+    if (s.clip_known || s.thumbnail_known)
         set_mirror_mapping(e.hwMir, s.mapping);
-    }
     if (s.clip_known)
         clip_mirror(e.hwMir, s.clip);
     if (s.thumbnail_known) {
@@ -274,7 +270,7 @@ static void place_marker(void)
     const WinEntry *fore = fore_entry >= 0 && fore_entry < win_count ? &win_table[fore_entry] : NULL;
     bool thumbnail_shown = fore != NULL && IsWindowVisible(fore->hwMir) && shows_thumbnail(fore->hwMir);
     Box box = thumbnail_shown ? applied_to(fore->hwMir).box : Box{0, 0, 0, 0};
-    Mapping mapping = thumbnail_shown ? applied_to(fore->hwMir).mapping : main_to_ext;
+    Mapping mapping = thumbnail_shown ? mirror_mapping(fore->hwMir) : main_to_ext;
     ScreenPoint cursor = {cursor_pos.x, cursor_pos.y};
     place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, mapping, box));
 }
@@ -318,7 +314,7 @@ void update_mirror_visibility(void)
         if (s.action == MIRROR_SHOW || s.action == MIRROR_HIDE)
             set_thumbnail_shown(e.hwMir, s.action == MIRROR_SHOW);
         if (s.action == MIRROR_SHOW) {
-            mappings[shown_count] = e.hwMir != NULL ? applied_to(e.hwMir).mapping : main_to_ext;
+            mappings[shown_count] = mirror_mapping(e.hwMir);
             shown[shown_count++] = popup_target(e);
         }
     }
