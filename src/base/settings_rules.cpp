@@ -1,5 +1,6 @@
 // The settings path, and values found in the settings file's text.
 #include "base/settings_rules.h"
+#include "base/byte_text.h"
 #include "base/texts.h"
 #include <stdio.h>
 #include <string.h>
@@ -84,4 +85,10 @@ bool settings_value(const char *text, const char *section, const char *key, char
             ++line;
     }
     return false;
+}
+
+bool read_either(const char *value, const char *first, const char *second, bool *is_second)
+{
+    *is_second = same_text_ignoring_ascii_case(value, second);
+    return *is_second || value[0] == '\0' || same_text_ignoring_ascii_case(value, first);
 }

@@ -10,3 +10,8 @@ bool build_settings_path(const char *directory, char *out, int out_size);
 // value are dropped, and a value in double quotes loses them. A UTF-8 byte-order mark at the
 // start is skipped. False, leaving out empty, when the section or the key is missing.
 bool settings_value(const char *text, const char *section, const char *key, char *out, int out_size);
+
+// A setting of two values, in any case: the first one also when the value is empty or missing. Any
+// other value reads as the first, and the function returns false so that it can be reported.
+// *second tells which was read.
+bool read_either(const char *value, const char *first, const char *second, bool *is_second);

@@ -1,6 +1,6 @@
 // Monitor roles, the common resolution and how the monitors are matched.
 #include "display/display_rules.h"
-#include "base/byte_text.h"
+#include "base/settings_rules.h"
 #include "base/texts.h"
 
 bool is_main_monitor(int left, int top)
@@ -23,14 +23,10 @@ MonitorArea off_screen_area(const MonitorArea &main_area)
 
 bool read_display_match(const char *value, DisplayMatch *match)
 {
-    *match = MATCH_RESOLUTION;
-    if (value[0] == '\0' || same_text_ignoring_ascii_case(value, TXT_MATCH_RESOLUTION))
-        return true;
-    if (same_text_ignoring_ascii_case(value, TXT_MATCH_SCALE)) {
-        *match = MATCH_SCALE;
-        return true;
-    }
-    return false;
+    bool scale = false;
+    bool readable = read_either(value, TXT_MATCH_RESOLUTION, TXT_MATCH_SCALE, &scale);
+    *match = scale ? MATCH_SCALE : MATCH_RESOLUTION;
+    return readable;
 }
 
 bool should_change_display_modes(int monitor_count, DisplayMatch match)

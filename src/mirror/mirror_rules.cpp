@@ -1,6 +1,8 @@
-// Placement, visibility, clipping, thumbnails and the marker's box.
+// The mapping onto the external monitor, placement, visibility, clipping, thumbnails, the marker's
+// box and the spotlight.
 #include "mirror/mirror_rules.h"
 #include "base/byte_text.h"
+#include "base/settings_rules.h"
 #include "base/texts.h"
 
 static Box mirror_box(const ScreenRect &target, const Mapping &mapping)
@@ -220,14 +222,10 @@ MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &
 
 bool read_mirror_method(const char *value, MirrorMethod *method)
 {
-    *method = METHOD_AUTO;
-    if (value[0] == '\0' || same_text_ignoring_ascii_case(value, TXT_METHOD_AUTO))
-        return true;
-    if (same_text_ignoring_ascii_case(value, TXT_METHOD_COPY)) {
-        *method = METHOD_COPY;
-        return true;
-    }
-    return false;
+    bool copy = false;
+    bool readable = read_either(value, TXT_METHOD_AUTO, TXT_METHOD_COPY, &copy);
+    *method = copy ? METHOD_COPY : METHOD_AUTO;
+    return readable;
 }
 
 ThumbnailAction plan_thumbnail(const ThumbnailView &v)

@@ -1,7 +1,8 @@
-// The mirrors' decisions, on plain values: where each catalogued mirror stands, which ones
-// show, what the toggle button is told, how much of a mirror the external monitor shows, which
-// mirrors show the compositor's thumbnail and what part of the window it draws where, the
-// pointer marker's box and the two browser classes followed through their owners.
+// The mirrors' decisions, on plain values: where the main monitor's picture lands on the external
+// one, where each catalogued mirror stands, which ones show, what the toggle button is told, how much
+// of a mirror the external monitor shows, which mirrors show the compositor's thumbnail and what part
+// of the window it draws where, the pointer marker's box, the spotlight and the two browser classes
+// followed through their owners.
 #pragma once
 #include "base/geometry.h"
 #include "base/limits.h"

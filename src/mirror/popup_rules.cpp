@@ -1,6 +1,6 @@
 // The pop-ups that follow a ticked window: owner chains, the in-front window's thread, touching.
 #include "mirror/popup_rules.h"
-#include "base/byte_text.h"
+#include "base/settings_rules.h"
 #include "base/texts.h"
 
 bool rects_touch(const ScreenRect &a, const ScreenRect &b)
@@ -76,12 +76,8 @@ PopupPlan plan_popups(const PopupTarget *targets, int target_count, const PopupC
 
 bool read_popups_setting(const char *value, bool *on)
 {
-    *on = true;
-    if (value[0] == '\0' || same_text_ignoring_ascii_case(value, TXT_YES))
-        return true;
-    if (same_text_ignoring_ascii_case(value, TXT_NO)) {
-        *on = false;
-        return true;
-    }
-    return false;
+    bool off = false;
+    bool readable = read_either(value, TXT_YES, TXT_NO, &off);
+    *on = !off;
+    return readable;
 }
