@@ -188,6 +188,8 @@ static bool listable(HWND window, const MetWindow *met, int met_count)
 static BOOL CALLBACK add_thread_window(HWND window, LPARAM data)
 {
     Gathering &g = *(Gathering *)data;
+    if (g.count >= MAX_MET)  // full from an earlier thread's windows
+        return FALSE;
     // Most of a thread's windows are hidden: one read tells.
     LONG style = GetWindowLongA(window, GWL_STYLE);
     if ((style & WS_VISIBLE) != 0 && (style & WS_MINIMIZE) == 0) {
