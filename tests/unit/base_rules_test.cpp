@@ -28,6 +28,15 @@ TEST(Settings, TheValueAsTheFileHoldsIt)
     EXPECT_STREQ(out, "");
 }
 
+TEST(Settings, EitherOfTwoValuesInAnyCaseTheFirstForAnythingElse)
+{
+    bool second = true;
+    EXPECT_TRUE(read_either("", "auto", "copy", &second) && !second);
+    EXPECT_TRUE(read_either("Copy", "auto", "copy", &second) && second);
+    EXPECT_TRUE(read_either("AUTO", "auto", "copy", &second) && !second);
+    EXPECT_FALSE(read_either("copies", "auto", "copy", &second) || second);
+}
+
 TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
 {
     EXPECT_LT(compare_titles("zzz", "\x83\x5C\x83\x74"), 0);  // ASCII before double-byte

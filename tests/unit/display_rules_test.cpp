@@ -1,5 +1,5 @@
-// The common resolution on equal widths and on heights, which the test desktops never differ in; how
-// the settings choose to match the monitors.
+// The common resolution on equal widths and on heights, which the test desktops never differ in; no
+// mode changed when the monitors are matched by scale.
 #include "display/display_rules.h"
 #include <gtest/gtest.h>
 
@@ -14,12 +14,8 @@ TEST(CommonResolution, OnEqualWidthsTheExternalOnesAndHeightsNeverCompare)
     EXPECT_EQ(taller.height, 1280);
 }
 
-TEST(Match, ByResolutionUnlessTheSettingsSayScaleWhichNeverChangesAMode)
+TEST(Match, MatchingByScaleNeverChangesAMode)
 {
-    DisplayMatch m = MATCH_SCALE;
-    EXPECT_TRUE(read_display_match("", &m) && m == MATCH_RESOLUTION);
-    EXPECT_TRUE(read_display_match("Scale", &m) && m == MATCH_SCALE);
-    EXPECT_FALSE(read_display_match("stretch", &m) || m != MATCH_RESOLUTION);
     EXPECT_TRUE(should_change_display_modes(2, MATCH_RESOLUTION));
     EXPECT_FALSE(should_change_display_modes(2, MATCH_SCALE) || should_change_display_modes(1, MATCH_RESOLUTION));
 }
