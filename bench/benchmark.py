@@ -319,15 +319,7 @@ class Bench:
         out.append(dict(self.cpu_window(None, self.d.unix_pids("vtprobe.exe")), samples_alone=True))
         for marker in (True, False):
             for ticked in (0, 1, 5, 10):
-                p = self.start()
-                if not marker:
-                    self.probe.send(p.checklist, WM_SYSCOMMAND, ID_MOUSE_POINTER)
-                self.tick(p, ["Busy %d" % i for i in range(ticked)])
-                self.probe.foreground(windows[0])
-                self.d.pointer(1015, 760)
-                time.sleep(1.5)
-                out.append(dict(self.cpu_window(p), listed=10, mirrors=ticked, marker=marker))
-                p.close()
+                out.append(dict(self.mirrored_cpu(windows, ticked, marker=marker), marker=marker))
         # What copying alone costs on this platform: a bare reference copier of 1 and of 5 windows.
         for copied in (1, 5):
             tool = self.tool("copy", EXT_X, 0, *windows[:copied])
@@ -374,17 +366,23 @@ class Bench:
         """The program's CPU and loop with 10 listed 800 x 600 windows (as in cpu()), 1 and 5 mirrored; the marker
         on, the first window in front, the pointer parked in the main monitor's corner."""
         windows = [self.probe.open("Busy %d" % i, 10 + 20 * i, 10 + 15 * i, 800, 600, seed=60 + i) for i in range(10)]
-        out = []
-        for ticked in (1, 5):
-            p = self.start(cwd=settings)
-            scale = float(p.lines[p.wait_line(re.compile(rb"^MATCH:"))].split()[-1])
-            self.tick(p, ["Busy %d" % i for i in range(ticked)])
-            self.probe.foreground(windows[0])
-            self.d.pointer(1015, 760)
-            time.sleep(1.5)
-            out.append(dict(self.cpu_window(p), listed=10, mirrors=ticked, scale=scale))
-            p.close()
+        out = [self.mirrored_cpu(windows, ticked, cwd=settings) for ticked in (1, 5)]
         self.probe.close_all()
+        return out
+
+    def mirrored_cpu(self, windows, ticked, cwd=ASSETS, marker=True):
+        """The program's CPU and loop while the first `ticked` of these listed windows are mirrored, the first in
+        front and the pointer parked in the main monitor's corner; with the scale the trace names."""
+        p = self.start(cwd=cwd)
+        scale = float(p.lines[p.wait_line(re.compile(rb"^MATCH:"))].split()[-1])
+        if not marker:
+            self.probe.send(p.checklist, WM_SYSCOMMAND, ID_MOUSE_POINTER)
+        self.tick(p, ["Busy %d" % i for i in range(ticked)])
+        self.probe.foreground(windows[0])
+        self.d.pointer(1015, 760)
+        time.sleep(1.5)
+        out = dict(self.cpu_window(p), listed=len(windows), mirrors=ticked, scale=scale)
+        p.close()
         return out
 
     def scaled_latency(self, settings, mode):
