@@ -35,8 +35,9 @@ def wait_for(condition, timeout=20, what="condition", interval=0.05):
 
 
 class Desktop:
-    def __init__(self, heads=TWO_HEADS, prefix="test"):
-        self.heads, self.prefix = tuple(heads), os.path.join(BUILD, "wine", prefix)
+    def __init__(self, heads=TWO_HEADS, prefix="test", dpi=96):
+        # dpi: the prefix's LogPixels, the one DPI of every monitor (100 %: 96, 150 %: 144, 200 %: 192).
+        self.heads, self.prefix, self.dpi = tuple(heads), os.path.join(BUILD, "wine", prefix), dpi
         self.procs, self.probe, self.display = [], None, None
 
     def start(self):
@@ -54,6 +55,10 @@ class Desktop:
             subprocess.run(["setxkbmap", "-display", self.display, "-option", "srvrkeys:none"], check=True, timeout=30,
                            **QUIET)
             self._prefix()
+            subprocess.run(wine.command("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                                        "/d", str(self.dpi), "/f"), env=self.env(), timeout=60, check=True, **QUIET)
+            self.wineserver("-k")  # every program of the desktop, its own desktop process too, starts at that DPI
+            self.wineserver("-w")
             self._stand_in()
             self.probe = Probe(self)
         except BaseException:

@@ -1,13 +1,18 @@
 // A stand-in for the compositor's thumbnails, for a desktop that has none (Wine), built as
 // dwmapi.dll: registrations that follow the documented contract, drawn by a thread of their own
 // 33 times a second with a plain copy of the source. Windows with a sizing frame are given
-// 7 pixels of invisible border left, right and below, as Windows 10 gives them. The number of live
-// registrations is the title of a hidden window of class "VtDwmStandIn", for the stories to read.
+// 7 pixels of invisible border left, right and below, as Windows 10 gives them. A window's property
+// "VtCloaked" (non-zero) cloaks it; "VtRefuse" makes every attribute of it fail with that code. A
+// captioned window with a window menu has three caption buttons of 46 x 30 pixels at 96 DPI (22 high
+// when maximised), scaled to its DPI, at its right edge inside the invisible border (a maximised
+// window's: at its monitor's edge). The number of live registrations is the title of a hidden window
+// of class "VtDwmStandIn", for the stories to read.
 #undef UNICODE
 #include <windows.h>
 #include <stdio.h>
 
-enum { MAX_THUMBNAILS = 256, FRAME_MS = 30, INVISIBLE_BORDER = 7, EXTENDED_FRAME_BOUNDS = 9 };
+enum { MAX_THUMBNAILS = 256, FRAME_MS = 30, INVISIBLE_BORDER = 7 };
+enum { CAPTION_BUTTON_BOUNDS = 5, EXTENDED_FRAME_BOUNDS = 9, CLOAKED = 14 };
 enum { TNP_DESTINATION = 1, TNP_SOURCE = 2, TNP_OPACITY = 4, TNP_VISIBLE = 8, TNP_CLIENT_ONLY = 16 };
 
 #pragma pack(push, 1)  // as the platform's header declares it
@@ -131,10 +136,41 @@ __declspec(dllexport) HRESULT WINAPI DwmUnregisterThumbnail(HANDLE id)
     return t != NULL ? S_OK : E_INVALIDARG;
 }
 
+// The three caption buttons in the window's coordinates; none (an empty rectangle) without a caption.
+static RECT caption_buttons(HWND window, const RECT &r)
+{
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    UINT dpi = GetDpiForWindow(window) ? GetDpiForWindow(window) : 96;
+    RECT b = {0, 0, 0, 0};
+    if ((style & WS_CAPTION) != WS_CAPTION || !(style & WS_SYSMENU))
+        return b;
+    int right = r.right - r.left - (style & WS_THICKFRAME ? INVISIBLE_BORDER : 1), top = 1;
+    if (IsZoomed(window)) {
+        MONITORINFO m = {};
+        m.cbSize = sizeof m;
+        GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &m);
+        right = m.rcMonitor.right - r.left, top = m.rcMonitor.top - r.top;
+    }
+    b = {right - 3 * MulDiv(46, dpi, 96), top, right, top + MulDiv(IsZoomed(window) ? 22 : 30, dpi, 96)};
+    return b;
+}
+
 __declspec(dllexport) HRESULT WINAPI DwmGetWindowAttribute(HWND window, DWORD attribute, void *value, DWORD size)
 {
     RECT r;
-    if (attribute != EXTENDED_FRAME_BOUNDS || size != sizeof r || !GetWindowRect(window, &r))
+    if (!GetWindowRect(window, &r))
+        return E_INVALIDARG;
+    if (GetPropA(window, "VtRefuse"))
+        return (HRESULT)(ULONG_PTR)GetPropA(window, "VtRefuse");
+    if (attribute == CLOAKED && size == sizeof(DWORD)) {
+        *(DWORD *)value = GetPropA(window, "VtCloaked") ? 1 : 0;  // DWM_CLOAKED_APP
+        return S_OK;
+    }
+    if (attribute == CAPTION_BUTTON_BOUNDS && size == sizeof r) {
+        *(RECT *)value = caption_buttons(window, r);
+        return S_OK;
+    }
+    if (attribute != EXTENDED_FRAME_BOUNDS || size != sizeof r)
         return E_INVALIDARG;
     if (GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME)
         r.left += INVISIBLE_BORDER, r.right -= INVISIBLE_BORDER, r.bottom -= INVISIBLE_BORDER;

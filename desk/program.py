@@ -25,6 +25,8 @@ def matches(match):
 class Program:
     def __init__(self, desktop, exe, cwd, env=None):
         self.desktop, self.checklist, self._earlier = desktop, None, set(desktop.unix_pids())
+        self.reading = threading.Event()  # cleared, the trace is not read: the pipe fills, as a stuck console's would
+        self.reading.set()
         for attempt in range(3):
             self.lines, self.times, self._err = [], [], tempfile.TemporaryFile()
             self.proc = desktop.start_program(exe, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=self._err)
@@ -44,7 +46,7 @@ class Program:
 
     def _read(self):
         rest = b""
-        for chunk in iter(lambda: self.proc.stdout.read1(65536), b""):
+        for chunk in iter(lambda: self.reading.wait() and self.proc.stdout.read1(65536), b""):
             *complete, rest = (rest + chunk).split(b"\n")
             self.times += [time.monotonic()] * len(complete)
             self.lines += [line.rstrip(b"\r") for line in complete]

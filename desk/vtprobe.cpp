@@ -284,6 +284,8 @@ static std::string run(const std::vector<std::string> &a)
         if (h)
             SetForegroundWindow(h);
         out += fmt(" %llu", (ULONG_PTR)GetForegroundWindow());
+    } else if (c == "prop" && a.size() == 4) {  // prop hwnd name value: a window property (0: removed)
+        n[3] ? (void)SetPropA(h, a[2].c_str(), (HANDLE)(ULONG_PTR)n[3]) : (void)RemovePropA(h, a[2].c_str());
     } else if (c == "gdi" && a.size() == 2 && (gdi = gdi_objects((DWORD)n[1])) >= 0) {
         out += fmt(" %ld", gdi);
     } else {
@@ -294,6 +296,11 @@ static std::string run(const std::vector<std::string> &a)
 
 int main()
 {
+    // Sample windows are drawn at the desktop's DPI, as today's applications' are.
+    typedef BOOL(WINAPI * AwarenessFn)(HANDLE);
+    AwarenessFn aware = (AwarenessFn)(void *)GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDpiAwarenessContext");
+    if (aware)
+        aware((HANDLE)-4);  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
     static char line[1 << 16];
     setvbuf(stdout, NULL, _IONBF, 0);
     printf("ready\n");

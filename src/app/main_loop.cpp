@@ -3,11 +3,13 @@
 #include "app/main_loop.h"
 #include "app/app_rules.h"
 #include "app/hotkeys.h"
+#include "base/compositor.h"
+#include "base/dpi.h"
 #include "base/platform.h"
 #include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
-#include "catalogue/catalogue_rules.h"
+#include "catalogue/checklist.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
 #include "overlay/button.h"
@@ -91,21 +93,9 @@ static void follow_foreground_with_button(const char *class_name)
     f.rect_known = hwFore != NULL && GetWindowRect(hwFore, &r);
     if (f.rect_known)
         f.rect = {r.left, r.top, r.right, r.bottom};
+    f.caption_buttons_known = f.rect_known && caption_button_bounds(hwFore, &f.caption_buttons);
+    f.dpi = window_dpi(hwButton);
     place_button(place_for_foreground(f));
-}
-
-// The checklist stays at the top left, as tall as its rows. When it has to change size, its rows are
-// painted again at once: a window system may give the resized window a new surface (Wine does) whose
-// rows would otherwise stay black until something else made them paint.
-static void pin_checklist(void)
-{
-    RECT r = {0, 0, 0, 0};
-    GetWindowRect(hwChecklist, &r);
-    int height = checklist_height(win_count);
-    if (r.left == 0 && r.top == 0 && r.right == CHECKLIST_WIDTH && r.bottom == height)
-        return;
-    MoveWindow(hwChecklist, 0, 0, CHECKLIST_WIDTH, height, TRUE);
-    RedrawWindow(hwChecklist, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 static void run_iteration_work(void)

@@ -112,3 +112,5 @@ const char TXT_TR_MATCH[] = "MATCH:%s %.3f\n";
 const char TXT_TR_MATCH_UNREADABLE[] = "MATCH unreadable, resolution is used: %s\n";
 const char TXT_TR_SPOTLIGHT[] = "SET_SPOTLIGHT:%d\n";
 const char TXT_TR_SPOTLIGHT_REFUSED[] = "HOTKEY SPOTLIGHT: the window in front is not shown";
+const char TXT_TR_LINES_DROPPED[] = "TRACE: %lu lines dropped while the output was blocked\r\n";  // put out as written
+const char TXT_TR_DPI_UNUSABLE[] = "DPI %u unusable, %u is used\n";

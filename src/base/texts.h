@@ -112,3 +112,5 @@ extern const char TXT_TR_MATCH[];
 extern const char TXT_TR_MATCH_UNREADABLE[];
 extern const char TXT_TR_SPOTLIGHT[];
 extern const char TXT_TR_SPOTLIGHT_REFUSED[];
+extern const char TXT_TR_LINES_DROPPED[];
+extern const char TXT_TR_DPI_UNUSABLE[];

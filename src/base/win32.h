@@ -7,3 +7,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+// Windows 8.1's message for a window moved to a monitor of another DPI, missing from older headers.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif

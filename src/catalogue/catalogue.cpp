@@ -1,6 +1,7 @@
 // The collecting pass over the top-level windows, and the window table it fills: the rows'
 // choice, the title order and the mirrors' styles.
 #include "catalogue/catalogue.h"
+#include "base/compositor.h"
 #include "base/platform.h"
 #include "base/state.h"
 #include "base/texts.h"
@@ -55,13 +56,15 @@ static bool shows(HWND window)
     return (style & WS_VISIBLE) != 0 && (style & WS_MINIMIZE) == 0;
 }
 
+// The compositor is asked whether a window is cloaked (kept off the screen: a suspended app, a window
+// of another virtual desktop) only for a window that the title rules let through: a call per window.
 static bool passes_exclusions(HWND window)
 {
     char title[TEXT_LEN];
     window_title(window, title);
     if (is_excluded_by_title(title))
         return false;
-    return !is_excluded(traits_of(window), title);
+    return !is_excluded(traits_of(window), title) && !window_cloaked(window);
 }
 
 bool window_listable(HWND window)

@@ -1,5 +1,6 @@
 // Eligibility, the rows' choice and order, and the ticks after a rebuild.
 #include "catalogue/catalogue_rules.h"
+#include "base/dpi_rules.h"
 #include "base/byte_text.h"
 #include "base/texts.h"
 
@@ -150,7 +151,13 @@ int row_of_window(const WindowId *row_windows, int count, WindowId window)
     return -1;
 }
 
-int checklist_height(int catalogue_size)
+ChecklistSize checklist_size(int catalogue_size, unsigned dpi, int frame_height)
 {
-    return 31 * (catalogue_size + 1);
+    ChecklistSize size;
+    size.width = scale_to_dpi(CHECKLIST_WIDTH, dpi);
+    size.row_height = scale_to_dpi(ROW_HEIGHT, dpi);
+    int rows_fit = frame_height + catalogue_size * size.row_height;
+    int as_ever = scale_to_dpi(31 * (catalogue_size + 1), dpi);
+    size.height = rows_fit > as_ever ? rows_fit : as_ever;
+    return size;
 }

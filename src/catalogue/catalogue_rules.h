@@ -15,7 +15,8 @@ ClassTraits class_traits(const char *class_name);
 // Applies the exclusion rules in order: empty title, excluded titles (exact), excluded title
 // parts (anywhere), a Mozilla main-window class without "Mozilla" in the title, class names
 // containing "Mirror" or "FeedBack". is_excluded_by_title applies the first three alone: a
-// title they exclude needs no class name.
+// title they exclude needs no class name. A window that passes them is listed unless the
+// compositor keeps it off the screen (cloaked), which no rule on its names can tell.
 bool is_excluded(const ClassTraits &window_class, const char *title);
 bool is_excluded_by_title(const char *title);
 
@@ -58,6 +59,14 @@ int new_home_for_displaced_tick(const RememberedTick *ticks, int tick_count, int
 // The row that lists `window` among the first `count` rows, or -1.
 int row_of_window(const WindowId *row_windows, int count, WindowId window);
 
-// The checklist is 300 wide and 31 pixels high per catalogued window plus one.
-enum { CHECKLIST_WIDTH = 300 };
-int checklist_height(int catalogue_size);
+// The checklist at a DPI: 300 wide with rows 30 high at 96 DPI, both scaled, and 31 pixels high per
+// catalogued window plus one (scaled), or taller where the frame (frame_height, above and below the
+// client area, at that DPI) would leave the last row cut: every catalogued window's row lies fully
+// inside the client area.
+enum { CHECKLIST_WIDTH = 300, ROW_HEIGHT = 30 };
+struct ChecklistSize {
+    int width;
+    int height;
+    int row_height;
+};
+ChecklistSize checklist_size(int catalogue_size, unsigned dpi, int frame_height);

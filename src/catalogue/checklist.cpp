@@ -2,6 +2,7 @@
 // and mirror titles every 30 ms, rebuilds it when the eligible windows change, and turns row
 // clicks into ticks, each remembered with the window it was made for.
 #include "catalogue/checklist.h"
+#include "base/dpi.h"
 #include "base/platform.h"
 #include "base/state.h"
 #include "base/texts.h"
@@ -16,7 +17,10 @@
 // raised edge that sets the rows apart.
 static const DWORD CHECKLIST_STYLE = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
 static const DWORD ROW_STYLE = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | BS_CHECKBOX;
-enum { ROW_HEIGHT = 30 };  // rows are as wide as the window
+
+// The DPI of the monitor the checklist stands on, and the rows' font at it.
+static unsigned checklist_dpi;
+static HFONT row_font;
 
 // One checklist row; row i always stands for win_table[i].
 struct CheckRow {
@@ -41,6 +45,43 @@ HWND create_checklist(HINSTANCE instance)
         return NULL;
     return CreateWindowExA(0, TXT_CHECKLIST_CLASS, TXT_CHECKLIST_TITLE, CHECKLIST_STYLE, 0, 0, CHECKLIST_WIDTH, 0,
                            NULL, NULL, instance, NULL);
+}
+
+static ChecklistSize size_now(void)
+{
+    return checklist_size(win_count, checklist_dpi, frame_height_for_dpi(CHECKLIST_STYLE, 0, checklist_dpi));
+}
+
+// Rows, their font and the window follow the DPI of the monitor the checklist stands on.
+static void follow_dpi(HWND window)
+{
+    unsigned dpi = window_dpi(window);
+    if (dpi == checklist_dpi && row_font != NULL)
+        return;
+    checklist_dpi = dpi;
+    HFONT font = create_message_font(dpi);
+    ChecklistSize size = size_now();
+    for (int i = 0; i < MAX_WINDOWS; ++i) {
+        MoveWindow(check_rows[i].hwCheck, 0, size.row_height * i, size.width, size.row_height, FALSE);
+        SendMessageA(check_rows[i].hwCheck, WM_SETFONT, (WPARAM)font, FALSE);
+    }
+    // The rows no longer use the old font: it can go.
+    if (row_font != NULL)
+        DeleteObject(row_font);
+    row_font = font;
+    if (hwChecklist != NULL)  // null while the window is being created
+        pin_checklist();
+}
+
+void pin_checklist(void)
+{
+    RECT r = {0, 0, 0, 0};
+    GetWindowRect(hwChecklist, &r);
+    ChecklistSize size = size_now();
+    if (r.left == 0 && r.top == 0 && r.right == size.width && r.bottom == size.height)
+        return;
+    MoveWindow(hwChecklist, 0, 0, size.width, size.height, TRUE);
+    RedrawWindow(hwChecklist, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // The row's caption and the mirror's title follow the target's title.
@@ -81,6 +122,7 @@ static void on_create(HWND window)
                                                 CHECKLIST_WIDTH, ROW_HEIGHT, window, (HMENU)(INT_PTR)i, hInst, NULL);
         check_rows[i].checked = 0;
     }
+    follow_dpi(window);
     collect_eligible();
     rebuild_catalogue();
     trace(TXT_TR_WIN_NUM, win_count);
@@ -215,8 +257,19 @@ static void on_timer(HWND window)
 
 static void on_sizing(RECT *drag)
 {
-    drag->right = CHECKLIST_WIDTH;
-    drag->bottom = checklist_height(win_count);
+    ChecklistSize size = size_now();
+    drag->right = size.width;
+    drag->bottom = size.height;
+}
+
+static void on_destroy(void)
+{
+    // Each row goes with the window before this message's end; none uses the font after it.
+    for (const CheckRow &row : check_rows)
+        SendMessageA(row.hwCheck, WM_SETFONT, 0, FALSE);
+    DeleteObject(row_font);
+    row_font = NULL;
+    PostQuitMessage(0);
 }
 
 LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -226,7 +279,10 @@ LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam, LPARAM
         on_create(window);
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        on_destroy();
+        return 0;
+    case WM_DPICHANGED:
+        follow_dpi(window);
         return 0;
     case WM_ERASEBKGND:
         return 0;

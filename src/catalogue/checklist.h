@@ -22,5 +22,10 @@ void restore_checks(void);
 // Puts the three switch items and the blank at the top of the window menu.
 void add_menu_items(HWND window);
 
+// Keeps the checklist at the top left, as tall as its rows at its monitor's DPI. When it has to change
+// size, its rows are painted again at once: a window system may give the resized window a new surface
+// (Wine does) whose rows would otherwise stay black until something else made them paint.
+void pin_checklist(void);
+
 // Whether row i (table entry i) is ticked.
 bool row_ticked(int i);

@@ -1,6 +1,7 @@
 // Thumbnail registrations, the compositor's functions found at run time, one registration per mirror
 // with its properties set only when they change; and the copy.
 #include "mirror/capture.h"
+#include "base/compositor.h"
 #include "base/limits.h"
 #include "base/settings.h"
 #include "base/texts.h"
@@ -10,7 +11,6 @@
 typedef HRESULT(WINAPI *RegisterFn)(HWND, HWND, PHTHUMBNAIL);
 typedef HRESULT(WINAPI *UpdateFn)(HTHUMBNAIL, const DWM_THUMBNAIL_PROPERTIES *);
 typedef HRESULT(WINAPI *UnregisterFn)(HTHUMBNAIL);
-typedef HRESULT(WINAPI *AttributeFn)(HWND, DWORD, PVOID, DWORD);
 
 // The benchmark's trade of sharpness and cost: HALFTONE averaged its copies twice as faithfully but
 // cost two and a half times as much (README, "Measure it"); the copy is the fallback to thumbnails.
@@ -19,7 +19,6 @@ enum { STRETCH_MODE = COLORONCOLOR };
 static RegisterFn register_thumbnail;
 static UpdateFn update_thumbnail;
 static UnregisterFn unregister_thumbnail;
-static AttributeFn window_attribute;  // may be missing: the window rectangle serves then
 static bool thumbnails_on;
 
 // Mirrors travel with their targets when the catalogue is ordered: registrations are kept by mirror.
@@ -52,13 +51,6 @@ static Registration &slot_of(const HWND__ *mirror)
     return registrations[0];
 }
 
-// Only the system's own copy: a file of that name beside the program or in the working
-// directory is not loaded.
-static HMODULE load_compositor(void)
-{
-    return LoadLibraryExA(TXT_COMPOSITOR_DLL, NULL, LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
 template <typename Fn> static Fn function_of(HMODULE module, const char *name)
 {
     // The usual cast for GetProcAddress: the function is called only with its own signature.
@@ -76,13 +68,11 @@ void start_capture(void)
         trace(TXT_TR_METHOD, TXT_METHOD_COPY);
         return;
     }
-    // Loaded for the whole run: the registrations live until exit.
-    HMODULE compositor = load_compositor();
+    HMODULE compositor = compositor_module();
     if (compositor != NULL) {
         register_thumbnail = function_of<RegisterFn>(compositor, "DwmRegisterThumbnail");
         update_thumbnail = function_of<UpdateFn>(compositor, "DwmUpdateThumbnailProperties");
         unregister_thumbnail = function_of<UnregisterFn>(compositor, "DwmUnregisterThumbnail");
-        window_attribute = function_of<AttributeFn>(compositor, "DwmGetWindowAttribute");
     }
     thumbnails_on = register_thumbnail != NULL && update_thumbnail != NULL && unregister_thumbnail != NULL;
     if (thumbnails_on)
@@ -144,12 +134,8 @@ bool shows_thumbnail(HWND mirror)
 
 ScreenRect visible_bounds_of(HWND window, const ScreenRect &window_rect)
 {
-    RECT r;
-    if (window_attribute == NULL || FAILED(window_attribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &r, sizeof r)) ||
-        r.right <= r.left || r.bottom <= r.top)
-        return window_rect;
-    ScreenRect bounds = {r.left, r.top, r.right, r.bottom};
-    return bounds;
+    ScreenRect bounds;
+    return extended_frame_bounds(window, &bounds) ? bounds : window_rect;
 }
 
 static bool same_rect(const RECT &a, const RECT &b)

@@ -237,14 +237,22 @@ ThumbnailAction plan_thumbnail(const ThumbnailView &v)
     return THUMBNAIL_REGISTER;
 }
 
+// A disc of this size centred on a point.
+static ScreenRect disc_around(int x, int y, int size)
+{
+    ScreenRect r = {x - size / 2, y - size / 2, x - size / 2 + size, y - size / 2 + size};
+    return r;
+}
+
 MarkerOverlay plan_marker_overlay(bool switch_on, bool fore_thumbnail_shown, ScreenPoint cursor,
-                                  const Mapping &mapping, const Box &mirror_box)
+                                  const Mapping &mapping, const Box &mirror_box, int disc_size)
 {
     MarkerOverlay m = {};
     if (!switch_on || !fore_thumbnail_shown)
         return m;
     ScreenPoint at = map_point(mapping, cursor);
-    Box disc = {at.x - 10, at.y - 10, 20, 20};
+    ScreenRect around = disc_around(at.x, at.y, disc_size);
+    Box disc = {around.left, around.top, disc_size, disc_size};
     int left = max_of(disc.x, mirror_box.x);
     int top = max_of(disc.y, mirror_box.y);
     int right = min_of(disc.x + disc.width, mirror_box.x + mirror_box.width);
@@ -263,32 +271,16 @@ bool is_chrome_class(const char *class_name)
 }
 
 ScreenRect marker_box(const Mapping &m, bool maximised, bool chrome_class, ScreenPoint cursor,
-                      ScreenPoint normal_origin, ScreenPoint client_origin)
+                      ScreenPoint normal_origin, ScreenPoint client_origin, int disc_size)
 {
-    ScreenRect r;
     if (m.scale != 1.0) {
         ScreenPoint at = map_point(m, cursor);
-        r.left = at.x - client_origin.x - 10;
-        r.top = at.y - client_origin.y - 10;
-        r.right = r.left + 20;
-        r.bottom = r.top + 20;
-        return r;
+        return disc_around(at.x - client_origin.x, at.y - client_origin.y, disc_size);
     }
     int px = maximised ? cursor.x : cursor.x - normal_origin.x;
     int py = maximised ? cursor.y : cursor.y - normal_origin.y;
-    if (chrome_class) {
-        r.left = px - 10;
-        r.top = py - 10;
-        r.right = px + 10;
-        r.bottom = py + 10;
-    } else {
-        // Framed mirrors start their client area below the caption: lift the disc to match.
-        r.left = px - 20;
-        r.top = py - 40;
-        r.right = px;
-        r.bottom = py - 20;
-    }
-    return r;
+    // Framed mirrors start their client area below the caption: lift the disc to match.
+    return chrome_class ? disc_around(px, py, disc_size) : disc_around(px - 10, py - 30, disc_size);
 }
 
 bool takes_owner_chrome(const char *class_name)

@@ -2,6 +2,8 @@
 // target's window DC to its own, with no bitmap in between, then draws the pointer marker while
 // that switch is on; a mirror that shows a thumbnail leaves its picture to the compositor.
 #include "mirror/mirror_window.h"
+#include "base/dpi.h"
+#include "base/dpi_rules.h"
 #include "base/platform.h"
 #include "base/texts.h"
 #include "base/trace.h"
@@ -211,6 +213,7 @@ void draw_pointer_marker(HDC dc, HWND mirror, HWND target, int x, int y)
     POINT client = {0, 0};
     ClientToScreen(mirror, &client);
     ScreenPoint cursor = {x, y}, client_origin = {client.x, client.y};
-    ScreenRect r = marker_box(mapping, maximised, is_chrome_class(class_name), cursor, normal_origin, client_origin);
+    int disc = scale_to_dpi(DISC_SIZE, window_dpi(mirror));
+    ScreenRect r = marker_box(mapping, maximised, is_chrome_class(class_name), cursor, normal_origin, client_origin, disc);
     Ellipse(dc, r.left, r.top, r.right, r.bottom);
 }

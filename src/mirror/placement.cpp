@@ -2,6 +2,9 @@
 // like now, lets the rules decide, and applies the decision; thumbnails, the marker window and the
 // pop-up mirrors follow the mirrors.
 #include "mirror/placement.h"
+#include "base/compositor.h"
+#include "base/dpi.h"
+#include "base/dpi_rules.h"
 #include "base/platform.h"
 #include "base/state.h"
 #include "base/texts.h"
@@ -46,6 +49,13 @@ static Applied &applied_to(HWND mirror)
         }
     }
     return applied[0];  // there are never more mirrors than entries
+}
+
+// A target that the user cannot see shows no mirror: minimised, or cloaked by the compositor (on another
+// virtual desktop, say). Its tick stays, and its mirror comes back with it.
+static bool out_of_view(HWND target)
+{
+    return IsIconic(target) || window_cloaked(target);
 }
 
 static int fore_entry = -1;  // from the placement pass to the marker, in the same iteration
@@ -94,7 +104,7 @@ static void check_spotlight(void)
     if (spotlit == NULL)
         return;
     int i = entry_of(spotlit);
-    if (!spotlight_holds(i >= 0 && IsWindow(spotlit), i >= 0 && row_ticked(i), IsIconic(spotlit) != 0))
+    if (!spotlight_holds(i >= 0 && IsWindow(spotlit), i >= 0 && row_ticked(i), out_of_view(spotlit)))
         set_spotlight(NULL);
 }
 
@@ -139,7 +149,7 @@ static PlacementView placement_view(int index)
     if (!v.ticked && !v.target_is_foreground)
         return v;
     v.thumbnail = shows_thumbnail(e.hwMir);
-    v.target_minimised = IsIconic(e.hwTarget) != 0;
+    v.target_minimised = out_of_view(e.hwTarget);
     RECT r;
     v.target_rect_known = e.hwTarget != NULL && GetWindowRect(e.hwTarget, &r);
     if (v.target_rect_known)
@@ -272,7 +282,8 @@ static void place_marker(void)
     Box box = thumbnail_shown ? applied_to(fore->hwMir).box : Box{0, 0, 0, 0};
     Mapping mapping = thumbnail_shown ? mirror_mapping(fore->hwMir) : main_to_ext;
     ScreenPoint cursor = {cursor_pos.x, cursor_pos.y};
-    place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, mapping, box));
+    int disc = thumbnail_shown ? scale_to_dpi(DISC_SIZE, window_dpi(fore->hwMir)) : DISC_SIZE;
+    place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, mapping, box, disc));
 }
 
 static PopupTarget popup_target(const WinEntry &e)
@@ -300,7 +311,7 @@ void update_mirror_visibility(void)
         v.ticked = row_ticked(i);
         if (v.ticked) {  // an unticked entry's target is not looked at
             v.target_gone = e.hwTarget == NULL || !IsWindow(e.hwTarget);
-            v.target_minimised = IsIconic(e.hwTarget) != 0;
+            v.target_minimised = out_of_view(e.hwTarget);
             v.blank = set_blank != 0;
             v.outside_spotlight = spotlit != NULL && e.hwTarget != spotlit;
         }

@@ -10,7 +10,7 @@ bool rects_touch(const ScreenRect &a, const ScreenRect &b)
 
 static bool may_follow(const PopupCandidate &c)
 {
-    return c.visible && !c.minimised && !c.ours && !c.listable && c.rect_known;
+    return c.visible && !c.minimised && !c.cloaked && !c.ours && !c.listable && c.rect_known;
 }
 
 // The target whose window owns the candidate, nearest owner first, or -1.

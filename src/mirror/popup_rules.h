@@ -25,6 +25,7 @@ struct PopupCandidate {
     bool rect_known;
     bool visible;
     bool minimised;
+    bool cloaked;   // kept off the screen by the compositor
     bool ours;      // one of the program's own windows
     bool listable;  // the checklist would list it: it is shown by its own tick alone
 };
@@ -41,7 +42,7 @@ struct PopupPlan {
     bool more;
 };
 
-// A visible, not minimised window that is neither ours nor listable follows target T when
+// A visible, not minimised, not cloaked window that is neither ours nor listable follows target T when
 //   (a) T owns it, directly or through a chain of owners (menus, most drop-downs and tooltips), or
 //   (b) it has no owner, runs on T's thread, T is in front, and it touches T's rectangle or a pop-up
 //       that follows T (a combo box's list, the sub-menu next to its menu). Browsers run all their

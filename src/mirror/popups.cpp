@@ -2,6 +2,7 @@
 // what the catalogue's pass met), what each is (its owners, thread and process, read once while it
 // stays), the rule's choice applied to the pool, and the pool's painting.
 #include "mirror/popups.h"
+#include "base/compositor.h"
 #include "base/platform.h"
 #include "base/settings.h"
 #include "base/state.h"
@@ -116,12 +117,13 @@ void start_popups(void)
 }
 
 // The rectangle of a window the rule could take, and whether it still shows: read afresh on every pass,
-// so that a pop-up that closes, hides or moves is followed at once.
+// so that a pop-up that closes, hides, moves or is cloaked is followed at once.
 static void read_state(HWND window, PopupCandidate &c)
 {
     LONG style = GetWindowLongA(window, GWL_STYLE);
     c.visible = (style & WS_VISIBLE) != 0;
     c.minimised = (style & WS_MINIMIZE) != 0;
+    c.cloaked = c.visible && window_cloaked(window);
     RECT r;
     c.rect_known = GetWindowRect(window, &r) != 0;
     c.rect = {r.left, r.top, r.right, r.bottom};

@@ -1,5 +1,5 @@
 // Toggle button window. Its two faces are loaded once, at creation, into memory DCs; each
-// paint stretches the current face to 30 x 20.
+// paint stretches the current face to the button's size (30 x 20 at 96 DPI).
 #include "overlay/button.h"
 #include "base/limits.h"
 #include "base/platform.h"
@@ -60,9 +60,13 @@ static void on_paint(HWND window)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
+    // The face is stretched to the button's size, which follows its monitor's DPI.
+    RECT r = {0, 0, 0, 0};
+    GetWindowRect(window, &r);
     // After a failed load there is no face, or no source size: leave the button blank.
     if (hdcBtnFace != NULL && bmBtn2.bmWidth > 0 && bmBtn2.bmHeight > 0)
-        StretchBlt(dc, 0, 0, BUTTON_WIDTH, BUTTON_HEIGHT, hdcBtnFace, 0, 0, bmBtn2.bmWidth, bmBtn2.bmHeight, SRCCOPY);
+        StretchBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, hdcBtnFace, 0, 0, bmBtn2.bmWidth, bmBtn2.bmHeight,
+                   SRCCOPY);
     EndPaint(window, &ps);
 }
 

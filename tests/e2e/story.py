@@ -22,19 +22,20 @@ EXES = {k: os.environ.get("VANTOSCOPE_%s_EXE" % k.upper(), exe) for k, exe in EX
 PLACEHOLDER, CAPTION = b"\xfc\x4b", "エラー"
 MODE_FAILED = t("外部ディスプレイ解像度の変更に失敗しました")
 MODE_REQUEST = re.compile(rb'NtUserChangeDisplaySettings L"\\\\\\\\.\\\\(\w+)" \S+ \(nil\) 0x4 ')  # trace+system
-WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME, RED = 0x0010, 0x0111, 0x0112, 0x00040000, (255, 0, 0)
+WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME, WS_MAXIMIZE, RED = 0x0010, 0x0111, 0x0112, 0x00040000, 0x01000000, (
+    255, 0, 0)
 ID_MOUSE_POINTER, ID_WALLPAPER, ID_BLANK = 1020, 1021, 1022
 WALLPAPER = load_bmp(os.path.join(ASSETS, "wallpaper.bmp"))  # 16 x 7 tiles of 20 x 25
 _desktop = []
 atexit.register(lambda: _desktop and _desktop.pop().stop())
 
 
-def desktop_for(heads):
-    # The running desktop if it has these heads, else a new one: one desktop at a time.
-    if _desktop and _desktop[0].heads != heads:
+def desktop_for(heads, dpi=96):
+    # The running desktop if it has these heads and this DPI, else a new one: one desktop at a time.
+    if _desktop and (_desktop[0].heads, _desktop[0].dpi) != (heads, dpi):
         _desktop.pop().stop()
     if not _desktop:
-        _desktop.append(Desktop(heads).start())
+        _desktop.append(Desktop(heads, dpi=dpi).start())
     return _desktop[0]
 
 
@@ -58,11 +59,11 @@ def monitor_line(n, x, y, w, h):
 
 
 class Story:
-    exe, heads, thumbnails, scaled = None, TWO_HEADS, False, False
+    exe, heads, thumbnails, scaled, dpi = None, TWO_HEADS, False, False, 96
 
     @classmethod
     def setUpClass(cls):
-        cls.d = desktop_for(cls.heads)
+        cls.d = desktop_for(cls.heads, cls.dpi)
         cls.probe, cls.screen = cls.d.probe, Screen(cls.d)
         # The external monitor is the last head; without one, mirrors stand left of the screen.
         cls.ext = cls.heads[-1][2:] if len(cls.heads) > 1 else (-cls.heads[0][0], 0)
@@ -122,6 +123,33 @@ class Story:
             except (AssertionError, TimeoutError, RuntimeError, subprocess.TimeoutExpired) as e:
                 raise AssertionError("%s\n  trace tail: %r" % (e, self.p and self.p.tail())) from None
 
+    def sc(self, size):
+        # A size written for 96 DPI at the desktop's DPI, rounded as the system rounds.
+        return math.floor(size * self.dpi / 96 + 0.5)
+
+    def caption_buttons(self, hwnd):
+        # The caption buttons as the stand-in compositor reports them, on the screen: three of 46 x 30
+        # scaled, at the right edge inside the invisible border (22 high, at the monitor's edge, when maximised).
+        info = self.probe.info(hwnd)
+        x0, y0, x1, y1 = info["rect"]
+        if info["style"] & WS_MAXIMIZE:
+            right, top, height = self.main[2], self.main[1], self.sc(22)
+        else:
+            right, top, height = x1 - (7 if info["style"] & WS_THICKFRAME else 1), y0 + 1, self.sc(30)
+        return right - 3 * self.sc(46), top, right, top + height
+
+    def button_place(self, hwnd):
+        # Where the button belongs on this window: left of the caption buttons that the stand-in reports,
+        # centred in their height; without them, 140 pixels left of the window's right edge at its top.
+        w, h = self.sc(30), self.sc(20)
+        if self.thumbnails:
+            left, top, right, bottom = self.caption_buttons(hwnd)
+            x, y = left - self.sc(4) - w, top + (bottom - top - h) // 2
+        else:
+            r = self.probe.info(hwnd)["rect"]
+            x, y = r[2] - 140, r[1]
+        return x, y, x + w, y + h
+
     def texts(self, n=None):
         return [r["text"] for r in self.probe.rows(self.p.checklist)[:n]]
 
@@ -131,7 +159,7 @@ class Story:
 
     def wait_rows(self, texts):
         # Waits for these rows at the top, and the checklist's height for that many.
-        want, size = [t(x) for x in texts], (0, 0, 300, 31 * (len(texts) + 1))
+        want, size = [t(x) for x in texts], (0, 0, self.sc(300), self.sc(31 * (len(texts) + 1)))
         wait_for(lambda: self.texts(len(want)) == want and self.probe.info(self.p.checklist)["rect"] == size,
                  what=lambda: "rows %r (now %r)" % (want, self.texts(len(want) + 1)))
 
@@ -199,13 +227,15 @@ class Story:
             "mirrors of %r only (now %r)" % (self.places(hwnds, spotlight), visible_mirrors(self.probe))))
 
     def disc_at(self, x, y):
-        # A red disc of 20 pixels centred there and no red around it. A capture may fall between a
-        # paint's copy and its disc: the first capture that shows the disc counts.
+        # A red disc of 20 pixels (scaled to the DPI) centred there and no red around it. A capture may fall
+        # between a paint's copy and its disc: the first capture that shows the disc counts.
+        d = self.sc(20)
+
         def disc():
-            img = self.screen.grab(x - 40, y - 40, 80, 80)
-            inner = sum(row[30:50].count(RED) for row in img.rows[30:50])
-            return inner > 200 and img.count(RED) == inner
-        wait_for(disc, what="a red disc at (%d, %d)" % (x, y), interval=0.02)
+            img = self.screen.grab(x - 2 * d, y - 2 * d, 4 * d, 4 * d)
+            inner = sum(row[d + d // 2:3 * d - d // 2].count(RED) for row in img.rows[d + d // 2:3 * d - d // 2])
+            return inner > d * d // 2 and img.count(RED) == inner
+        wait_for(disc, what="a red disc of %d at (%d, %d)" % (d, x, y), interval=0.02)
 
     def same_pixels(self, hwnd):
         # Waits until the window's pixels on the screen show on the external monitor too.

@@ -22,10 +22,10 @@ class AudienceStory(Story):
             row[:x1 - x0] for row in FACES[state].rows[:y1 - y0]], what="the button's '%s' face" % state, interval=0.1)
 
     def button_on(self, hwnd):
-        # Waits for the button on the window's caption, 140 pixels from its right; answers its centre.
-        r, button = self.probe.info(hwnd)["rect"], self.probe.find("VantoscopeButton")[0]
-        wait_for(lambda: self.probe.info(button)["rect"] == (r[2] - 140, r[1], r[2] - 110, r[1] + 20), what="the button")
-        return r[2] - 125, r[1] + 10
+        # Waits for the button at its place on the window's caption; answers its centre.
+        place, button = self.button_place(hwnd), self.probe.find("VantoscopeButton")[0]
+        wait_for(lambda: self.probe.info(button)["rect"] == place, what="the button")
+        return (place[0] + place[2]) // 2, (place[1] + place[3]) // 2
 
     def marker(self, mirror, pointer, offset):
         # The disc for the pointer there: in a copy, at this offset in the mirror's client area; over a

@@ -80,3 +80,83 @@ both(ThreeMonitorsStory)
 both(ScaledMonitorsStory)
 both(ScaledMonitorsStory, thumbnails=True)
 
+
+
+class WindowsDesktopStory(Story):
+    # What Windows 10 and 11 have and the test desktop lacks, from the stand-in compositor: cloaked windows and
+    # caption buttons 46 pixels wide at 96 DPI; at the desktop's DPI, the checklist, the button and the disc.
+    thumbnails = True
+
+    def ink(self, title):
+        # The first and last line of the title's row that hold text (near-black pixels), and the row's height.
+        r = self.probe.rows(self.p.checklist)[self.row_of(title)]["rect"]
+        img = self.screen.grab(r[0] + self.sc(24), r[1], r[2] - r[0] - self.sc(30), r[3] - r[1])
+        inked = [y for y, line in enumerate(img.rows) if any(sum(px) < 150 for px in line)]
+        return inked[0], inked[-1], r[3] - r[1]
+
+    def button_stands(self, hwnd):
+        button = self.probe.find("VantoscopeButton")[0]
+        wait_for(lambda: self.probe.info(button)["rect"] == self.button_place(hwnd),
+                 what=lambda: "the button at %r (now %r)" % (self.button_place(hwnd), self.probe.info(button)["rect"]))
+        return self.probe.info(button)["rect"]
+
+    def test_a_windows_desktop(self):
+        typing = self.probe.open("Typing", 120, 200, 520, 340, seed=31)
+        other = self.probe.open("Other", 660, 300, 300, 200, seed=32)
+        suspended = self.probe.open("Suspended app", 400, 450, 300, 200, seed=33, show=0)
+        self.probe.prop(suspended, "VtCloaked", 1)
+        self.probe.show(suspended, 8)
+        self.start()
+        with self.step("a cloaked window gets no row; every row lies inside the client area, its title as tall as "
+                       "the row allows"):
+            self.wait_rows(["Other", "Typing"])
+            c = self.probe.info(self.p.checklist)["client"]
+            for r in self.probe.rows(self.p.checklist)[:2]:
+                self.assertTrue(c[0] <= r["rect"][0] and c[1] <= r["rect"][1] and r["rect"][3] <= c[3], (r, c))
+            first, last, height = self.ink("Typing")
+            self.assertTrue(0 < first and last < height - 1 and last - first >= 0.3 * height, (first, last, height))
+        with self.step("the button stands left of the caption buttons, within their height, normal and maximised"):
+            for show in (9, 3):  # SW_RESTORE, SW_MAXIMIZE
+                self.probe.show(typing, show)
+                self.probe.foreground(typing)
+                b, c = self.button_stands(typing), self.caption_buttons(typing)
+                self.assertTrue(b[2] < c[0] and c[1] <= b[1] and b[3] <= c[3], (b, c))
+            self.probe.show(typing, 9)
+        with self.step("where the compositor refuses, the button stands 140 pixels from the right; the window is listed"):
+            self.probe.prop(other, "VtRefuse", 0x80070005)
+            self.probe.foreground(other)
+            r = self.probe.info(other)["rect"]
+            self.thumbnails = False  # as without a compositor
+            self.button_stands(other)
+            self.thumbnails = True
+            self.assertEqual(self.texts(2), [b"Other", b"Typing"])
+            self.probe.prop(other, "VtRefuse", 0)
+        with self.step("a ticked window cloaked loses its row and mirror, and gets both back with its tick; an unticked "
+                       "window cloaked leaves the list; the disc is scaled"):
+            self.tick("Typing")
+            self.probe.foreground(typing)
+            self.shows(typing)
+            self.probe.prop(typing, "VtCloaked", 1)
+            self.wait_rows(["Other"])
+            self.shows()
+            self.probe.prop(typing, "VtCloaked", 0)
+            self.wait_rows(["Other", "Typing"])
+            self.probe.prop(other, "VtCloaked", 1)
+            self.wait_rows(["Typing"])
+            self.assertEqual(self.ticked(), [b"Typing"])
+            self.shows(typing)
+            c = self.probe.info(typing)["client"]
+            self.d.pointer(c[0] + 100, c[1] + 100)
+            self.disc_at(c[0] + 100 + self.ext[0], c[1] + 100 + self.ext[1])
+
+
+class WindowsDesktop144Story(WindowsDesktopStory):
+    dpi = 144
+
+
+class WindowsDesktop192Story(WindowsDesktopStory):
+    dpi = 192
+
+
+for story in (WindowsDesktopStory, WindowsDesktop144Story, WindowsDesktop192Story):
+    both(story, thumbnails=True)

@@ -8,7 +8,7 @@ import struct
 import time
 
 from .story import ASSETS, EXES, Story, asset, both, t, wait_for
-from desk import Program
+from desk import CLASS_LINE, Program
 from tests.bed.churn import Churn, mirror_places, visible_mirrors
 
 BITMAP_LINE = t("ビットマップのロードに失敗しました")
@@ -104,6 +104,30 @@ class TroubleStory(Story):
             started = time.monotonic()
             self.probe.send(self.probe.rows(p.checklist)[0]["hwnd"], 0x00F0)  # BM_GETCHECK
             self.assertLess(time.monotonic() - started, 2)
+        self.clear()
+        with self.step("while nobody reads the trace for 30 s, the program runs on: a mirror follows its window, a key "
+                       "and a tick work; read again, a line says how many lines were dropped, then the usual ones come"):
+            moving = self.probe.open("Moving", 100, 100, 300, 200, seed=5)
+            busy = self.probe.open("Busy", 500, 300, 300, 200, cls="C" * 250, seed=6)  # its class on every turn
+            self.tick("Moving")
+            self.probe.foreground(busy)
+            mark, started = p.mark(), time.monotonic()
+            p.reading.clear()
+            try:
+                time.sleep(22)  # by now the pipe is full, and the program's own buffer nearly
+                self.probe.move(moving, 150, 180, 300, 200)
+                self.shows(moving)
+                self.d.xdotool("key", "ctrl+alt+F10")
+                wait_for(lambda: visible_mirrors(self.probe) == [], what="the blank")
+                self.click_row("Busy", ["Busy", "Moving"])
+                self.d.xdotool("key", "ctrl+alt+F10")
+                self.shows(moving, busy)
+                self.probe.foreground(busy)
+                time.sleep(max(0.0, 31 - (time.monotonic() - started)))
+            finally:
+                p.reading.set()
+            i = p.wait_line(re.compile(rb"^TRACE: \d+ lines dropped while the output was blocked$"), mark, timeout=30)
+            p.wait_line(CLASS_LINE, i + 1)
         self.clear()
         with self.step("a second copy says so, brings the checklist to the front, and leaves the first alone"):
             shown = self.probe.open("Shown", 300, 250, 400, 300, seed=4)

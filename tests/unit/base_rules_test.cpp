@@ -1,7 +1,9 @@
 // The settings file's text and the byte tests on raw code-page-932 text: the cases no end-to-end
 // run meets (a path at its limit, double-byte titles).
 #include "base/byte_text.h"
+#include "base/dpi_rules.h"
 #include "base/settings_rules.h"
+#include "base/trace_queue.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -46,6 +48,45 @@ TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
     EXPECT_TRUE(is_utf8_beyond_ascii("\xE5\xA3\x81\xE7\xB4\x99.bmp"));  // 壁紙.bmp in UTF-8
     EXPECT_FALSE(is_utf8_beyond_ascii("\x95\xC7\x8E\x86.bmp"));          // 壁紙.bmp in code page 932
     EXPECT_FALSE(is_utf8_beyond_ascii("\xE5\xA3"));                      // cut short
+}
+
+TEST(Dpi, SizesScaledAndRoundedOnlyForAUsableDpi)
+{
+    EXPECT_EQ(scale_to_dpi(20, 144), 30);
+    EXPECT_EQ(scale_to_dpi(31, 120), 39);   // 38.75
+    EXPECT_EQ(scale_to_dpi(5, 144), 8);     // 7.5: halves away from zero
+    EXPECT_EQ(scale_to_dpi(-5, 144), -8);
+    EXPECT_EQ(scale_to_dpi(30, 384), 120);
+    EXPECT_EQ(scale_to_dpi(30, 480), 30);   // past every scale: unusable
+    EXPECT_EQ(scale_to_dpi(30, 0), 30);     // a window that has gone
+    EXPECT_FALSE(dpi_usable(72));
+}
+
+std::string taken(TraceQueue &q)
+{
+    std::string out;
+    const char *front = NULL;
+    for (size_t n = trace_queue_front(q, &front); n > 0; n = trace_queue_front(q, &front)) {
+        out.append(front, n);
+        trace_queue_take(q, n);
+    }
+    return out;
+}
+
+TEST(TraceQueue, WholeLinesInOrderThoseThatDoNotFitDroppedAndCounted)
+{
+    static TraceQueue q;
+    q.start = TRACE_QUEUE_BYTES - 10;  // lines wrap around the ring's end
+    std::string all;
+    for (int i = 0; trace_queue_put(q, (std::string(1022, 'a' + i % 26) + "\r\n").c_str(), 1024); ++i)
+        all += std::string(1022, 'a' + i % 26) + "\r\n";
+    EXPECT_EQ(all.size(), (size_t)TRACE_QUEUE_BYTES);
+    EXPECT_FALSE(trace_queue_put(q, "a\r\nb\r\n", 6));  // two more lines dropped, three in all
+    EXPECT_EQ(q.dropped, 3UL);
+    EXPECT_TRUE(taken(q) == all);
+    EXPECT_TRUE(trace_queue_put(q, "Class:Notepad\r\n", 15));
+    EXPECT_EQ(taken(q), "TRACE: 3 lines dropped while the output was blocked\r\nClass:Notepad\r\n");
+    EXPECT_EQ(q.dropped, 0UL);
 }
 
 } // namespace

@@ -117,25 +117,27 @@ TEST(Thumbnail, TheMarkerIsCentredOnThePointerAndCutToTheMirror)
 {
     const MonitorArea ext = {1024, 0, 1024, 768};
     const Mapping one = one_to_one({0, 0, 1024, 768}, ext);
-    MarkerOverlay m = plan_marker_overlay(true, true, {300, 200}, one, {1224, 100, 400, 300});
+    MarkerOverlay m = plan_marker_overlay(true, true, {300, 200}, one, {1224, 100, 400, 300}, 20);
     EXPECT_EQ((Ints{m.shown, m.box.x, m.box.y, m.box.width, m.disc.left, m.disc.right}),
               (Ints{true, 1314, 190, 20, 0, 20}));
-    m = plan_marker_overlay(true, true, {205, 300}, one, {1224, 100, 400, 300});  // the pointer 5 pixels in
-    EXPECT_EQ((Ints{m.box.x, m.box.width, m.disc.left, m.disc.right}), (Ints{1224, 15, -5, 15}));
-    EXPECT_FALSE(plan_marker_overlay(true, true, {100, 200}, one, {1224, 100, 400, 300}).shown);  // off the mirror
+    m = plan_marker_overlay(true, true, {205, 300}, one, {1224, 100, 400, 300}, 30);  // the pointer 5 pixels in, at 144 DPI
+    EXPECT_EQ((Ints{m.box.x, m.box.width, m.disc.left, m.disc.right}), (Ints{1224, 20, -10, 20}));
+    EXPECT_FALSE(plan_marker_overlay(true, true, {100, 200}, one, {1224, 100, 400, 300}, 20).shown);  // off the mirror
 }
 
 TEST(MarkerAndOwners, TheMaximisedTargetAndWholeClassNames)
 {
     // On a maximised target the pointer's screen position counts.
     const Mapping one = one_to_one({0, 0, 1024, 768}, {1024, 0, 1024, 768});
-    EXPECT_EQ(marker_box(one, true, true, {600, 400}, {100, 50}, {0, 0}).left, 590);
-    ScreenRect framed = marker_box(one, true, false, {600, 400}, {100, 50}, {0, 0});
+    EXPECT_EQ(marker_box(one, true, true, {600, 400}, {100, 50}, {0, 0}, 20).left, 590);
+    ScreenRect framed = marker_box(one, true, false, {600, 400}, {100, 50}, {0, 0}, 20);
     EXPECT_EQ((Ints{framed.left, framed.top, framed.right, framed.bottom}), (Ints{580, 360, 600, 380}));
+    framed = marker_box(one, true, false, {600, 400}, {100, 50}, {0, 0}, 40);  // at 192 DPI, around the same centre
+    EXPECT_EQ((Ints{framed.left, framed.top, framed.right, framed.bottom}), (Ints{570, 350, 610, 390}));
     // At another scale the disc is centred on the pointer's place on the external monitor.
     Mapping half = one;
     half.scale = 0.5;
-    ScreenRect scaled = marker_box(half, false, false, {600, 400}, {100, 50}, {1100, 20});
+    ScreenRect scaled = marker_box(half, false, false, {600, 400}, {100, 50}, {1100, 20}, 20);
     EXPECT_EQ((Ints{scaled.left, scaled.top, scaled.right}), (Ints{214, 170, 234}));
     // The owner steps take the whole class name.
     EXPECT_EQ((Ints{takes_owner_chrome("Chrome_WidgetWin_"), takes_owner_chrome("Chrome_WidgetWin_1"),

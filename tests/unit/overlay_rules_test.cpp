@@ -27,6 +27,28 @@ TEST(Button, InsideAMaximisedCaptionParkedForAMinimisedWindowStaysForItsOwn)
     EXPECT_EQ(move_for("Progman"), BUTTON_STAYS);
 }
 
+// The compositor's caption buttons: 3 x 46 x 30 at 96 DPI inside a 7-pixel invisible border, scaled.
+ButtonPlacement on_caption(ScreenRect window, ScreenRect buttons, unsigned dpi, bool maximised = false)
+{
+    ForegroundView f = {};
+    f.class_name = "Notepad", f.rect_known = f.caption_buttons_known = true, f.maximised = maximised;
+    f.rect = window, f.caption_buttons = buttons, f.dpi = dpi;
+    return place_for_foreground(f);
+}
+
+TEST(Button, LeftOfTheCaptionButtonsWithinTheirHeightAtEveryScale)
+{
+    typedef std::vector<int> Ints;
+    auto box = [](const ButtonPlacement &p) { return Ints{p.box.x, p.box.y, p.box.width, p.box.height}; };
+    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {655, 1, 793, 31}, 96)), (Ints{721, 56, 30, 20}));
+    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {586, 1, 793, 46}, 144)), (Ints{635, 58, 45, 30}));
+    EXPECT_EQ(box(on_caption({-8, -8, 1928, 1048}, {1652, 8, 1928, 52}, 192, true)), (Ints{1576, 2, 60, 40}));
+    EXPECT_EQ(box(on_caption({0, 0, 400, 300}, {200, 0, 380, 14}, 96)), (Ints{175, 0, 21, 14}));  // a low caption
+    // Bounds that no caption holds (a minimised or hidden window's): the place of old.
+    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {655, 1, 900, 31}, 144)), (Ints{760, 50, 45, 30}));
+    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {0, 0, 0, 0}, 0)), (Ints{760, 50, 30, 20}));
+}
+
 TEST(Wallpaper, PictureHeightIsDividedFirst)
 {
     EXPECT_EQ(wallpaper_picture_size(1366).height, 747);
