@@ -75,11 +75,15 @@ static void follow_dpi(HWND window)
 
 void pin_checklist(void)
 {
+    // The size last asked for: the system may keep a window wider than asked (its least width for the
+    // caption's buttons at a large DPI), and asking again on every pass would repaint it on every pass.
+    static ChecklistSize asked;
     RECT r = {0, 0, 0, 0};
     GetWindowRect(hwChecklist, &r);
     ChecklistSize size = size_now();
-    if (r.left == 0 && r.top == 0 && r.right == size.width && r.bottom == size.height)
+    if (r.left == 0 && r.top == 0 && size.width == asked.width && size.height == asked.height)
         return;
+    asked = size;
     MoveWindow(hwChecklist, 0, 0, size.width, size.height, TRUE);
     RedrawWindow(hwChecklist, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }

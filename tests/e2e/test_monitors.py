@@ -158,5 +158,20 @@ class WindowsDesktop192Story(WindowsDesktopStory):
     dpi = 192
 
 
+class UnusableDpiStory(Story):
+    dpi = 480  # past every scale the sizes follow
+
+    def test_an_unusable_dpi(self):
+        self.probe.open("Lonely", 100, 120, 300, 200)
+        self.start()
+        with self.step("rows of 96 DPI, said once in the trace"):
+            self.row_of("Lonely")
+            r = self.probe.rows(self.p.checklist)[0]["rect"]
+            self.assertEqual((r[2] - r[0], r[3] - r[1]), (300, 30))
+            self.p.wait_iterations(5)
+            self.assertEqual(self.p.count("DPI 480 unusable, 96 is used"), 1)
+
+
 for story in (WindowsDesktopStory, WindowsDesktop144Story, WindowsDesktop192Story):
     both(story, thumbnails=True)
+both(UnusableDpiStory)
