@@ -210,6 +210,44 @@ static bool wait_gone(HWND h)
     return !IsWindow(h);
 }
 
+// Wine keeps the monitors of its desktop in the registry and reads them again when its video key changes:
+// monitor i l t r b moves and sizes monitor i (from 0), plug i 0|1 takes its adapter away or back, as a
+// monitor that moves, or is plugged out and in again, would on Windows.
+static bool change_monitor(const std::vector<std::string> &a, const std::vector<long long> &n)
+{
+    static std::map<std::string, std::string> unplugged;  // value name: the adapter it named
+    HKEY video;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\VIDEO", 0, KEY_ALL_ACCESS, &video))
+        return false;
+    bool done = true;
+    std::string name = fmt("\\Device\\Video%lld", n[1]);
+    if (a[0] == "monitor") {
+        RECT r = {(LONG)n[2], (LONG)n[3], (LONG)n[4], (LONG)n[5]};
+        for (const char *property : {"0003", "0004"}) {  // the monitor's and its work area's rectangles
+            std::string key = fmt("System\\CurrentControlSet\\Enum\\DISPLAY\\Default_Monitor\\%04llX&0000\\"
+                                  "Properties\\{233a9ef3-afc4-4abd-b564-c32f21f1535b}\\", n[1]) + property;
+            HKEY k;
+            done = done && !RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &k) &&
+                   !RegSetValueExA(k, NULL, 0, 0xFFFF1003, (BYTE *)&r, sizeof r) && !RegCloseKey(k);
+        }
+        DWORD serial = GetTickCount();
+        RegSetValueExA(video, "VtChanged", 0, REG_DWORD, (BYTE *)&serial, sizeof serial);  // read again
+    } else if (n[2] == 0) {
+        char target[MAX_PATH];
+        DWORD size = sizeof target, type = 0;
+        done = !RegQueryValueExA(video, name.c_str(), NULL, &type, (BYTE *)target, &size) &&
+               !RegDeleteValueA(video, name.c_str());
+        if (done)
+            unplugged[name] = target;
+    } else {
+        done = unplugged.count(name) && !RegSetValueExA(video, name.c_str(), 0, REG_SZ,
+                                                        (const BYTE *)unplugged[name].c_str(),
+                                                        (DWORD)unplugged[name].size() + 1);
+    }
+    RegCloseKey(video);
+    return done;
+}
+
 static std::string run(const std::vector<std::string> &a)
 {
     const std::string &c = a[0];
@@ -286,6 +324,11 @@ static std::string run(const std::vector<std::string> &a)
         out += fmt(" %llu", (ULONG_PTR)GetForegroundWindow());
     } else if (c == "prop" && a.size() == 4) {  // prop hwnd name value: a window property (0: removed)
         n[3] ? (void)SetPropA(h, a[2].c_str(), (HANDLE)(ULONG_PTR)n[3]) : (void)RemovePropA(h, a[2].c_str());
+    } else if (c == "topmost" && IsWindow(h)) {
+        SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    } else if ((c == "monitor" && a.size() == 6) || (c == "plug" && a.size() == 3)) {
+        if (!change_monitor(a, n))
+            return "err the desktop's monitors cannot be changed";
     } else if (c == "gdi" && a.size() == 2 && (gdi = gdi_objects((DWORD)n[1])) >= 0) {
         out += fmt(" %ld", gdi);
     } else {

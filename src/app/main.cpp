@@ -10,6 +10,7 @@
 #include "display/displays.h"
 #include "mirror/placement.h"
 #include "overlay/button.h"
+#include "overlay/curtain.h"
 #include "overlay/wallpaper.h"
 
 // Held for the whole run: the named mutex exists as long as a copy holds it, and the system
@@ -53,9 +54,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         return 0;
     }
     hInst = GetModuleHandleA(NULL);
-    setup_displays();
+    setup_displays(true);
     hwHelperOwner = create_helper_owner(hInst);
     start_mirrors();
+    start_curtain();
 
     // The wallpaper comes before the checklist, which creates the mirrors: where the window
     // system stacks windows in creation order and cannot lower one (Wine's X11 driver without

@@ -1,4 +1,4 @@
-// Each iteration: monitor check, message pump, counters, checklist pinning, wallpaper
+// Each iteration: monitors' check, message pump, counters, checklist pinning, wallpaper
 // switch, cursor and foreground capture, cursor limit, mirrors, toggle button, 10 ms sleep.
 #include "app/main_loop.h"
 #include "app/app_rules.h"
@@ -13,6 +13,7 @@
 #include "display/displays.h"
 #include "mirror/placement.h"
 #include "overlay/button.h"
+#include "overlay/curtain.h"
 #include "overlay/wallpaper.h"
 
 static MSG msgChecklist;
@@ -64,12 +65,17 @@ void print_elapsed(void)
     trace(TXT_TR_ELAPSED_HOURS, e.hours);
 }
 
-static void check_monitor_count(void)
+// Monitors that came or went, or another one picked, are set up as at start; monitors that moved (a mode,
+// an arrangement, a rotation or a scale changed) have their areas read again. Either way the wallpaper,
+// the mirrors, their pop-ups and the mapping follow in this pass.
+static void check_displays(void)
 {
-    if (!monitor_count_changed())
+    DisplayChange change = displays_changed();
+    if (change == DISPLAYS_SAME)
         return;
-    setup_displays();
+    setup_displays(change == DISPLAYS_CAME_OR_WENT);
     show_wallpaper();
+    list_monitors_in_menu();
 }
 
 static void apply_cursor_limit(void)
@@ -119,6 +125,7 @@ static void run_iteration_work(void)
     if (fore_entry >= 0)
         button_follows_entry(fore_entry);
     update_mirror_visibility();
+    keep_audience_screen();
     follow_foreground_with_button(class_name);
 }
 
@@ -136,7 +143,7 @@ int run_main_loop(void)
 {
     GetLocalTime(&start_time);
     for (;;) {
-        check_monitor_count();
+        check_displays();
         if (pump_messages() == -1)
             break;
         time_count++;

@@ -92,3 +92,14 @@ bool read_either(const char *value, const char *first, const char *second, bool 
     *is_second = same_text_ignoring_ascii_case(value, second);
     return *is_second || value[0] == '\0' || same_text_ignoring_ascii_case(value, first);
 }
+
+void excerpt_for_trace(const char *value, char *out, int out_size)
+{
+    enum { SHOWN = 40 };
+    int n = 0;
+    for (const char *p = value; *p != '\0' && n < SHOWN && n < out_size - 4; ++p)
+        out[n++] = (unsigned char)*p < 0x20 || *p == 0x7F ? '?' : *p;
+    if (value[n] != '\0' && n + 4 <= out_size)
+        out[n++] = '.', out[n++] = '.', out[n++] = '.';
+    out[n] = '\0';
+}

@@ -15,3 +15,6 @@ bool settings_value(const char *text, const char *section, const char *key, char
 // other value reads as the first, and the function returns false so that it can be reported.
 // *second tells which was read.
 bool read_either(const char *value, const char *first, const char *second, bool *is_second);
+
+// A value as a trace line may show it: control bytes as "?", and cut after 40 bytes with "...".
+void excerpt_for_trace(const char *value, char *out, int out_size);

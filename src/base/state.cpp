@@ -3,7 +3,6 @@
 
 MonitorArea main_area;
 MonitorArea ext_area;
-Mapping main_to_ext = {1.0, 0.0, 0.0, 0, 0};
 
 WinEntry win_table[MAX_WINDOWS];
 int win_count;

@@ -17,10 +17,6 @@ struct WinEntry {
 extern MonitorArea main_area;
 extern MonitorArea ext_area;
 
-// Where the main monitor's picture lands on the external one: written by the display set-up (the
-// monitors and how they are matched), read by every picture the mirrors put there.
-extern Mapping main_to_ext;
-
 // Filled by the catalogue; pumped and placed by the main loop, painted from by each mirror,
 // and clicked through by the toggle button.
 extern WinEntry win_table[MAX_WINDOWS];

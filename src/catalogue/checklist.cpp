@@ -8,6 +8,7 @@
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
+#include "display/displays.h"
 #include "mirror/mirror_window.h"
 #include "overlay/button.h"
 #include <stdio.h>
@@ -209,6 +210,10 @@ static bool toggle_switch(WPARAM command)
         {ID_WALLPAPER, &set_wp, TXT_TR_WALLPAPER},
         {ID_BLANK, &set_blank, TXT_TR_BLANK},
     };
+    if (command > ID_MONITORS && command <= ID_MONITORS + MOST_MONITORS) {
+        pick_external_monitor((int)(command - ID_MONITORS));
+        return true;
+    }
     for (const auto &s : switches) {
         if (command == s.id) {
             *s.value = 1 - *s.value;
@@ -303,6 +308,9 @@ LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZING:
         on_sizing((RECT *)lParam);
         break;
+    case WM_DISPLAYCHANGE:
+        note_display_change();
+        break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -335,6 +343,20 @@ void restore_checks(void)
             sel_windows[j] = row_windows[claimed[j]];
 }
 
+static void insert_item(HMENU menu, UINT position, UINT id, const char *text, UINT type, UINT state)
+{
+    char copy[TEXT_LEN];
+    snprintf(copy, sizeof copy, "%s", text);
+    MENUITEMINFOA mii = {};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_ID | MIIM_TYPE | MIIM_STATE;
+    mii.fType = type;
+    mii.fState = state;
+    mii.wID = id;
+    mii.dwTypeData = copy;
+    InsertMenuItemA(menu, position, TRUE, &mii);
+}
+
 void add_menu_items(HWND window)
 {
     static const struct {
@@ -353,15 +375,33 @@ void add_menu_items(HWND window)
     // menu would wrap over several lines of the 300-pixel window, whose height has room for
     // the caption and the rows alone, and hide the rows.
     HMENU menu = GetSystemMenu(window, FALSE);
-    for (const auto &item : items) {
+    for (const auto &item : items)
+        insert_item(menu, 0, item.id, item.text, MFT_STRING, MFS_ENABLED);
+    list_monitors_in_menu();
+}
+
+void list_monitors_in_menu(void)
+{
+    enum { FIRST_PLACE = 4 };  // below the switches and the blank
+    HMENU menu = GetSystemMenu(hwChecklist, FALSE);
+    if (menu == NULL)
+        return;
+    for (int id = ID_MONITORS; id <= ID_MONITORS + MOST_MONITORS; ++id)
+        DeleteMenu(menu, (UINT)id, MF_BYCOMMAND);
+    const MonitorFound *monitors = NULL;
+    int main_index = -1, external_index = -1;
+    int count = monitors_found(&monitors, &main_index, &external_index);
+    if (count < 2)
+        return;
+    UINT place = FIRST_PLACE;
+    insert_item(menu, place++, ID_MONITORS, "", MFT_SEPARATOR, MFS_ENABLED);
+    for (int i = 0; i < count; ++i) {
+        if (i == main_index)
+            continue;
+        const MonitorArea &a = monitors[i].area;
         char text[TEXT_LEN];
-        snprintf(text, sizeof text, "%s", item.text);
-        MENUITEMINFOA mii = {};
-        mii.cbSize = sizeof mii;
-        mii.fMask = MIIM_ID | MIIM_TYPE;
-        mii.fType = MFT_STRING;
-        mii.wID = item.id;
-        mii.dwTypeData = text;
-        InsertMenuItemA(menu, 0, TRUE, &mii);
+        snprintf(text, sizeof text, TXT_MENU_MONITOR_FMT, i + 1, a.width, a.height, a.x, a.y);
+        insert_item(menu, place++, (UINT)(ID_MONITORS + i + 1), text, MFT_STRING,
+                    i == external_index ? MFS_CHECKED : MFS_UNCHECKED);
     }
 }

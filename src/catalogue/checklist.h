@@ -6,7 +6,8 @@ enum {
     ID_MOUSE_LIMIT = 1012,
     ID_MOUSE_POINTER = 1020,
     ID_WALLPAPER = 1021,
-    ID_BLANK = 1022
+    ID_BLANK = 1022,
+    ID_MONITORS = 1040  // the monitors' separator; monitor n is ID_MONITORS + n
 };
 
 // Registers the class and creates the window, whose creation builds the catalogue.
@@ -19,8 +20,12 @@ LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam, LPARAM
 // a tick remembers for a window that has gone.
 void restore_checks(void);
 
-// Puts the three switch items and the blank at the top of the window menu.
+// Puts the three switch items and the blank at the top of the window menu, and the monitors below them.
 void add_menu_items(HWND window);
+
+// Lists in the window menu the monitors the last set-up found, other than the main one (number, size and
+// place), with a check on the audience's; picking one makes it the audience's. After every set-up.
+void list_monitors_in_menu(void);
 
 // Keeps the checklist at the top left, as tall as its rows at its monitor's DPI. When it has to change
 // size, its rows are painted again at once: a window system may give the resized window a new surface

@@ -1,11 +1,46 @@
-// Decisions of the display set-up that need no platform: which monitor is which, the common
-// resolution, the area mirrors use without an external monitor, how the monitors are matched and
-// whether modes change.
+// Decisions of the display set-up that need no platform: which monitor is the main one and which the
+// audience's, whether the monitors have changed since the last set-up, the common resolution, the area
+// mirrors use without an external monitor, how the monitors are matched and whether modes change, and
+// where the main monitor's picture lands on the external one.
 #pragma once
 #include "base/geometry.h"
 
-// The main monitor is the one whose rectangle starts at the virtual screen's origin.
-bool is_main_monitor(int left, int top);
+enum { MOST_MONITORS = 16, DEVICE_LEN = 32 };
+
+// One monitor as an enumeration found it; its number is its place in that enumeration, from 1.
+struct MonitorFound {
+    MonitorArea area;
+    bool primary;
+    char device[DEVICE_LEN];  // "\\.\DISPLAY2"
+};
+
+// What [DISPLAY] EXTERNAL asks for: nothing (empty or missing), a monitor's number as the trace's monitor
+// lines give it, or a device name. read_external_setting returns false for anything else (it then asks for
+// nothing), so that it can be reported.
+struct ExternalRequest {
+    enum Kind { NONE, NUMBER, DEVICE } kind;
+    int number;
+    char device[DEVICE_LEN];
+};
+bool read_external_setting(const char *value, ExternalRequest *request);
+
+// Which monitor is which, and why. The main monitor is the primary one (the one at the origin where none
+// says so). The audience's is the one picked in the window menu while it is there, else the one the
+// setting names, else the last one found that is not the main one.
+enum ExternalReason { EXTERNAL_NONE, EXTERNAL_LAST_FOUND, EXTERNAL_BY_SETTING, EXTERNAL_PICKED };
+enum RequestRefusal { REQUEST_KEPT, REQUEST_NO_SUCH_MONITOR, REQUEST_NAMES_MAIN };
+struct MonitorChoice {
+    int main;      // index into the monitors found, or -1 when none was found
+    int external;  // -1 when there is no other monitor
+    ExternalReason reason;
+    RequestRefusal setting;  // what became of the setting's request
+    bool picked_gone;        // a monitor was picked in the menu and is no longer there
+};
+MonitorChoice choose_monitors(const MonitorFound *monitors, int count, const ExternalRequest &setting,
+                              const char *picked_device);
+
+// Whether two enumerations found the same monitors at the same places, in the same order.
+bool same_arrangement(const MonitorFound *a, int a_count, const MonitorFound *b, int b_count);
 
 // The narrower monitor's width and height; on equal widths the external monitor's. Heights are
 // never compared.
@@ -25,7 +60,22 @@ MonitorArea off_screen_area(const MonitorArea &main_area);
 enum DisplayMatch { MATCH_RESOLUTION, MATCH_SCALE };
 bool read_display_match(const char *value, DisplayMatch *match);
 
-// Modes are changed only when matching by resolution, and only when a main and an external
-// monitor were both found: with one monitor there is nothing to match, and with none the device
-// names would be empty, which the platform takes as the primary display.
-bool should_change_display_modes(int monitor_count, DisplayMatch match);
+// Modes are changed only when matching by resolution, only by a set-up that may change them (at start, when
+// monitors come or go, when another monitor is picked: not when the monitors merely moved, which is the
+// user's own change), and only when a main and an external monitor were both found: with one monitor there is
+// nothing to match, and with none the device names would be empty, which the platform takes as the primary.
+bool should_change_display_modes(int monitor_count, DisplayMatch match, bool may_change_modes);
+
+// Where the main monitor's picture lands on the external one. 1:1 at the external monitor's top left,
+// for monitors given the same resolution; or the part `shown` of the main monitor (all of it, or one
+// window's bounds) as large as the external monitor holds with its proportions kept, centred.
+Mapping one_to_one(const MonitorArea &main, const MonitorArea &ext);
+Mapping fitted(const ScreenRect &shown, const MonitorArea &main, const MonitorArea &ext);
+Mapping monitors_mapping(DisplayMatch match, const MonitorArea &main, const MonitorArea &ext);
+
+// Points and rectangles through a mapping. A rectangle is mapped edge by edge, each edge rounded the
+// same way, so that windows that touch on the main monitor touch on the external one. unmap_point takes
+// a point of the external monitor back to the main one.
+ScreenPoint map_point(const Mapping &m, ScreenPoint p);
+ScreenRect map_rect(const Mapping &m, const ScreenRect &r);
+ScreenPoint unmap_point(const Mapping &m, ScreenPoint p);

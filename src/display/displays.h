@@ -1,13 +1,33 @@
-// Monitor discovery and resolution matching.
+// Monitor discovery, the audience's monitor, the common resolution, and where the main monitor's picture
+// lands on the external one.
 #pragma once
-#include "base/win32.h"
+#include "base/geometry.h"
+#include "display/display_rules.h"
 
-// Counts the monitors, records main_area and ext_area, warns when there is no external
-// display, and sets both monitors to the narrower one's resolution.
-void setup_displays(void);
+// Finds the monitors, records main_area and ext_area, warns when there is no external display, and traces
+// each monitor and which one the audience sees, and why. Where the monitors are matched by resolution and
+// this set-up may change modes, it sets the main and the audience's monitor (no other) to the narrower
+// one's resolution, then reads the areas again.
+void setup_displays(bool may_change_modes);
 
-// True when the platform's monitor count differs from the one the last set-up found.
-bool monitor_count_changed(void);
+// What has changed since the last set-up, by a check cheap enough for every pass.
+enum DisplayChange {
+    DISPLAYS_SAME,
+    DISPLAYS_MOVED,         // a monitor moved, turned or changed its size or scale: the areas are read again
+    DISPLAYS_CAME_OR_WENT,  // a monitor came or went, or another was picked: set up as at start
+};
+DisplayChange displays_changed(void);
 
-// EnumDisplayMonitors callback: records one monitor.
-BOOL CALLBACK monitor_enum_proc(HMONITOR monitor, HDC dc, LPRECT rect, LPARAM data);
+// The system said the display changed (WM_DISPLAYCHANGE): the next check reads the areas again, whatever
+// it finds. Said during a set-up (of its own mode changes), it is not noted.
+void note_display_change(void);
+
+// The main monitor's picture on the external one, as the last set-up decided; the mirrors ask for it.
+Mapping main_to_external(void);
+
+// The monitors the last set-up found (numbered from 1 in that order), and which are the main and the
+// audience's; for the window menu.
+int monitors_found(const MonitorFound **monitors, int *main_index, int *external_index);
+
+// The audience's monitor, picked by its number for the rest of the run; the next pass sets up again.
+void pick_external_monitor(int number);

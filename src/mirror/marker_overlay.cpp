@@ -83,3 +83,8 @@ void pump_marker_overlay(void)
     while (overlay != NULL && PeekMessageA(&msg, overlay, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
 }
+
+HWND marker_window_shown(void)
+{
+    return shown ? overlay : NULL;
+}

@@ -10,5 +10,8 @@ void create_marker_overlay(void);
 // Shows the disc where planned, above every mirror, or hides it.
 void place_marker_overlay(const MarkerOverlay &plan);
 
+// The disc's window while it shows, else null.
+HWND marker_window_shown(void);
+
 // Dispatches what has reached the window, without waiting: it has no timer.
 void pump_marker_overlay(void);

@@ -1,5 +1,4 @@
-// The mapping onto the external monitor, placement, visibility, clipping, thumbnails, the marker's
-// box and the spotlight.
+// Placement, visibility, clipping, thumbnails, the marker's box and the spotlight.
 #include "mirror/mirror_rules.h"
 #include "base/byte_text.h"
 #include "base/settings_rules.h"
@@ -17,7 +16,8 @@ static bool same_box(const Box &a, const Box &b)
     return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
 }
 
-PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const Screens &screens)
+PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const Screens &screens,
+                             bool curtain)
 {
     const MonitorArea &ext = screens.ext;
     PlacementPlan plan = {};
@@ -51,10 +51,10 @@ PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_bu
             s.clip = mirror_clip(s.box, ext);
             s.clip_known = true;
         }
-        if (v.target_is_foreground) {
+        if (v.target_is_foreground && !curtain) {
             if (v.target_rect_known)
                 s.action = MIRROR_PLACED_UNDER_TARGET;
-        } else if (fore_button_or_none) {
+        } else if (fore_button_or_none && !v.target_is_foreground) {
             s.clip_known = s.thumbnail_known = false;
         } else if (v.target_rect_known && !(v.mirror_placed && same_box(v.mirror_box, s.box))) {
             // Moving a window to where it was last put changes nothing on the screen but costs a
@@ -127,71 +127,6 @@ MirrorClip mirror_clip(const Box &box, const MonitorArea &ext)
     return c;
 }
 
-Mapping one_to_one(const MonitorArea &main, const MonitorArea &ext)
-{
-    Mapping m = {1.0, (double)ext.x, (double)ext.y, main.x, main.y};
-    return m;
-}
-
-Mapping fitted(const ScreenRect &shown, const MonitorArea &main, const MonitorArea &ext)
-{
-    double width = shown.right - shown.left, height = shown.bottom - shown.top;
-    if (width <= 0 || height <= 0)
-        return one_to_one(main, ext);
-    double across = ext.width / width, down = ext.height / height;
-    double s = across < down ? across : down;
-    // Centred: the bands left over are shared out evenly on both sides.
-    Mapping m;
-    m.scale = s;
-    m.main_x = main.x;
-    m.main_y = main.y;
-    m.origin_x = ext.x + (ext.width - s * width) / 2 - s * (shown.left - main.x);
-    m.origin_y = ext.y + (ext.height - s * height) / 2 - s * (shown.top - main.y);
-    return m;
-}
-
-// Every coordinate is rounded the same way, half up, so that equal edges stay equal.
-static int round_half_up(double v)
-{
-    double f = (double)(long long)v;
-    if (f > v)
-        f -= 1;  // the floor for negative values too
-    return (int)(v - f >= 0.5 ? f + 1 : f);
-}
-
-static int map_x(const Mapping &m, int x)
-{
-    return round_half_up(m.origin_x + m.scale * (x - m.main_x));
-}
-
-static int map_y(const Mapping &m, int y)
-{
-    return round_half_up(m.origin_y + m.scale * (y - m.main_y));
-}
-
-// Back from the external monitor to the main one: where a cut edge lies in the window.
-static int unmap_x(const Mapping &m, int x)
-{
-    return round_half_up(m.main_x + (x - m.origin_x) / m.scale);
-}
-
-static int unmap_y(const Mapping &m, int y)
-{
-    return round_half_up(m.main_y + (y - m.origin_y) / m.scale);
-}
-
-ScreenPoint map_point(const Mapping &m, ScreenPoint p)
-{
-    ScreenPoint q = {map_x(m, p.x), map_y(m, p.y)};
-    return q;
-}
-
-ScreenRect map_rect(const Mapping &m, const ScreenRect &r)
-{
-    ScreenRect q = {map_x(m, r.left), map_y(m, r.top), map_x(m, r.right), map_y(m, r.bottom)};
-    return q;
-}
-
 MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &visible_bounds, const MonitorArea &ext,
                                const Mapping &mapping)
 {
@@ -206,14 +141,16 @@ MirrorGeometry mirror_geometry(const ScreenRect &window_rect, const ScreenRect &
     // visible bounds' own, exactly; a cut edge is taken back through the mapping. The visible bounds
     // lie inside the window rectangle, which is where the source's origin is.
     ScreenRect in_main = visible_bounds;
+    ScreenPoint top_left = unmap_point(mapping, {g.box.x, g.box.y});
+    ScreenPoint bottom_right = unmap_point(mapping, {g.box.x + g.box.width, g.box.y + g.box.height});
     if (p.left > 0)
-        in_main.left = unmap_x(mapping, g.box.x);
+        in_main.left = top_left.x;
     if (p.top > 0)
-        in_main.top = unmap_y(mapping, g.box.y);
+        in_main.top = top_left.y;
     if (p.right < whole.width)
-        in_main.right = unmap_x(mapping, g.box.x + g.box.width);
+        in_main.right = bottom_right.x;
     if (p.bottom < whole.height)
-        in_main.bottom = unmap_y(mapping, g.box.y + g.box.height);
+        in_main.bottom = bottom_right.y;
     g.source = {in_main.left - window_rect.left, in_main.top - window_rect.top, in_main.right - window_rect.left,
                 in_main.bottom - window_rect.top};
     g.destination = {0, 0, g.box.width, g.box.height};

@@ -1,22 +1,12 @@
-// The mirrors' decisions, on plain values: where the main monitor's picture lands on the external
-// one, where each catalogued mirror stands, which ones show, what the toggle button is told, how much
-// of a mirror the external monitor shows, which mirrors show the compositor's thumbnail and what part
-// of the window it draws where, the pointer marker's box, the spotlight and the two browser classes
-// followed through their owners.
+// The mirrors' decisions, on plain values: where each catalogued mirror stands, which ones show, what
+// the toggle button is told, how much of a mirror the external monitor shows, which mirrors show the
+// compositor's thumbnail and what part of the window it draws where, the pointer marker's box, the
+// spotlight and the two browser classes followed through their owners. Where the main monitor's picture
+// lands on the external one is the monitors' geometry (display_rules.h).
 #pragma once
 #include "base/geometry.h"
 #include "base/limits.h"
-
-// Where the main monitor's picture lands on the external one. 1:1 at the external monitor's top left,
-// for monitors given the same resolution; or the part `shown` of the main monitor (all of it, or one
-// window's bounds) as large as the external monitor holds with its proportions kept, centred.
-Mapping one_to_one(const MonitorArea &main, const MonitorArea &ext);
-Mapping fitted(const ScreenRect &shown, const MonitorArea &main, const MonitorArea &ext);
-
-// Points and rectangles through a mapping. A rectangle is mapped edge by edge, each edge rounded the
-// same way, so that windows that touch on the main monitor touch on the external one.
-ScreenPoint map_point(const Mapping &m, ScreenPoint p);
-ScreenRect map_rect(const Mapping &m, const ScreenRect &r);
+#include "display/display_rules.h"
 
 // The part of a window that a mirror cut to the external monitor shows, and where: a thumbnail
 // mirror, or a pop-up mirror however it paints. The mirror stands at the window's visible bounds
@@ -92,8 +82,11 @@ struct Screens {
 // thumbnail mirror: its visible bounds, cut); the spotlit entry's window fitted to the whole external
 // monitor instead; a minimised target's mirror is left as it is. While the foreground window is the
 // button, or there is none, mirrors stay where they are. fore_button_or_none: that case. A view of an
-// unticked entry that is not in the foreground needs nothing but has_mirror and ticked.
-PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const Screens &screens);
+// unticked entry that is not in the foreground needs nothing but has_mirror and ticked. The foreground
+// window's mirror is stacked right under its window, unless the mirrors stand above a curtain (curtain):
+// then their order is kept with the curtain's.
+PlacementPlan plan_placement(const PlacementView *views, int count, bool fore_button_or_none, const Screens &screens,
+                             bool curtain);
 
 // What the main loop sees of one catalogued entry before showing or hiding its mirror. Of an
 // unticked entry only ticked and has_mirror count.

@@ -7,6 +7,7 @@
 #include "base/platform.h"
 #include "base/texts.h"
 #include "base/trace.h"
+#include "display/displays.h"
 #include "mirror/capture.h"
 #include "mirror/mirror_rules.h"
 #include <stdio.h>
@@ -110,7 +111,7 @@ Mapping mirror_mapping(const HWND__ *mirror)
     for (const MirrorMapping &m : mappings)
         if (m.mirror == mirror)
             return m.mapping;
-    return main_to_ext;
+    return main_to_external();
 }
 
 static void copy_target_image(HWND mirror, HWND target)

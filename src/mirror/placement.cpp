@@ -9,13 +9,16 @@
 #include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
+#include "catalogue/catalogue.h"
 #include "catalogue/checklist.h"
+#include "display/displays.h"
 #include "mirror/capture.h"
 #include "mirror/marker_overlay.h"
 #include "mirror/mirror_rules.h"
 #include "mirror/mirror_window.h"
 #include "mirror/popups.h"
 #include "overlay/button.h"
+#include "overlay/curtain.h"
 
 static ScreenRect screen_rect(const RECT &r)
 {
@@ -243,8 +246,8 @@ int place_mirrors(void)
     PlacementView views[MAX_WINDOWS];
     for (int i = 0; i < win_count; ++i)
         views[i] = placement_view(i);
-    Screens screens = {main_area, ext_area, main_to_ext};
-    PlacementPlan plan = plan_placement(views, win_count, hwFore == hwButton || hwFore == NULL, screens);
+    Screens screens = {main_area, ext_area, main_to_external()};
+    PlacementPlan plan = plan_placement(views, win_count, hwFore == hwButton || hwFore == NULL, screens, curtain_on());
     for (int i = 0; i < win_count; ++i) {
         // The face goes to the button when its entry comes round, as the pass reaches it.
         if (i == plan.fore_index && plan.face != FACE_UNCHANGED)
@@ -280,7 +283,7 @@ static void place_marker(void)
     const WinEntry *fore = fore_entry >= 0 && fore_entry < win_count ? &win_table[fore_entry] : NULL;
     bool thumbnail_shown = fore != NULL && IsWindowVisible(fore->hwMir) && shows_thumbnail(fore->hwMir);
     Box box = thumbnail_shown ? applied_to(fore->hwMir).box : Box{0, 0, 0, 0};
-    Mapping mapping = thumbnail_shown ? mirror_mapping(fore->hwMir) : main_to_ext;
+    Mapping mapping = thumbnail_shown ? mirror_mapping(fore->hwMir) : main_to_external();
     ScreenPoint cursor = {cursor_pos.x, cursor_pos.y};
     int disc = thumbnail_shown ? scale_to_dpi(DISC_SIZE, window_dpi(fore->hwMir)) : DISC_SIZE;
     place_marker_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, mapping, box, disc));
@@ -331,6 +334,37 @@ void update_mirror_visibility(void)
     }
     place_marker();
     follow_popups(shown, mappings, shown_count);
+}
+
+int audience_windows(HWND *out, int max)
+{
+    // Front to back as the catalogue's last pass met their windows; a window it has not met yet, in front.
+    int met_count = 0;
+    const MetWindow *met = windows_met(&met_count);
+    int place[MAX_WINDOWS];
+    int n = 0;
+    for (int i = 0; i < win_count && n < max; ++i) {
+        const WinEntry &e = win_table[i];
+        if (e.hwMir == NULL || !IsWindowVisible(e.hwMir))
+            continue;
+        int k = n++;
+        int at = -1;
+        for (int j = 0; j < met_count && at < 0; ++j)
+            if (met[j].window == (WindowId)e.hwTarget)
+                at = j;
+        // The back-most first: sorted in as they come.
+        for (; k > 0 && place[k - 1] < at; --k) {
+            out[k] = out[k - 1];
+            place[k] = place[k - 1];
+        }
+        out[k] = e.hwMir;
+        place[k] = at;
+    }
+    n += popup_mirrors_shown(out + n, max - n);
+    HWND marker = marker_window_shown();
+    if (marker != NULL && n < max)
+        out[n++] = marker;
+    return n;
 }
 
 void release_mirrors(void)

@@ -1,6 +1,7 @@
 // The mirrors in the main loop: started before the catalogue, pumped, placed over the external
 // monitor and shown (exactly the ticked ones) on every iteration, released at exit.
 #pragma once
+#include "base/win32.h"
 
 enum {
     BTN_STATE_ON = 1014,   // to the button: the foreground window's mirror is shown
@@ -29,6 +30,10 @@ void update_mirror_visibility(void);
 // over any other window it is refused. Each is traced.
 void press_spotlight_key(void);
 bool spotlight_on(void);
+
+// The program's windows that the audience sees, as they should stand, the lowest first: the shown window
+// mirrors in their windows' order, the pop-up mirrors, the marker. Returns how many, at most max.
+int audience_windows(HWND *out, int max);
 
 // Releases what the compositor holds for the mirrors: at exit.
 void release_mirrors(void);

@@ -345,3 +345,11 @@ void pump_popups(void)
         while (s.mirror != NULL && PeekMessageA(&msg, s.mirror, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
 }
+
+int popup_mirrors_shown(HWND *out, int max)
+{
+    int n = 0;
+    for (int k = stacked_count - 1; k >= 0 && n < max; --k)
+        out[n++] = pool[stacked[k]].mirror;
+    return n;
+}

@@ -39,6 +39,29 @@ struct ButtonPlacement {
 // further in and 6 down. Its size is 30 x 20 at 96 DPI, scaled to the DPI.
 ButtonPlacement place_for_foreground(const ForegroundView &fore);
 
+// [DISPLAY] CURTAIN: "no" (the default, also empty or missing: the wallpaper at the bottom of the
+// external monitor's windows) or "yes" (the wallpaper above every window that is not the program's);
+// any other value reads as no, and the function returns false so that it can be reported.
+bool read_curtain_setting(const char *value, bool *on);
+
+// A window lies on the external monitor when any part of it does. The desktop's own windows (the shell's
+// "Progman" and "WorkerW", which span every monitor) are part of no picture anyone picks.
+bool lies_on(const ScreenRect &window, const MonitorArea &monitor);
+bool is_desktop_class(const char *class_name);
+
+// A window that the Z order puts above the wallpaper, front to back.
+struct AboveWallpaper {
+    WindowId window;
+    bool ours;         // one of the program's windows
+    bool on_external;  // lies on the external monitor (for a window that is not ours)
+};
+
+// The curtain holds when no window that is not ours and lies on the external monitor stands above the
+// wallpaper, and the audience's windows (ours_bottom_up: the mirrors, the pop-up mirrors, the marker, as
+// they should stand, the lowest first) all stand above it in that order. Other windows of ours (the
+// button, hidden mirrors) may stand anywhere.
+bool curtain_holds(const AboveWallpaper *above, int above_count, const WindowId *ours_bottom_up, int ours_count);
+
 // The picture covers the monitor's width and a fixed 1280 : 700 proportion of it, whatever
 // its own proportions. Divided first, then multiplied, in double precision: 1792 gives 979.
 struct PictureSize {

@@ -8,6 +8,7 @@
 #include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
+#include "overlay/curtain.h"
 #include "overlay/overlay_rules.h"
 
 // A bordered popup with a window menu, made visible; bit 0x80 has no meaning for this class
@@ -79,6 +80,11 @@ static void on_paint(HWND window)
         SelectObject(picture, previous);
         DeleteDC(picture);
     }
+    // A curtain hides what lies behind it: the part the picture leaves (all of it without a picture) is black.
+    if (curtain_on()) {
+        RECT strip = {0, wallpaper_bitmap != NULL ? scaled_size.height : 0, ext_area.width, ext_area.height};
+        FillRect(dc, &strip, (HBRUSH)GetStockObject(BLACK_BRUSH));
+    }
     EndPaint(window, &ps);
 }
 
@@ -130,6 +136,7 @@ void show_wallpaper(void)
     if (hwWallPaper == NULL)
         return;
     ShowWindow(hwWallPaper, SW_SHOWNOACTIVATE);
-    place_window(hwWallPaper, HWND_BOTTOM, ext_area.x, ext_area.y, ext_area.width, ext_area.height);
+    place_window(hwWallPaper, curtain_on() ? HWND_TOPMOST : HWND_BOTTOM, ext_area.x, ext_area.y, ext_area.width,
+                 ext_area.height);
     EnableWindow(hwWallPaper, FALSE);
 }

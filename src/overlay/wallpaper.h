@@ -8,7 +8,7 @@ HWND create_wallpaper(HINSTANCE instance);
 LRESULT CALLBACK wallpaper_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Shows the window without activating it and lays it over the external monitor, at the
-// bottom of the Z order, disabled so that it never takes input.
+// bottom of the Z order (above every other window, as a curtain), disabled so that it never takes input.
 void show_wallpaper(void);
 
 // Shows the window without activating it, or hides it, as the switch (or the blank) says.

@@ -80,15 +80,16 @@ class Story:
         narrower = self.heads[-1][0] < self.heads[0][0]
         return [MODE_FAILED] * 2 if len(self.heads) > 1 and not self.scaled and (x86 or narrower) else []
 
-    def start(self, cwd=ASSETS, env=None, boxes=()):
-        # Starts the program, answers the warning boxes it must show (any other fails at once) and
-        # waits for its main loop; answers the boxes' owners. A story of thumbnails gets the stand-in.
+    def start(self, cwd=ASSETS, env=None, boxes=(), failures=None):
+        # Starts the program, answers the warning boxes it must show (the refused modes', unless failures
+        # says how many, then these; any other fails at once) and waits for its main loop; answers the boxes'
+        # owners. A story of thumbnails gets the stand-in.
         if self.p and self.p.proc.poll() is None:
             self.p.kill()  # left by a step that failed
         p = self.p = Program(self.d, self.exe, cwd, env or (self.d.compositor_env() if self.thumbnails else None))
         self.addCleanup(self.end, p)
         owners = []
-        for text in self.mode_failures() + list(boxes):
+        for text in (self.mode_failures() if failures is None else [MODE_FAILED] * failures) + list(boxes):
             box = self.probe.box(CAPTION, 30)
             self.assertEqual(box and box[1], text, "warning box; trace: %r" % p.tail())
             owners.append(box[0])
@@ -108,6 +109,11 @@ class Story:
                 with open(os.path.join(d, name), "wb") as f:
                     f.write(content.replace("\n", "\r\n").encode("cp932") if isinstance(content, str) else content)
         return d
+
+    def sample_settings(self, extra):
+        # The sample settings and bitmaps, with these lines added.
+        files = {name: asset(name) for name in ("wallpaper.bmp", "button_off.bmp", "button_on.bmp")}
+        return self.settings(asset("Vantoscope.ini") + extra.replace("\n", "\r\n").encode("cp932"), files)
 
     def end(self, p):
         if p.proc.poll() is None and p.checklist:

@@ -14,7 +14,8 @@ BLUE, WS_CAPTION_THICKFRAME, WS_BORDER = (0, 0, 192), 0x00C40000, 0x00800000
 COPIES = re.compile(rb"^hwMir\[\d+\] copies its window: no thumbnail \(0x80004001\)$")
 
 
-class AudienceStory(Story):
+class Audience(Story):
+    # What the stories of the audience's screen share.
     def face(self, state):
         # Waits for the button to show this face, as much of it as its client area holds.
         x0, y0, x1, y1 = self.probe.info(self.probe.find("VantoscopeButton")[0])["client"]
@@ -55,6 +56,14 @@ class AudienceStory(Story):
         wait_for(lambda: mirrors() == places, what=lambda: "pop-up mirrors at %r (now %r)" % (places, mirrors()))
         for hwnd in hwnds:
             self.same_pixels(hwnd)
+        # Stacked as their pop-ups are, the front-most on top: a sub-menu's mirror over its menu's. (Where they
+        # overlap the screen cannot tell: a copy, or the stand-in's thumbnail, reads the screen with the sub-menu.)
+        top = self.probe.top()
+        stacked = lambda: [self.probe.info(h)["rect"] for h, v, c, title in self.probe.top()  # noqa: E731
+                           if v and c == b"MirrorPopup"]
+        own = [self.probe.info(h)["rect"] for h, v, c, title in top if h in hwnds]
+        wait_for(lambda: stacked() == [(max(r[0] + e[0], e[0]), max(r[1] + e[1], e[1]), min(r[2] + e[0], e[2]),
+                                        min(r[3] + e[1], e[3])) for r in own], what="the pop-up mirrors' order")
 
     def registrations(self):
         # Live thumbnail registrations, as the stand-in compositor counts them, and the ticked rows of
@@ -64,6 +73,8 @@ class AudienceStory(Story):
         return count, len([r for r in self.probe.rows(self.p.checklist)[:listed(self.p)] if r["check"] and
                            r["text"] in titles])
 
+
+class AudienceStory(Audience):
     def test_a_presentation(self):
         picture = self.probe.open("Picture", 220, 300, 400, 300, seed=21)
         browser = self.probe.open("Web", 640, 300, 300, 250, cls="Chrome_WidgetWin_1", seed=22)
@@ -267,7 +278,7 @@ class AudienceStory(Story):
             self.shows(picture, browser, zebra)
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
         with self.step("the spotlight key fits the window in front to the external monitor alone, filling its width "
-                       "or height; pressed again, all are back; minimising the window ends it"):
+                       "or height; pressed again, all are back; minimising or unticking the window ends it"):
             self.keys_to(picture)
             self.press("ctrl+alt+F11", "SET_SPOTLIGHT:1")
             self.shows(picture, spotlight=True)
@@ -280,6 +291,11 @@ class AudienceStory(Story):
             p.wait_line("SET_SPOTLIGHT:0", mark)
             self.shows(browser, zebra)
             self.probe.show(picture, 9)
+            self.keys_to(picture)
+            mark = self.press("ctrl+alt+F11", "SET_SPOTLIGHT:1")
+            self.click_row("Picture", ["Web", "Zebra"])  # unticked, it ends the spotlight too
+            p.wait_line("SET_SPOTLIGHT:0", mark)
+            self.shows(browser, zebra)
         with self.step("a copy says once per mirror that it has no thumbnail; after a churn, a thumbnail "
                        "mirror has one live registration per ticked window"):
             if not self.thumbnails:
@@ -293,5 +309,42 @@ class AudienceStory(Story):
                          "ticked windows: %r" % (self.registrations(),))
 
 
+class CurtainStory(Audience):
+    def test_the_curtain(self):
+        picture = self.probe.open("Picture", 220, 300, 400, 300, seed=21)
+        stranger = Probe(self.d)  # another program
+        self.addCleanup(stranger.quit)
+        # A task bar along the external monitor's bottom edge, as Windows 11 shows one on every monitor.
+        tray = stranger.open("", 1024, 728, 1024, 40, cls="Shell_SecondaryTrayWnd", fill=0xEE12A0, popup=True)
+        stranger.topmost(tray)
+        with self.step("without the curtain, the trace names each window of others that comes to lie on the "
+                       "external monitor"):
+            self.start()
+            other = stranger.open("Stranger", 1300, 100, 300, 200, fill=0x12EE34)
+            self.p.wait_line('ON_EXTERNAL_MONITOR: Shell_SecondaryTrayWnd ""')
+            self.p.wait_line('ON_EXTERNAL_MONITOR: VtSample "Stranger"')
+            stranger.close(other)
+            self.p.close()
+        with self.step("with the curtain, neither reaches the audience, while the mirror, its menu and the marker "
+                       "show"):
+            self.start(self.sample_settings("[DISPLAY]\nCURTAIN=yes\n"))
+            self.assertIn(b"CURTAIN:yes", self.p.lines)
+            stranger.open("Stranger", 1300, 100, 300, 200, fill=0x12EE34)
+            stranger.topmost(tray)  # raised again above everything
+            self.tick("Picture")
+            self.probe.foreground(picture)
+            self.shows(picture)
+            strangers = {(0x12, 0xEE, 0x34), (0xEE, 0x12, 0xA0)}
+            wait_for(lambda: not strangers & {c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row},
+                     what="the external monitor without the others' windows")
+            r = self.probe.info(picture)["rect"]
+            self.d.xdotool("mousemove", r[0] + 100, r[1] + 100, "click", 3)
+            self.popups(wait_for(self.menus, what="the menu")[0])
+            self.d.xdotool("key", "Escape")
+            self.marker(self.mirror_of("Picture "), (r[0] + 200, r[1] + 150), (190, 120))
+            self.assertFalse(strangers & {c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row})
+
+
 both(AudienceStory)
 both(AudienceStory, thumbnails=True)
+both(CurtainStory)

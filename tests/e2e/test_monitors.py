@@ -2,7 +2,7 @@
 external one lower than the main one, and an external monitor smaller than the main one that the
 main monitor's picture is scaled to fit."""
 
-from .story import MODE_REQUEST, WALLPAPER, Story, asset, both, monitor_line, t, wait_for
+from .story import CAPTION, MODE_FAILED, MODE_REQUEST, WALLPAPER, Story, both, monitor_line, t, wait_for
 
 NO_EXTERNAL = t("外部ディスプレイが接続されていません．接続してからVantoscopeを立ち上げなおしてください．")
 
@@ -25,15 +25,33 @@ class OneMonitorStory(Story):
 
 class ThreeMonitorsStory(Story):
     heads = ((1024, 768, 0, 0), (1024, 768, 1024, 0), (800, 600, 2048, 120))
+    MONITORS = {2: (1024, 0, 1024, 768), 3: (2048, 120, 800, 600)}
+
+    def audience_on(self, number, hwnd):
+        # The wallpaper, the window's mirror and its context menu's on that monitor.
+        self.ext, self.ext_area = self.MONITORS[number][:2], self.MONITORS[number]
+        x, y, w, h = self.ext_area
+        wait_for(lambda: self.probe.info(self.probe.find("WallPaper")[0])["rect"] == (x, y, x + w, y + h),
+                 what="the wallpaper on monitor %d" % number)
+        self.shows(hwnd)
+        r = self.probe.info(hwnd)["rect"]
+        self.d.xdotool("mousemove", r[0] + 60, r[1] + 60, "click", 3)
+        menu = wait_for(lambda: [m for m, v, c, _ in self.probe.top() if v and c == b"#32768"], what="the menu")[0]
+        m = self.probe.info(menu)["rect"]
+        place = (m[0] + x, m[1] + y, min(m[2] + x, x + w), min(m[3] + y, y + h))
+        wait_for(lambda: [self.probe.info(p)["rect"] for p, v, c, _ in self.probe.top() if v and c == b"MirrorPopup"]
+                 == [place], what="the menu's mirror at %r" % (place,))
+        self.d.xdotool("key", "Escape")
 
     def test_three_unequal_monitors(self):
         hwnd = self.probe.open("Three heads", 50, 60, 300, 200, seed=7)
         owners = self.start(env=self.d.env(WINEDEBUG="trace+system"))
-        with self.step("each monitor traced; the last is the external one"):
-            self.assertEqual(self.p.lines[:6], [
+        with self.step("each monitor traced; the last found is the external one, and the trace says so"):
+            self.assertEqual(self.p.lines[:7], [
                 monitor_line(1, 0, 0, 1024, 768), monitor_line(2, 1024, 0, 1024, 768),
-                monitor_line(3, 2048, 120, 800, 600), t("3個のモニタがありました")] + [t("設定の変更に失敗しました")] * 2)
-        with self.step("the first and the last monitor asked for the narrower one's mode; each refusal warned of"):
+                monitor_line(3, 2048, 120, 800, 600), t("3個のモニタがありました"),
+                b"EXTERNAL:3 \\\\.\\DISPLAY3 (the last monitor found)"] + [t("設定の変更に失敗しました")] * 2)
+        with self.step("the main and the external monitor asked for the narrower one's mode; each refusal warned of"):
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [b"DISPLAY1", b"DISPLAY3"])
             self.assertEqual(self.p.stderr.count(b"dmFields=PELSWIDTH,PELSHEIGHT dmPelsWidth=800 dmPelsHeight=600"), 2)
             self.assertEqual(owners, [0, 0])
@@ -42,16 +60,51 @@ class ThreeMonitorsStory(Story):
             self.probe.foreground(hwnd)
             self.shows(hwnd)
             self.same_pixels(hwnd)
+        with self.step("EXTERNAL by device name: the audience's things stand on that monitor, and it and the main one "
+                       "alone are asked for a mode"):
+            self.p.close()
+            self.start(self.sample_settings("[DISPLAY]\nEXTERNAL=\\\\.\\DISPLAY2\n"),
+                       env=self.d.env(WINEDEBUG="trace+system"), failures=0)
+            self.assertIn(b"EXTERNAL:2 \\\\.\\DISPLAY2 ([DISPLAY] EXTERNAL)", self.p.lines)
+            self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [b"DISPLAY1", b"DISPLAY2"])
+            self.tick("Three heads")
+            self.probe.foreground(hwnd)
+            self.audience_on(2, hwnd)
+        with self.step("the window menu lists the other monitors; picking one moves everything there at once"):
+            self.probe.foreground(self.p.checklist)
+            mark = self.p.mark()
+            self.d.click(12, 11)  # the checklist's icon opens its window menu
+            self.d.xdotool("key", *["Down"] * 6 + ["Return"])  # the four switches, then monitor 2 and 3
+            for _ in range(2):  # the last monitor refuses the common mode again
+                self.assertEqual(self.probe.box(CAPTION, 30)[1], MODE_FAILED)
+            self.p.wait_line("EXTERNAL:3 \\\\.\\DISPLAY3 (picked in the window menu)", mark)
+            self.probe.foreground(hwnd)
+            self.audience_on(3, hwnd)
+            self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [b"DISPLAY1", b"DISPLAY2", b"DISPLAY1", b"DISPLAY3"])
+        with self.step("EXTERNAL by number"):
+            self.p.close()
+            self.start(self.sample_settings("[DISPLAY]\nEXTERNAL=2\n"), failures=0)
+            self.assertIn(b"EXTERNAL:2 \\\\.\\DISPLAY2 ([DISPLAY] EXTERNAL)", self.p.lines)
+            self.tick("Three heads")
+            self.probe.foreground(hwnd)
+            self.audience_on(2, hwnd)
 
 
 class ScaledMonitorsStory(Story):
     heads, scaled = ((1280, 800, 0, 0), (1024, 768, 1280, 0)), True
 
+    def in_colours(self, hwnd):
+        # Inside the marked corner, and just past it, where a picture left at full size would still be marked.
+        c = self.probe.info(hwnd)["client"]
+        points = [(self.land((x, y, x, y))[:2], colour) for x, y, colour in (
+            (c[0] + 30, c[1] + 30, (0xDF, 0x9F, 0x3F)), (c[0] + 66, c[1] + 66, (0x20, 0x60, 0xC0)))]
+        wait_for(lambda: all(self.screen.grab(x, y, 1, 1).pixel(x, y) == colour for (x, y), colour in points),
+                 what="the window's colour and its marked corner at their scaled places", interval=0.1)
+
     def test_a_smaller_external_monitor(self):
         hwnd = self.probe.open("Plain", 200, 150, 500, 400, fill=0x2060C0, seed=-60)  # a marked corner of 60
-        files = {name: asset(name) for name in ("wallpaper.bmp", "button_off.bmp", "button_on.bmp")}
         env = (self.d.compositor_env if self.thumbnails else self.d.env)(WINEDEBUG="trace+system")
-        self.start(self.settings(asset("Vantoscope.ini") + b"[DISPLAY]\r\nMATCH=scale\r\n", files), env=env)
+        self.start(self.sample_settings("[DISPLAY]\nMATCH=scale\n"), env=env)
         with self.step("no display mode is requested; the trace names the mapping"):
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [])
             self.assertIn(b"MATCH:scale 0.800", self.p.lines)
@@ -60,12 +113,7 @@ class ScaledMonitorsStory(Story):
             self.probe.foreground(hwnd)
             self.d.pointer(1270, 790)  # off the window: its disc would cover the colour
             self.shows(hwnd)
-            c = self.probe.info(hwnd)["client"]
-            # Inside the marked corner, and just past it, where a picture left at full size would still be marked.
-            points = [(self.land((x, y, x, y))[:2], colour) for x, y, colour in (
-                (c[0] + 30, c[1] + 30, (0xDF, 0x9F, 0x3F)), (c[0] + 66, c[1] + 66, (0x20, 0x60, 0xC0)))]
-            wait_for(lambda: all(self.screen.grab(x, y, 1, 1).pixel(x, y) == colour for (x, y), colour in points),
-                     what="the window's colour and its marked corner at their scaled places", interval=0.1)
+            self.in_colours(hwnd)
         with self.step("the wallpaper fills the band above the picture"):
             band = self.screen.grab(self.ext[0], 0, 1024, 64)
             self.assertEqual([band.pixel(self.ext[0] + 64 * i + 32, 40) for i in range(16)],
@@ -73,6 +121,23 @@ class ScaledMonitorsStory(Story):
         with self.step("the red disc is at the pointer's scaled place"):
             self.d.pointer(450, 350)
             self.disc_at(*self.land((450, 350, 450, 350))[:2])
+        with self.step("the external monitor turns 800 x 600, then is plugged out and in: the wallpaper and the "
+                       "mirror stand on its new area, fitted anew, and no mode is ever requested"):
+            self.addCleanup(self.probe.monitor, 1, 1280, 0, 2304, 768)
+            wallpaper, mark = self.probe.find("WallPaper")[0], self.p.mark()
+            self.d.pointer(1270, 790)
+            self.probe.monitor(1, 1280, 0, 2080, 600)
+            self.ext_area = (1280, 0, 800, 600)
+            wait_for(lambda: self.probe.info(wallpaper)["rect"] == (1280, 0, 2080, 600), 5, "the wallpaper moved")
+            self.in_colours(hwnd)
+            self.probe.plug(1, 0)
+            self.assertEqual(self.probe.box(CAPTION)[1], NO_EXTERNAL)
+            self.probe.plug(1, 1)
+            self.p.wait_line("2個のモニタがありました", self.p.wait_line("1個のモニタがありました", mark))
+            self.shows(hwnd)
+            self.in_colours(hwnd)
+            self.assertEqual(self.p.count("MATCH:scale 0.625", mark), 2)
+            self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [])
 
 
 both(OneMonitorStory)

@@ -57,15 +57,20 @@ class TroubleStory(Story):
                 self.wallpaper_shows()
                 self.still_works(hwnd)
         with self.step("a key set to empty does nothing; a key that another program holds, settings that cannot be "
-                       "read and the spotlight over an unticked window are named in the trace; the program runs on"):
+                       "read (one of 1,000 bytes) and the spotlight over an unticked window are named in the trace; the "
+                       "program runs on"):
             self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
             self.addCleanup(self.probe.hotkey, 0, 0)
-            ini = JAPANESE_INI + "[HOTKEYS]\nTOGGLE=\n[MIRROR]\nMETHOD=fancy\nPOPUPS=maybe\n[DISPLAY]\nMATCH=fit\n"
+            ini = JAPANESE_INI + "[HOTKEYS]\nTOGGLE=\n[MIRROR]\nMETHOD=fancy\nPOPUPS=maybe\n[DISPLAY]\nMATCH=fit\n" \
+                "EXTERNAL=%s\nCURTAIN=perhaps\n" % ("7" * 1000)
             self.start(self.settings(ini, pictures))
             for line in (b"HOTKEY BLANK Ctrl+Alt+F10 is taken by another program, the key is off",
                          b"MIRROR_METHOD unreadable, auto is used: fancy", b"MIRROR_METHOD:auto",
                          b"MIRROR_POPUPS unreadable, yes is used: maybe", b"MIRROR_POPUPS:yes",
-                         b"MATCH unreadable, resolution is used: fit", b"MATCH:resolution 1.000"):
+                         b"MATCH unreadable, resolution is used: fit", b"MATCH:resolution 1.000",
+                         b"EXTERNAL unreadable, the last monitor is used: " + b"7" * 40 + b"...",
+                         b"EXTERNAL:2 \\\\.\\DISPLAY2 (the last monitor found)",
+                         b"CURTAIN unreadable, no is used: perhaps", b"CURTAIN:no"):
                 self.assertIn(line, self.p.lines)
             self.keys_to(hwnd)
             mark = self.p.mark()

@@ -20,23 +20,25 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     views[3].shown = 1;
     const MonitorArea main = {0, 0, 1920, 1080}, below_right = {1920, 200, 1920, 1080};
     const Screens screens = {main, below_right, one_to_one(main, below_right)};
-    PlacementPlan plan = plan_placement(views, 4, false, screens);
+    PlacementPlan plan = plan_placement(views, 4, false, screens, false);
     EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[0].box.x, plan.steps[0].box.y, plan.steps[0].box.width}),
               (Ints{MIRROR_MOVED, 1912, 192, 1936}));
     EXPECT_EQ((Ints{plan.steps[1].action, plan.steps[2].action, plan.steps[3].action}),
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, MIRROR_PLACED_UNDER_TARGET}));
     EXPECT_EQ((Ints{plan.fore_index, plan.face}), (Ints{3, FACE_MIRRORED}));
+    // Above a curtain the foreground window's mirror keeps the curtain's order: moved, not stacked under it.
+    EXPECT_EQ(plan_placement(views, 4, false, screens, true).steps[3].action, MIRROR_MOVED);
     // While the button (or nothing) is in the foreground, no mirror moves.
-    EXPECT_EQ(plan_placement(views, 4, true, screens).steps[0].action, MIRROR_LEFT_ALONE);
+    EXPECT_EQ(plan_placement(views, 4, true, screens, false).steps[0].action, MIRROR_LEFT_ALONE);
     // In the spotlight, a window of 480 x 270 fills the external monitor.
     views[0].target_rect = {100, 100, 580, 370}, views[0].spotlit = true;
-    const Box &fills = plan_placement(views, 1, false, screens).steps[0].box;
+    const Box &fills = plan_placement(views, 1, false, screens, false).steps[0].box;
     EXPECT_EQ((Ints{fills.x, fills.y, fills.width, fills.height}), (Ints{1920, 200, 1920, 1080}));
     views[0].spotlit = false;
     // An unticked entry's hidden mirror is not placed, but its window in front still tells the button.
     views[0].ticked = views[3].ticked = false;
     views[3].shown = 0;
-    plan = plan_placement(views, 4, false, screens);
+    plan = plan_placement(views, 4, false, screens, false);
     EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[3].action, plan.fore_index, plan.face}),
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, 3, FACE_NOT_MIRRORED}));
 }
@@ -145,54 +147,6 @@ TEST(MarkerAndOwners, TheMaximisedTargetAndWholeClassNames)
               (Ints{true, false, true, false}));
 }
 
-// A rectangle of the main monitor on the external one.
-Ints mapped(const Mapping &m, const ScreenRect &r)
-{
-    ScreenRect q = map_rect(m, r);
-    return Ints{q.left, q.top, q.right, q.bottom};
-}
-
-TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
-{
-    const struct {
-        MonitorArea main, ext;
-        bool fit;
-        ScreenRect window;
-        Ints lands;
-    } cases[] = {
-        {{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}, false, {100, 50, 900, 650}, {2020, 50, 2820, 650}},
-        // 0.8, bands of 64 above and below
-        {{0, 0, 1280, 800}, {1280, 0, 1024, 768}, true, {100, 50, 600, 450}, {1360, 104, 1760, 424}},
-        // 1.40625, bands of 240 left and right
-        {{0, 0, 1024, 768}, {1024, 0, 1920, 1080}, true, {0, 0, 1024, 768}, {1264, 0, 2704, 1080}},
-        // left of the main monitor: 2/3, bands of 152 above and below; above it: 0.75, bands of 32 beside
-        {{0, 0, 1920, 1080}, {-1280, 0, 1280, 1024}, true, {0, 0, 1920, 1080}, {-1280, 152, 0, 872}},
-        {{0, 0, 1280, 1024}, {0, -768, 1024, 768}, true, {0, 0, 1280, 1024}, {32, -768, 992, 0}},
-    };
-    for (const auto &c : cases) {
-        ScreenRect whole = {c.main.x, c.main.y, c.main.x + c.main.width, c.main.y + c.main.height};
-        EXPECT_EQ(mapped(c.fit ? fitted(whole, c.main, c.ext) : one_to_one(c.main, c.ext), c.window), c.lands);
-    }
-    // Windows that touch still touch: each edge is rounded, not each width.
-    Mapping m = fitted({0, 0, 1280, 800}, {0, 0, 1280, 800}, {1280, 0, 1024, 768});
-    EXPECT_EQ(mapped(m, {3, 0, 336, 500})[2], mapped(m, {336, 0, 700, 500})[0]);
-}
-
-TEST(Mapping, TheSpotlightFitsAWindowOfAnyShapeCentred)
-{
-    const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768};
-    const struct {
-        ScreenRect window;
-        Ints lands;
-    } cases[] = {
-        {{100, 100, 300, 250}, {1024, 0, 2048, 768}},  // small: scaled up to the whole monitor
-        {{0, 300, 1000, 500}, {1024, 282, 2048, 486}},  // wide: the whole width, centred in height
-        {{500, 0, 700, 768}, {1436, 0, 1636, 768}},     // tall: the whole height, centred in width
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(mapped(fitted(c.window, main, ext), c.window), c.lands);
-}
-
 TEST(Mapping, AScaledMirrorIsCutToTheExternalMonitorAndShowsTheMatchingPart)
 {
     const MonitorArea main = {0, 0, 1280, 800}, ext = {1280, 0, 1024, 768};
@@ -202,6 +156,4 @@ TEST(Mapping, AScaledMirrorIsCutToTheExternalMonitorAndShowsTheMatchingPart)
     EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), (Ints{1280, 624, 240, 144}));
     EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), (Ints{100, 0, 400, 180}));
 }
-
-
 } // namespace
