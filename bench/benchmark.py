@@ -10,9 +10,12 @@ window reaches the external monitor, and the loop with 300 further windows and o
 for an older build, --before); idle with a 6000 x 4000 photo-like wallpaper (also --before); GDI
 objects and memory over 10,000 paints; with the main monitor's picture scaled by 0.75 onto a smaller
 external monitor (MATCH=scale, copies stretched), the CPU against s = 1, the latency against a bare
-copier stretching alike, and the stretch modes' CPU and faithfulness. CPU and memory are read from the
-program's own process.
-    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory,scaled] [--before OLD.exe]"""
+copier stretching alike, and the stretch modes' CPU and faithfulness; against an older build (--before), the
+trace's thread with 10 listed windows, the compositor's attribute reads with 300 listable windows, and the
+monitors' check and the curtain with 300 windows; how soon the mirrors stand on a monitor that has moved. CPU
+and memory are read from the program's own process.
+    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change]
+                               [--before OLD.exe]"""
 
 import argparse
 import ctypes
@@ -124,6 +127,17 @@ def scaled_settings_dir():
     return d
 
 
+def curtain_settings_dir():
+    """The shipped settings and bitmaps with [DISPLAY] CURTAIN=yes (under build/, not committed)."""
+    d = os.path.join(ROOT, "build", "bench", "curtain")
+    os.makedirs(d, exist_ok=True)
+    for name in ("wallpaper.bmp", "button_off.bmp", "button_on.bmp", "Vantoscope.ini"):
+        shutil.copy(os.path.join(ASSETS, name), d)
+    with open(os.path.join(d, "Vantoscope.ini"), "ab") as f:
+        f.write(b"[DISPLAY]\r\nCURTAIN=yes\r\n")
+    return d
+
+
 def program_stretch_mode():
     """The mode the program stretches its copies in (capture.cpp's STRETCH_MODE): the copier's, to compare alike."""
     with open(os.path.join(ROOT, "src", "mirror", "capture.cpp")) as f:
@@ -163,8 +177,8 @@ class Bench:
         self.d, self.probe, self.screen, self.args = desktop, desktop.probe, PixelReader(desktop.display), args
         self.rng = random.Random(1)
 
-    def start(self, exe=None, cwd=ASSETS):
-        p = Program(self.d, exe or self.args.exe, cwd)
+    def start(self, exe=None, cwd=ASSETS, env=None):
+        p = Program(self.d, exe or self.args.exe, cwd, env)
         p.wait_ready()
         return p
 
@@ -446,6 +460,66 @@ class Bench:
                         name + "-copy.png"], check=True, timeout=60)
         return mean_abs_error(name + "-ideal.png", name + "-copy.png")
 
+    # -- what these builds' new work costs each pass, against an older build --------------------------
+    def overhead(self, rounds=2):
+        """The program's CPU and loop period, this build against the one before, alternately, `rounds` times each
+        (the median is kept): with 10 listed windows, one in front (the trace's thread); with 300 listable
+        windows on the stand-in compositor, which answers whether each is cloaked (the attribute reads); with
+        300 windows left out by their title, the curtain off and on (the monitors' check, the windows on the
+        external monitor, the curtain's Z order)."""
+        out = {}
+        curtain = curtain_settings_dir()
+        setups = tuple(x for x in (("listed_10", 10, 0, "", None, ASSETS), ("listable_300_standin", 0, 300, "Crowd", True, ASSETS),
+                  ("crowd_300", 0, 300, "Mirror pad", None, ASSETS),
+                  ("crowd_300_curtain", 0, 300, "Mirror pad", None, curtain))
+                       if x[0] in os.environ.get("VANTOSCOPE_BENCH_SETUPS", x[0]).split(","))
+        for name, listed, others, title, standin, settings in setups:
+            windows = [self.probe.open("Listed %02d" % i, (i % 5) * 180, 60 + (i // 5) * 200, 170, 150, seed=i)
+                       for i in range(listed)]
+            front = windows[0] if windows else self.probe.open("Front Mirror", 300, 200, 300, 200, seed=99)
+            crowd = self.tool("crowd", others, title)[0] if others else None
+            runs = {"current": [], "before": []}
+            for _ in range(rounds):
+                for label, exe in (("current", self.args.exe), ("before", self.args.before)):
+                    if not exe or (label == "before" and settings != ASSETS):
+                        continue
+                    p = self.start(exe, settings, self.d.compositor_env() if standin else None)
+                    self.probe.foreground(front)
+                    self.d.pointer(1015, 760)
+                    time.sleep(1.5)
+                    runs[label].append(self.cpu_window(p))
+                    p.close()
+            out[name] = {label: dict(sorted(r, key=lambda x: x["program_percent"])[(len(r) - 1) // 2], runs=len(r))
+                         for label, r in runs.items() if r}
+            if crowd:
+                crowd.communicate(b"", 30)
+            self.probe.close_all()
+        return out
+
+    def monitor_change(self, changes=20):
+        """How soon after the external monitor moves (50 pixels down and back, as Wine reads its monitors)
+        the wallpaper and a ticked window's mirror stand at its new place."""
+        target = self.probe.open("Moved", 200, 150, 400, 300, seed=5)
+        p = self.start()
+        self.tick(p, ["Moved"])
+        self.probe.foreground(target)
+        r = self.probe.info(target)["rect"]
+        mirror = wait_for(lambda: [h for h, vis, c, t in self.probe.top() if vis and c.startswith(b"Mirror")])[0]
+        took = []
+        for k in range(changes):
+            dy = 50 if k % 2 == 0 else 0
+            start = time.perf_counter()
+            self.probe.monitor(1, EXT_X, dy, EXT_X + 1024, dy + 768)
+            want = (r[0] + EXT_X, r[1] + dy, r[2] + EXT_X, r[3] + dy)
+            while self.probe.info(mirror)["rect"] != want and time.perf_counter() - start < 3:
+                pass
+            took.append((time.perf_counter() - start) * 1000 if self.probe.info(mirror)["rect"] == want else None)
+            time.sleep(self.rng.uniform(0.2, 0.3))
+        self.probe.monitor(1, EXT_X, 0, EXT_X + 1024, 768)
+        p.close()
+        self.probe.close_all()
+        return summary(took)
+
     # -- memory and GDI objects ---------------------------------------------------------------
     def memory(self, paints=10000, warm_up=2000, step=2500):
         """GDI objects and resident memory over paints of one mirror, after paints that let it settle."""
@@ -514,6 +588,19 @@ def verdicts(r):
         if before:
             out["popups_loop_period_within_1.1x_before"] = now["period_ms"] <= 1.1 * before["period_ms"]
             out["popups_cpu_within_1.1x_before"] = now["program_percent"] <= 1.1 * before["program_percent"]
+    if "overhead" in r:
+        o = r["overhead"]
+        for name, label in (("listed_10", "trace_thread"), ("listable_300_standin", "attribute_reads"),
+                            ("crowd_300", "monitors_check")):
+            if "before" in o.get(name, {}):
+                now, before = o[name]["current"], o[name]["before"]
+                out["%s_cpu_within_1.05x_before" % label] = now["program_percent"] <= 1.05 * before["program_percent"]
+                out["%s_loop_period_within_1.05x_before" % label] = now["period_ms"] <= 1.05 * before["period_ms"]
+        if "before" in o.get("crowd_300", {}) and "crowd_300_curtain" in o:
+            out["curtain_cpu_within_1.05x_before"] = o["crowd_300_curtain"]["current"]["program_percent"] <= \
+                1.05 * o["crowd_300"]["before"]["program_percent"]
+    if "monitor_change" in r:
+        out["monitor_change_within_1_s"] = r["monitor_change"]["missed"] == 0 and r["monitor_change"]["max_ms"] <= 1000
     if "memory" in r:
         gdi = [c["gdi_objects"] for c in r["memory"]["checkpoints"]]
         rss = [c["rss_kib"] for c in r["memory"]["checkpoints"]]
@@ -596,6 +683,16 @@ def print_table(r):
               "downscale)" % SCALE_PERCENT)
         print("    " + "; ".join("%s cpu %.1f %% error %.4f" % (mode, x["program_percent"], x["error"]) for mode, x in
                                  sc["stretch_modes"].items()))
+    if "overhead" in r:
+        print("\nThis build against the one before (%% of one core, loop period; median of %d runs each)" %
+              max(x["runs"] for v in r["overhead"].values() for x in v.values()))
+        for name, v in r["overhead"].items():
+            print("  %-22s " % name + "   ".join("%s %5.1f %% %6.2f ms" % (label, x["program_percent"], x["period_ms"])
+                                                for label, x in v.items()))
+    if "monitor_change" in r:
+        x = r["monitor_change"]
+        print("\nFrom a monitor's move to the mirror at its new place, p50 / p95 / max %.1f / %.1f / %.1f ms (%d missed)"
+              % (x["p50_ms"], x["p95_ms"], x["max_ms"], x["missed"]))
     if r["slopes"]:
         print("\nHow cost grows")
         for name, value in r["slopes"].items():
@@ -612,7 +709,8 @@ def main():
     parser.add_argument("--json", default=os.path.join(ROOT, "build", "benchmark.json"))
     parser.add_argument("--exe", default=os.path.join(BUILD, "Vantoscope.exe"), help="the Vantoscope.exe to measure")
     parser.add_argument("--before", help="an older Vantoscope.exe, measured too with the big wallpaper and the crowd")
-    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory,scaled", help="parts to run")
+    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change",
+                        help="parts to run")
     args = parser.parse_args()
     args.exe, args.before = os.path.abspath(args.exe), args.before and os.path.abspath(args.before)
     try:

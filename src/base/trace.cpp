@@ -9,13 +9,16 @@
 #include <string.h>
 
 static const DWORD EXIT_WAIT_MS = 2000;
+// The writer writes what has come every so often, in one piece: a wake-up and a write for each line would
+// cost the program more than the line itself. It is woken early when the queue fills past half.
+static const DWORD WRITE_EVERY_MS = 40;
 static const size_t CHUNK = 4096;
 
 // Shared with the writer thread, under the lock: the queue, and whether the writer waits for a wake-up.
 static CRITICAL_SECTION lock;
 static TraceQueue queue;
 static bool writer_idle;
-static HANDLE wake;  // auto-reset: set when lines come to an idle writer
+static HANDLE wake;  // auto-reset: set when the queue fills past half while the writer waits, and at exit
 static HANDLE writer;
 static HANDLE output;
 
@@ -36,7 +39,7 @@ static DWORD WINAPI write_out(void *)
         LeaveCriticalSection(&lock);
         // cppcheck-suppress knownConditionTrueFalse ; it takes the queue, which the main thread fills, for empty
         if (n == 0) {
-            WaitForSingleObject(wake, INFINITE);
+            WaitForSingleObject(wake, WRITE_EVERY_MS);
             continue;
         }
         // Here the writer may wait as long as the reader likes; the program goes on.
@@ -65,7 +68,7 @@ static void commit(const char *text, size_t length)
         return;
     }
     EnterCriticalSection(&lock);
-    bool wake_writer = trace_queue_put(queue, lines, n) && writer_idle;
+    bool wake_writer = trace_queue_put(queue, lines, n) && writer_idle && queue.size > TRACE_QUEUE_BYTES / 2;
     LeaveCriticalSection(&lock);
     if (wake_writer)
         SetEvent(wake);
@@ -97,6 +100,8 @@ static void flush_at_exit(void)
     if (pending_length > 0)
         commit(pending, pending_length);
     pending_length = 0;
+    if (writer != NULL)
+        SetEvent(wake);
     for (DWORD waited = 0; writer != NULL && waited < EXIT_WAIT_MS; waited += 10) {
         EnterCriticalSection(&lock);
         bool empty = queue.size == 0;

@@ -99,7 +99,7 @@ bool same_arrangement(const MonitorFound *a, int a_count, const MonitorFound *b,
     if (a_count != b_count)
         return false;
     for (int i = 0; i < a_count; ++i)
-        if (!same_area(a[i].area, b[i].area) || a[i].primary != b[i].primary)
+        if (!same_area(a[i].area, b[i].area))
             return false;
     return true;
 }

@@ -39,7 +39,8 @@ struct MonitorChoice {
 MonitorChoice choose_monitors(const MonitorFound *monitors, int count, const ExternalRequest &setting,
                               const char *picked_device);
 
-// Whether two enumerations found the same monitors at the same places, in the same order.
+// Whether two enumerations found as many monitors at the same places, in the same order. (The primary
+// monitor is the one at the origin: another primary moves every monitor.)
 bool same_arrangement(const MonitorFound *a, int a_count, const MonitorFound *b, int b_count);
 
 // The narrower monitor's width and height; on equal widths the external monitor's. Heights are

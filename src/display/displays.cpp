@@ -12,6 +12,7 @@
 struct Enumerated {
     MonitorFound monitors[MOST_MONITORS];
     int count;
+    bool described;
 };
 static Enumerated last;  // as the last set-up left them, after its mode changes
 static MonitorChoice chosen = {-1, -1, EXTERNAL_NONE, REQUEST_KEPT, false};
@@ -22,6 +23,8 @@ static bool change_noted;
 static bool setting_up;
 static DEVMODEA display_mode;
 
+// With data's `described` set, each monitor's description too (its device, whether it is the primary): a
+// read of its own per monitor, which the check on every pass, comparing places alone, does without.
 static BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM data)
 {
     Enumerated &found = *(Enumerated *)data;
@@ -32,16 +35,17 @@ static BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM data
     m.area = {rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top};
     MONITORINFOEXA info = {};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info)) {
+    if (found.described && GetMonitorInfoA(monitor, &info)) {
         m.primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
         memcpy(m.device, info.szDevice, DEVICE_LEN - 1);
     }
     return TRUE;
 }
 
-static Enumerated enumerate(void)
+static Enumerated enumerate(bool described)
 {
     Enumerated found = {};
+    found.described = described;
     EnumDisplayMonitors(NULL, NULL, add_monitor, (LPARAM)&found);
     return found;
 }
@@ -121,7 +125,7 @@ void setup_displays(bool may_change_modes)
 {
     const DisplaySettings &s = settings();
     setting_up = true;
-    Enumerated found = enumerate();
+    Enumerated found = enumerate(true);
     MonitorChoice c = choose_monitors(found.monitors, found.count, s.external, picked_device);
     trace_monitors(found, c.main);
     if (found.count == 1)
@@ -141,7 +145,7 @@ void setup_displays(bool may_change_modes)
         change_mode(found.monitors[c.main].device);
         change_mode(found.monitors[c.external].device);
         // The modes moved the monitors: the areas as they are now.
-        found = enumerate();
+        found = enumerate(true);
         c = choose_monitors(found.monitors, found.count, s.external, picked_device);
         record_areas(found, c);
     }
@@ -158,7 +162,7 @@ DisplayChange displays_changed(void)
 {
     if (picked_now)
         return DISPLAYS_CAME_OR_WENT;
-    Enumerated now = enumerate();
+    Enumerated now = enumerate(false);
     if (now.count != last.count)
         return DISPLAYS_CAME_OR_WENT;
     if (change_noted || !same_arrangement(now.monitors, now.count, last.monitors, last.count))

@@ -88,6 +88,14 @@ static void on_paint(HWND window)
     EndPaint(window, &ps);
 }
 
+// The picture is painted anew on every tick. A curtain's black strip below it changes only when the window
+// is shown, moved or uncovered, which the system paints: filling it on every tick too would cost as much again.
+static void on_timer(HWND window)
+{
+    RECT picture = {0, 0, scaled_size.width, scaled_size.height};
+    InvalidateRect(window, curtain_on() ? &picture : NULL, TRUE);
+}
+
 static void on_destroy(void)
 {
     DeleteObject(wallpaper_bitmap);
@@ -114,7 +122,7 @@ LRESULT CALLBACK wallpaper_proc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ERASEBKGND:
         return 0;
     case WM_TIMER:
-        InvalidateRect(window, NULL, TRUE);
+        on_timer(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -3,7 +3,6 @@
 // scale or merely moved, and where the main monitor's picture lands.
 #include "display/display_rules.h"
 #include <gtest/gtest.h>
-#include <string.h>
 #include <vector>
 
 namespace {
@@ -53,16 +52,6 @@ TEST(Monitors, TheAudiencesMonitorByNumberByNameOrPickedElseTheLastFound)
     for (const char *unreadable : {"0", "two", "DISPLAY3", "\\\\.\\DISPLAY 3", "\x01\x02", "123"})
         EXPECT_EQ(choice(unreadable)[0], false) << unreadable;
     EXPECT_FALSE(choice(std::string(1000, '7').c_str())[0]);
-}
-
-TEST(Monitors, ChangedWhenAnyMonitorMovesComesOrGoes)
-{
-    MonitorFound moved[3];
-    memcpy(moved, DOCK, sizeof moved);
-    EXPECT_TRUE(same_arrangement(DOCK, 3, moved, 3));
-    moved[2].area.width = 1024;  // another resolution
-    EXPECT_FALSE(same_arrangement(DOCK, 3, moved, 3));
-    EXPECT_FALSE(same_arrangement(DOCK, 3, DOCK, 2));
 }
 
 // A rectangle of the main monitor on the external one.

@@ -43,27 +43,6 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, 3, FACE_NOT_MIRRORED}));
 }
 
-TEST(Visibility, ExactlyTickedTargetsThatAreThereAndNotMinimisedShowAndNoneWhileBlank)
-{
-    const struct {
-        VisibilityView view;  // gone, has mirror, ticked, minimised, blank, spotlight on another window
-        VisibilityAction action;
-        int shown;
-    } cases[] = {
-        {{false, true, true, false, false, false}, MIRROR_SHOW, 1},
-        {{false, true, false, false, false, false}, MIRROR_HIDE, 0},
-        {{false, true, true, true, false, false}, MIRROR_HIDE, 0},
-        {{true, true, true, false, false, false}, MIRROR_HIDE, -1},  // the target has gone
-        {{false, false, true, false, false, false}, MIRROR_MISSING, -1},
-        {{false, true, true, false, true, false}, MIRROR_HIDE, 1},  // blank: hidden, still mirrored
-        {{false, true, true, false, false, true}, MIRROR_HIDE, 1},  // another window in the spotlight
-    };
-    for (const auto &c : cases) {
-        VisibilityStep s = plan_visibility(c.view);
-        EXPECT_EQ((Ints{s.action, s.shown}), (Ints{c.action, c.shown}));
-    }
-}
-
 TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
 {
     const struct {
@@ -92,27 +71,6 @@ TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
     // A window on neither monitor leaves nothing to draw.
     const MonitorArea ext = {1024, 0, 1024, 768};
     EXPECT_TRUE(mirror_geometry({-900, 0, -100, 600}, {-900, 0, -100, 600}, ext, one_to_one({0, 0, 1024, 768}, ext)).empty);
-}
-
-TEST(Thumbnail, RegisteredOnceForATickedTargetReleasedWhenThatChangesCopiedWhereRefused)
-{
-    const struct {
-        ThumbnailView view;  // thumbnails on, wanted, registered, same target, refused
-        ThumbnailAction action;
-    } cases[] = {
-        {{true, true, false, false, false}, THUMBNAIL_REGISTER},
-        {{true, true, true, true, false}, THUMBNAIL_KEEP},
-        {{true, false, true, true, false}, THUMBNAIL_RELEASE},   // unticked, closed or out of the catalogue
-        {{true, true, true, false, false}, THUMBNAIL_RELEASE},   // another window took the entry
-        {{true, true, false, true, true}, THUMBNAIL_KEEP},       // refused: copies, and is not asked again
-        {{true, true, false, false, true}, THUMBNAIL_REGISTER},  // ... until its target changes
-        {{false, true, false, false, false}, THUMBNAIL_KEEP},    // METHOD=copy, or no compositor
-        {{true, false, false, false, false}, THUMBNAIL_KEEP},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(plan_thumbnail(c.view), c.action);
-    MirrorMethod m;
-    EXPECT_TRUE(read_mirror_method("copy", &m) && m == METHOD_COPY);
 }
 
 TEST(Thumbnail, TheMarkerIsCentredOnThePointerAndCutToTheMirror)

@@ -54,12 +54,13 @@ TEST(Popups, UnownedOnTheFrontTargetsThreadOnlyWhereTheyTouchItOrItsPopups)
     EXPECT_EQ(follows({window(23, {}, 8, {650, 400, 700, 450})}), Ints{});
 }
 
-TEST(Popups, NeverAListedOursHiddenOrMinimisedWindowAndAtMostAPoolFull)
+TEST(Popups, NeverAListedOursHiddenMinimisedOrCloakedWindowAndAtMostAPoolFull)
 {
     PopupCandidate listed = window(30, {1}, 7, {0, 0, 10, 10}), ours = listed, hidden = listed, minimised = listed;
+    PopupCandidate cloaked = listed;
     listed.listable = true, ours.window = 31, ours.ours = true, hidden.window = 32, hidden.visible = false;
-    minimised.window = 33, minimised.minimised = true;
-    EXPECT_EQ(follows({listed, ours, hidden, minimised}), Ints{});
+    minimised.window = 33, minimised.minimised = true, cloaked.window = 34, cloaked.cloaked = true;
+    EXPECT_EQ(follows({listed, ours, hidden, minimised, cloaked}), Ints{});
     std::vector<PopupCandidate> many;
     for (int i = 0; i < MAX_POPUPS + 2; ++i)
         many.push_back(window(40 + i, {1}, 7, {0, 0, 10, 10}));
