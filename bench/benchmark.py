@@ -461,7 +461,7 @@ class Bench:
         return mean_abs_error(name + "-ideal.png", name + "-copy.png")
 
     # -- what these builds' new work costs each pass, against an older build --------------------------
-    def overhead(self, rounds=2):
+    def overhead(self, rounds=3):
         """The program's CPU and loop period, this build against the one before, alternately, `rounds` times each
         (the median is kept): with 10 listed windows, one in front (the trace's thread); with 300 listable
         windows on the stand-in compositor, which answers whether each is cloaked (the attribute reads); with

@@ -1,5 +1,5 @@
 // Each iteration: monitors' check, message pump, counters, checklist pinning, wallpaper
-// switch, cursor and foreground capture, cursor limit, mirrors, toggle button, 10 ms sleep.
+// switch, cursor and foreground capture, cursor limit, mirrors, the audience's screen, toggle button, 10 ms sleep.
 #include "app/main_loop.h"
 #include "app/app_rules.h"
 #include "app/hotkeys.h"

@@ -194,5 +194,5 @@ void pick_external_monitor(int number)
     if (number < 1 || number > last.count || number - 1 == chosen.main)
         return;
     memcpy(picked_device, last.monitors[number - 1].device, DEVICE_LEN);
-    picked_now = true;
+    picked_now = number - 1 != chosen.external;  // the one in use is kept for the run, as it stands
 }

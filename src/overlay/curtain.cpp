@@ -12,7 +12,7 @@
 #include "overlay/overlay_rules.h"
 
 enum {
-    RECTS_PER_PASS = 16,  // windows met before whose rectangle a pass reads again: all of 300 in a second
+    RECTS_PER_PASS = 4,  // windows met before whose rectangle a pass reads again: all of 300 in three seconds
     MOST_ABOVE = 256,     // windows above the wallpaper looked at
     MOST_AUDIENCE = MAX_WINDOWS + MAX_POPUPS + 1
 };
