@@ -43,4 +43,4 @@ class Package(unittest.TestCase):
                                  ("Vantoscope", VERSION))
                 self.assertIn(b"true/pm</dpiAware>", exe)
                 self.assertIn(b">PerMonitorV2", exe)
-                self.assertIn(b'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"', exe)
+                self.assertTrue(b'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' in exe, "current controls")
