@@ -1,5 +1,5 @@
 // Which rows a rebuild ticks by a remembered title: the cases the end-to-end stories cannot
-// stage (a tick claimed twice, the title slots' limit); when the catalogue is rebuilt.
+// stage (a tick claimed twice, the title slots' limit); the checklist's size at every scale.
 #include "catalogue/catalogue_rules.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -45,20 +45,6 @@ TEST(Ticks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     std::vector<RememberedTick> sixth(5, RememberedTick{"", 0, false});
     sixth.push_back({"B", 2, true});  // ticked in the last of six rows; now two rows are left
     EXPECT_EQ(plan({"A", "B"}, sixth, 2).ticked, (B{false, true}));
-}
-
-TEST(Rebuild, WhenTheEligibleWindowsAreNotTheSameWhateverTheirNumberAndOrder)
-{
-    const WindowId listed[] = {11, 12, 13};
-    const WindowId reordered[] = {13, 11, 12}, swapped[] = {11, 12, 14}, more[] = {11, 12, 13, 14};
-    EXPECT_TRUE(same_windows(listed, 3, reordered, 3));
-    EXPECT_FALSE(same_windows(listed, 3, swapped, 3));  // one closed as another opened
-    EXPECT_FALSE(same_windows(listed, 3, more, 4));
-    EXPECT_TRUE(same_windows(listed, 0, swapped, 0));
-    // The row the toggle key toggles: the window in front's, among the catalogue's rows only.
-    EXPECT_EQ(row_of_window(more, 4, 13), 2);
-    EXPECT_EQ(row_of_window(more, 3, 14), -1);
-    EXPECT_EQ(row_of_window(more, 4, 0), -1);
 }
 
 TEST(Checklist, EveryRowInsideTheClientAreaAtEveryScale)
