@@ -2,5 +2,6 @@
 Xvfb with nested Xephyr heads and our own Wine prefix (desktop), Vantoscope.exe run with its trace read
 as it comes (program), and sample application windows with queries for any window (probe, vtprobe.exe)."""
 
-from .desktop import BUILD, ROOT, TWO_HEADS, DeskError, Desktop, cleanup, wait_for  # noqa: F401
+from .common import BUILD, ROOT, wait_for  # noqa: F401
+from .desktop import TWO_HEADS, DeskError, Desktop, cleanup  # noqa: F401
 from .program import CLASS_LINE, Program, t  # noqa: F401

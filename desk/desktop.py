@@ -8,12 +8,11 @@ import os
 import shutil
 import signal
 import subprocess
-import time
 
 from . import wine
+from .common import BUILD, ROOT, wait_for
+from .probe import Probe
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-BUILD = os.environ.get("VANTOSCOPE_BUILD", os.path.join(ROOT, "build", "win64"))
 MARK = "VANTOSCOPE_BED_PREFIX"  # in the environment of everything a desktop starts, for cleanup()
 QUIET = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 TWO_HEADS = ((1024, 768, 0, 0), (1024, 768, 1024, 0))  # heads: width, height, x, y
@@ -23,17 +22,6 @@ class DeskError(Exception):
     """A first step that failed, as one sentence saying what to do."""
 
 
-def wait_for(condition, timeout=20, what="condition", interval=0.05):
-    # Deadlines are generous, for a machine busy with other builds; `what` may be a function, so
-    # that the message tells the state at the deadline.
-    deadline = time.monotonic() + timeout
-    while not (value := condition()):
-        if time.monotonic() > deadline:
-            raise TimeoutError("timed out after %.0f s waiting for %s" % (timeout, what() if callable(what) else what))
-        time.sleep(interval)
-    return value
-
-
 class Desktop:
     def __init__(self, heads=TWO_HEADS, prefix="test", dpi=96):
         # dpi: the prefix's LogPixels, the one DPI of every monitor (100 %: 96, 150 %: 144, 200 %: 192).
@@ -41,7 +29,6 @@ class Desktop:
         self.procs, self.probe, self.display = [], None, None
 
     def start(self):
-        from .probe import Probe
         os.makedirs(os.path.dirname(self.prefix), exist_ok=True)
         self._lock = open(self.prefix + ".lock", "w")
         fcntl.flock(self._lock, fcntl.LOCK_EX)  # one desktop per prefix at a time

@@ -3,7 +3,7 @@
 import os
 import subprocess
 
-from .desktop import BUILD, wait_for
+from .common import BUILD, wait_for
 
 
 def cp932(text):

@@ -8,7 +8,7 @@ import tempfile
 import threading
 import time
 
-from .desktop import wait_for
+from .common import wait_for
 
 CLASS_LINE = re.compile(rb"^Class:")
 
