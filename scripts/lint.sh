@@ -1,8 +1,11 @@
 #!/bin/bash
-# Static analysis of the program's sources: cppcheck and clang-tidy must report nothing.
-# The Win32 sources are analysed for Windows (MinGW-w64 headers), the pure ones natively.
+# Static analysis of the program's sources: the rooms of src/ must depend one way, and cppcheck and
+# clang-tidy must report nothing. The Win32 sources are analysed for Windows (MinGW-w64 headers).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+echo "== rooms"
+python3 scripts/rooms.py
 
 echo "== cppcheck"
 # Plain loops and C-style casts of Win32 handles are this code's idiom, not findings.

@@ -1,17 +1,17 @@
 // Entry point: one copy per session; sets up the displays, creates the program's windows and
 // runs the main loop until the checklist window is closed.
-#include "app/hotkeys.h"
 #include "app/main_loop.h"
+#include "backdrop/curtain.h"
+#include "backdrop/wallpaper.h"
 #include "base/platform.h"
-#include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
-#include "catalogue/checklist.h"
+#include "controls/button.h"
+#include "controls/checklist.h"
+#include "controls/hotkeys.h"
+#include "controls/window_menu.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
-#include "overlay/button.h"
-#include "overlay/curtain.h"
-#include "overlay/wallpaper.h"
 
 // Held for the whole run: the named mutex exists as long as a copy holds it, and the system
 // closes the handle when a copy ends, even by a crash, so a copy that died never blocks the next.
@@ -37,15 +37,6 @@ static void bring_running_copy_forward(void)
     trace_line(TXT_TR_ALREADY_RUNNING);
 }
 
-// The button, the wallpaper and the mirrors are owned by this window, which is never shown:
-// owned windows stay out of the taskbar and Alt+Tab and keep the frame they have.
-static HWND create_helper_owner(HINSTANCE instance)
-{
-    register_window_class(TXT_HELPER_OWNER_CLASS, DefWindowProcA, instance, IDC_ARROW);
-    return CreateWindowExA(0, TXT_HELPER_OWNER_CLASS, TXT_HELPER_OWNER_CLASS, WS_POPUP, 0, 0, 1, 1, NULL, NULL,
-                           instance, NULL);
-}
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     start_trace();
@@ -54,8 +45,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         return 0;
     }
     hInst = GetModuleHandleA(NULL);
-    setup_displays(true);
-    hwHelperOwner = create_helper_owner(hInst);
+    setup_displays(true, NULL);  // no window of the program yet to own a warning
+    create_helper_owner();
     start_mirrors();
     start_curtain();
 
@@ -63,26 +54,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     // system stacks windows in creation order and cannot lower one (Wine's X11 driver without
     // a window manager), a wallpaper made later would cover every mirror made with the
     // checklist, whatever its place in the Z order.
-    if (set_wp) {
-        hwWallPaper = create_wallpaper(hInst);
-        show_wallpaper();
-    }
+    create_wallpaper();
+    show_wallpaper();
 
-    hwChecklist = create_checklist(hInst);
-    if (hwChecklist == NULL) {
+    HWND checklist = create_checklist();
+    if (checklist == NULL) {
         // The checklist's fetch is the loop's only way out; without the window there is
         // nothing to run and nothing to close.
         trace_line(TXT_TR_CHECKLIST_FAILED);
         return 1;
     }
-    ShowWindow(hwChecklist, SW_SHOWNORMAL);
-    add_menu_items(hwChecklist);
+    ShowWindow(checklist, SW_SHOWNORMAL);
+    add_menu_items(checklist);
     register_hotkeys();
 
     // Shown without activation, like every later placement: the keyboard stays with the
     // checklist, so the user's first Alt+F4 does not go to the button.
-    hwButton = create_button(hInst);
-    ShowWindow(hwButton, SW_SHOWNOACTIVATE);
+    create_button();
+    ShowWindow(button_window(), SW_SHOWNOACTIVATE);
 
     int code = run_main_loop();
     release_hotkeys();

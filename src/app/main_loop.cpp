@@ -1,20 +1,21 @@
-// Each iteration: monitors' check, message pump, counters, checklist pinning, wallpaper
-// switch, cursor and foreground capture, cursor limit, mirrors, the audience's screen, toggle button, 10 ms sleep.
+// Each pass: the monitors' check, the message pump, the counters, then the per-pass work in order: the
+// checklist pinned, the wallpaper's visibility, the pointer and the window in front captured, the cursor
+// limit, the mirrors placed and shown, the audience's screen kept, the toggle button; then a 10 ms sleep.
 #include "app/main_loop.h"
-#include "app/app_rules.h"
-#include "app/hotkeys.h"
-#include "base/compositor.h"
-#include "base/dpi.h"
+#include "app/run_time_rules.h"
+#include "backdrop/curtain.h"
+#include "backdrop/wallpaper.h"
 #include "base/platform.h"
-#include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
-#include "catalogue/checklist.h"
+#include "controls/button.h"
+#include "controls/checklist.h"
+#include "controls/cursor_limit.h"
+#include "controls/hotkeys.h"
+#include "controls/window_menu.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
-#include "overlay/button.h"
-#include "overlay/curtain.h"
-#include "overlay/wallpaper.h"
+#include "mirror/screen_modes.h"
 
 static MSG msgChecklist;
 static int checklistGetResult;
@@ -22,17 +23,10 @@ static int time_count;  // completed iterations
 static SYSTEMTIME start_time;
 static SYSTEMTIME now_time;
 
-static void fetch_and_dispatch(HWND window)
-{
-    MSG msg;
-    GetMessageA(&msg, window, 0, 0);
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-}
-
 int pump_messages(void)
 {
-    checklistGetResult = GetMessageA(&msgChecklist, hwChecklist, 0, 0);
+    HWND checklist = checklist_window();
+    checklistGetResult = GetMessageA(&msgChecklist, checklist, 0, 0);
     if (checklistGetResult == 0 || checklistGetResult == -1)
         return -1;
     TranslateMessage(&msgChecklist);
@@ -40,17 +34,13 @@ int pump_messages(void)
     pump_hotkeys();
 
     // A fetch with no window would take any message of the thread; skip absent windows.
-    if (hwButton != NULL)
-        fetch_and_dispatch(hwButton);
-    if (hwWallPaper != NULL)
-        fetch_and_dispatch(hwWallPaper);
-
-    // The helpers' owner has no timer, so a fetch for it could wait for ever; what reaches it
-    // (broadcasts to every top-level window) is taken without waiting.
-    MSG msg;
-    while (hwHelperOwner != NULL && PeekMessageA(&msg, hwHelperOwner, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-
+    if (button_window() != NULL)
+        fetch_and_dispatch(button_window());
+    if (wallpaper_window() != NULL)
+        fetch_and_dispatch(wallpaper_window());
+    // The helpers' owner has no timer: what reaches it (broadcasts to every top-level window) is taken
+    // without waiting.
+    dispatch_waiting(helper_owner());
     pump_mirrors();
     return 0;
 }
@@ -73,60 +63,36 @@ static void check_displays(void)
     DisplayChange change = displays_changed();
     if (change == DISPLAYS_SAME)
         return;
-    setup_displays(change == DISPLAYS_CAME_OR_WENT);
+    setup_displays(may_change_modes_after(change), checklist_window());
     show_wallpaper();
-    list_monitors_in_menu();
+    list_monitors_in_menu(checklist_window());
 }
 
-static void apply_cursor_limit(void)
+static void do_pass_work(void)
 {
-    ScreenPoint pos = {cursor_pos.x, cursor_pos.y};
-    CursorMoves moves = cursor_limit_moves(pos, main_area.width, main_area.height);
-    for (int i = 0; i < moves.count; ++i)
-        SetCursorPos(moves.to[i].x, moves.to[i].y);
-}
-
-static void follow_foreground_with_button(const char *class_name)
-{
-    ForegroundView f = {};
-    f.none = hwFore == NULL;
-    f.program_window = hwFore == hwButton || hwFore == GetDesktopWindow() || hwFore == hwChecklist ||
-                       hwFore == hwWallPaper;
-    f.class_name = class_name;
-    f.minimised = IsIconic(hwFore) != 0;
-    f.maximised = IsZoomed(hwFore) != 0;
-    RECT r;
-    f.rect_known = hwFore != NULL && GetWindowRect(hwFore, &r);
-    if (f.rect_known)
-        f.rect = {r.left, r.top, r.right, r.bottom};
-    f.caption_buttons_known = f.rect_known && caption_button_bounds(hwFore, &f.caption_buttons);
-    f.dpi = window_dpi(hwButton);
-    place_button(place_for_foreground(f));
-}
-
-static void run_iteration_work(void)
-{
+    HWND checklist = checklist_window();
     pin_checklist();
-    SendMessageA(hwChecklist, WM_MOVE, 0, 0);
+    SendMessageA(checklist, WM_MOVE, 0, 0);
     // While blank, or around the one window in the spotlight, the audience sees the picture, not the
     // desktop, whatever the switch says.
-    set_wallpaper_visible(set_wp || set_blank || spotlight_on());
+    set_wallpaper_visible(wallpaper_switch_on() || audience_blank() || spotlit_window() != NULL);
 
-    GetCursorPos(&cursor_pos);
-    hwFore = GetForegroundWindow();
+    AudiencePass pass = {};
+    GetCursorPos(&pass.cursor);
+    pass.fore = GetForegroundWindow();
+    pass.fore_is_control = pass.fore == button_window();
     char class_name[TEXT_LEN];
-    window_class(hwFore, class_name);
+    window_class(pass.fore, class_name);
     trace(TXT_TR_CLASS, class_name);
 
-    if (mouse_limit)
-        apply_cursor_limit();
+    apply_cursor_limit(pass.cursor);
 
-    int fore_entry = place_mirrors();
-    if (fore_entry >= 0)
-        button_follows_entry(fore_entry);
+    PlacementResult placed = place_mirrors(pass);
+    button_follows(placed.fore_entry, placed.face);
     update_mirror_visibility();
-    keep_audience_screen();
-    follow_foreground_with_button(class_name);
+    HWND audience[MOST_AUDIENCE];
+    keep_audience_screen(audience, audience_windows(audience, MOST_AUDIENCE));
+    follow_foreground(pass.fore, class_name);
 }
 
 // The quit message that the closing checklist posted may have been taken by another window's
@@ -136,7 +102,7 @@ static int exit_code(void)
 {
     if (checklistGetResult == 0)
         return (int)msgChecklist.wParam;
-    return IsWindow(hwChecklist) ? 1 : 0;
+    return IsWindow(checklist_window()) ? 1 : 0;
 }
 
 int run_main_loop(void)
@@ -152,7 +118,7 @@ int run_main_loop(void)
             trace(TXT_TR_TIME_COUNT, time_count);
             print_elapsed();
         }
-        run_iteration_work();
+        do_pass_work();
         Sleep(10);
     }
     return exit_code();

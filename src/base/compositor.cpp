@@ -45,6 +45,11 @@ bool window_cloaked(HWND window)
     return read_attribute(window, ATTRIBUTE_CLOAKED, &cloaked, sizeof cloaked) && cloaked != 0;
 }
 
+bool window_out_of_view(HWND window)
+{
+    return IsIconic(window) || window_cloaked(window);
+}
+
 static bool read_rect(HWND window, DWORD attribute, ScreenRect *out)
 {
     RECT r = {0, 0, 0, 0};

@@ -13,6 +13,9 @@ HMODULE compositor_module(void);
 // app, the text-input host, a window of another virtual desktop. False where the compositor does not say.
 bool window_cloaked(HWND window);
 
+// A window the user cannot see: minimised, or cloaked by the compositor (on another virtual desktop, say).
+bool window_out_of_view(HWND window);
+
 // The caption buttons' bounds in the window's own coordinates (its window rectangle's top left is
 // (0, 0)); false where the compositor does not give them.
 bool caption_button_bounds(HWND window, ScreenRect *bounds);

@@ -1,7 +1,40 @@
 // Window operations shared across the program: text reads that always leave a terminated
-// text, class registration, repainting, placement without activation, the bounded paint request.
+// text, class registration, the helpers' owner, the main loop's fetches, repainting, placement
+// without activation, the bounded paint request.
 #include "base/platform.h"
+#include "base/texts.h"
 #include <string.h>
+
+HINSTANCE hInst;
+static HWND owner_of_helpers;
+
+void create_helper_owner(void)
+{
+    register_window_class(TXT_HELPER_OWNER_CLASS, DefWindowProcA, hInst, IDC_ARROW);
+    owner_of_helpers = CreateWindowExA(0, TXT_HELPER_OWNER_CLASS, TXT_HELPER_OWNER_CLASS, WS_POPUP, 0, 0, 1, 1, NULL,
+                                       NULL, hInst, NULL);
+}
+
+HWND helper_owner(void)
+{
+    return owner_of_helpers;
+}
+
+bool read_window_rect(HWND window, ScreenRect *rect)
+{
+    RECT r;
+    if (window == NULL || !GetWindowRect(window, &r))
+        return false;
+    *rect = screen_rect(r);
+    return true;
+}
+
+bool window_is_ours(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
 
 void window_title(HWND window, char *out)
 {
@@ -56,6 +89,21 @@ void start_repaint_timer(HWND window)
 {
     enum { REPAINT_MS = 30 };
     SetTimer(window, REPAINT_TIMER, REPAINT_MS, NULL);
+}
+
+void fetch_and_dispatch(HWND window)
+{
+    MSG msg;
+    GetMessageA(&msg, window, 0, 0);
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+void dispatch_waiting(HWND window)
+{
+    MSG msg;
+    while (window != NULL && PeekMessageA(&msg, window, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
 }
 
 void repaint_now(HWND window)

@@ -1,11 +1,31 @@
 // Small platform operations that several parts of the program share.
 #pragma once
-#include "base/win32.h"
+#include "base/geometry.h"
 #include "base/limits.h"
+#include "base/win32.h"
+
+// Every class and window of the program is registered and created with it: set once, at start.
+extern HINSTANCE hInst;
+
+// The owner of the program's helper windows (the button, the wallpaper, the mirrors, the marker). It is never
+// shown, and windows with an owner get no taskbar button or Alt+Tab entry of their own. Made once, at start;
+// null until then, or when it could not be made.
+void create_helper_owner(void);
+HWND helper_owner(void);
 
 // Title and class name of a window into a TEXT_LEN buffer; empty for a null or vanished window.
 void window_title(HWND window, char *out);
 void window_class(HWND window, char *out);
+
+// A window's rectangle on the screen, frame included; false for a window that has gone.
+inline ScreenRect screen_rect(const RECT &r)
+{
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
+}
+bool read_window_rect(HWND window, ScreenRect *rect);
+
+// Whether a window belongs to this program (its process).
+bool window_is_ours(HWND window);
 
 // Sets a window's text unless it already reads so: setting a text redraws and, for a
 // top-level window, tells the window system, even when nothing changes.
@@ -24,6 +44,13 @@ ATOM register_window_class(const char *name, WNDPROC procedure, HINSTANCE instan
 // of the main loop's window-filtered fetches returns within one period.
 enum { REPAINT_TIMER = 1 };
 void start_repaint_timer(HWND window);
+
+// The main loop's fetch for one window: waits for one of its messages, then translates and dispatches it.
+// Only for a window with a timer, which guarantees a message within one period.
+void fetch_and_dispatch(HWND window);
+
+// Dispatches what has reached a window without waiting: for a helper with no timer, whose fetch could wait for ever.
+void dispatch_waiting(HWND window);
 
 // Invalidates a window and paints it before returning.
 void repaint_now(HWND window);

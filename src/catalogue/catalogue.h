@@ -1,33 +1,37 @@
-// Window discovery: which top-level windows are listed, and the window table's contents.
+// The window table: which of the eligible windows are listed, in which entry, and the window each entry
+// shows. Entry i is the checklist's row i and has mirror i.
 #pragma once
+#include "base/geometry.h"
+#include "base/limits.h"
 #include "base/win32.h"
-#include "catalogue/catalogue_rules.h"
 
-// EnumWindows callback of the collecting pass; data points to the list of eligible windows.
-BOOL CALLBACK collect_proc(HWND window, LPARAM data);
+// One catalogued application window.
+struct WinEntry {
+    HWND hwTarget;       // the window shown through this entry
+    HWND owner_checked;  // the target whose class the owner steps last looked at
+};
+
+// Written here only; read by every room above: the checklist's rows, the picks, the mirrors.
+extern WinEntry win_table[MAX_WINDOWS];
+extern int win_count;
 
 // Collects the eligible windows now. True when they are not the windows that the catalogue was
 // last built from: one has come or gone, even when another went or came in the same turn.
 bool collect_eligible(void);
 
-// Rebuilds win_table and win_count from the windows that the last collect_eligible found: the
-// windows that the remembered ticks name keep their rows, every listed entry gets a mirror,
-// hidden until placed, and the table is ordered by title and each mirror styled for its
-// target. Returns the new count.
-int build_catalogue(const WindowId *remembered, int remembered_count);
+// Rebuilds win_table and win_count from the windows that the last collect_eligible found: the windows
+// that the remembered ticks name keep their rows, the others fill the rest, and the table is ordered by
+// title. Each entry filled is traced, its class then its title, and handed to `filled` (the mirrors made
+// and hidden for it). Returns the new count.
+int build_catalogue(const WindowId *remembered, int remembered_count, void (*filled)(int index));
 
 // Whether the window of entry `index` has appeared since the rebuild before the last one: it
 // was not among the eligible windows then.
 bool entry_appeared(int index);
 
-// The visible, not minimised top-level windows that the last collecting pass met, front to back, and
-// whether each is eligible: the pop-up mirrors look among them without a pass of their own.
-enum { MAX_MET = 1024 };
-struct MetWindow {
-    WindowId window;
-    bool listable;
-};
-const MetWindow *windows_met(int *count);
+// The catalogued entry that shows this window, or -1.
+int entry_of(const HWND__ *window);
 
-// Whether the catalogue would list the window now.
-bool window_listable(HWND window);
+// Two browser classes show their content in an owned window: such an entry's target becomes its owner, for good.
+// Each target is looked at once (a window's class never changes).
+void take_owners(void);

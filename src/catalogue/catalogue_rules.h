@@ -1,5 +1,5 @@
-// The catalogue's decisions, on plain values: which windows are listed, in which rows, which
-// rows are ticked after a rebuild, and how tall the checklist is.
+// The catalogue's decisions, on plain values: which windows are listed, in which rows and order, and
+// which windows stand for another's content.
 #pragma once
 #include "base/geometry.h"
 #include "base/limits.h"
@@ -9,6 +9,7 @@
 struct ClassTraits {
     bool mozilla_main;  // exactly the Mozilla main-window class
     bool excluded;      // contains "Mirror" or "FeedBack"
+    bool desktop;       // the shell's desktop ("Progman", "WorkerW"): behind everything, across every monitor
 };
 ClassTraits class_traits(const char *class_name);
 
@@ -19,6 +20,10 @@ ClassTraits class_traits(const char *class_name);
 // compositor keeps it off the screen (cloaked), which no rule on its names can tell.
 bool is_excluded(const ClassTraits &window_class, const char *title);
 bool is_excluded_by_title(const char *title);
+
+// Entries 0 .. win_count - 1 form the catalogue; the entry just past it is still pumped,
+// relabelled and consulted for ticks, but only while the table has room for it.
+int entries_with_next(int win_count);
 
 // True when both lists hold the same windows, in whatever order; neither holds a window twice.
 bool same_windows(const WindowId *a, int a_count, const WindowId *b, int b_count);
@@ -33,40 +38,7 @@ int choose_listed(const bool *remembered, int count, int *chosen);
 // return order[k] is the index of the title that ends in place k.
 void order_by_title(const char *const *titles, int count, int *order);
 
-// A remembered tick: the title the user ticked and the window it was ticked for.
-struct RememberedTick {
-    const char *title;
-    WindowId window;
-    bool window_alive;
-};
-
-// Ticks after a rebuild, for rows 0 .. row_count - 1 holding row_windows with row_titles. A
-// row is ticked when a remembered tick belongs to its window, whatever the title is now. A
-// remembered title ticks another window only when the window it was ticked for has gone (a
-// document closed and opened again), only a window that has appeared since the last rebuild
-// (row_appeared: one that sat on the desktop all along was the user's to tick), only among the
-// first title_slots ticks, and only once: claimed[j] is the row that took tick j by its title
-// (its window is remembered from now on), or -1.
-void plan_ticks(const WindowId *row_windows, const char *const *row_titles, const bool *row_appeared, int row_count,
-                const RememberedTick *ticks, int tick_count, int title_slots, bool *ticked, int *claimed);
-
-// Ticking `row` remembers the tick in that row's slot. When the slot still holds the tick of
-// another window that lives (it was ticked there and has since moved to another row), that
-// tick must move first, or it would be lost: the slot it moves to (one that remembers no living
-// window), or -1 when nothing needs to move.
-int new_home_for_displaced_tick(const RememberedTick *ticks, int tick_count, int row, WindowId ticked_window);
-
-// The row that lists `window` among the first `count` rows, or -1.
-int row_of_window(const WindowId *row_windows, int count, WindowId window);
-
-// The checklist at a DPI: 300 wide with rows 30 high at 96 DPI, both scaled, and 31 pixels high per
-// catalogued window plus one (scaled), or taller where the frame (frame_height, above and below the
-// client area, at that DPI) would leave the last row cut: every catalogued window's row lies fully
-// inside the client area.
-enum { CHECKLIST_WIDTH = 300, ROW_HEIGHT = 30 };
-struct ChecklistSize {
-    int width;
-    int height;
-    int row_height;
-};
-ChecklistSize checklist_size(int catalogue_size, unsigned dpi, int frame_height);
+// Two browser classes show their content in an owned window, which is followed through its owner instead:
+// each step tests the whole class name.
+bool takes_owner_chrome(const char *class_name);
+bool takes_owner_mozilla(const char *class_name);

@@ -2,26 +2,29 @@
 // leaves their modes alone, notices when they change, and says where the main monitor's picture lands
 // on the external one.
 #include "display/displays.h"
+#include "base/limits.h"
 #include "base/settings.h"
 #include "base/settings_rules.h"
-#include "base/state.h"
 #include "base/texts.h"
 #include "base/trace.h"
+#include "display/mapping_rules.h"
 #include <string.h>
 
+MonitorArea main_area;
+MonitorArea ext_area;
+
 struct Enumerated {
-    MonitorFound monitors[MOST_MONITORS];
+    MonitorFound *monitors;
     int count;
     bool described;
 };
-static Enumerated last;  // as the last set-up left them, after its mode changes
-static MonitorChoice chosen = {-1, -1, EXTERNAL_NONE, REQUEST_KEPT, false};
+static MonitorSetup last;  // as the last set-up left the monitors, after its mode changes
 static Mapping mapping = {1.0, 0.0, 0.0, 0, 0};
+static HWND box_owner;  // the warnings' owner: null while the program's windows are being made
 static char picked_device[DEVICE_LEN];  // picked in the window menu for this run, or empty
 static bool picked_now;                 // picked since the last set-up
 static bool change_noted;
 static bool setting_up;
-static DEVMODEA display_mode;
 
 // With data's `described` set, each monitor's description too (its device, whether it is the primary): a
 // read of its own per monitor, which the check on every pass, comparing places alone, does without.
@@ -42,16 +45,25 @@ static BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM data
     return TRUE;
 }
 
-static Enumerated enumerate(bool described)
+static int enumerate(MonitorFound *monitors, bool described)
 {
-    Enumerated found = {};
-    found.described = described;
+    Enumerated found = {monitors, 0, described};
     EnumDisplayMonitors(NULL, NULL, add_monitor, (LPARAM)&found);
-    return found;
+    return found.count;
 }
 
-static void change_mode(const char *device)
+static int enumerate_described(MonitorFound *monitors, void *)
 {
+    return enumerate(monitors, true);
+}
+
+static void change_mode(const char *device, Resolution mode, void *)
+{
+    DEVMODEA display_mode = {};
+    display_mode.dmSize = sizeof display_mode;
+    display_mode.dmPelsWidth = (DWORD)mode.width;
+    display_mode.dmPelsHeight = (DWORD)mode.height;
+    display_mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
     LONG result = ChangeDisplaySettingsExA(device, &display_mode, NULL, CDS_FULLSCREEN, NULL);
     if (result == DISP_CHANGE_SUCCESSFUL)
         return;
@@ -59,7 +71,7 @@ static void change_mode(const char *device)
         trace_line(TXT_TR_MODE_RESTART);
         return;
     }
-    MessageBoxA(hwChecklist, TXT_BOX_MODE_FAILED, TXT_BOX_CAPTION, MB_OK | MB_ICONWARNING);
+    MessageBoxA(box_owner, TXT_BOX_MODE_FAILED, TXT_BOX_CAPTION, MB_OK | MB_ICONWARNING);
     trace_line(TXT_TR_MODE_FAILED);
 }
 
@@ -88,17 +100,17 @@ static const DisplaySettings &settings(void)
     return s;
 }
 
-static void trace_monitors(const Enumerated &found, int main_index)
+static void trace_monitors(const MonitorFound *monitors, int count, int main_index)
 {
-    for (int i = 0; i < found.count; ++i) {
-        const MonitorArea &a = found.monitors[i].area;
+    for (int i = 0; i < count; ++i) {
+        const MonitorArea &a = monitors[i].area;
         trace(TXT_TR_MONITOR, i + 1, a.x, a.y, a.width, a.height);
         trace_line(i == main_index ? TXT_TR_MAIN_MONITOR : TXT_TR_EXT_MONITOR);
     }
-    trace(TXT_TR_MONITOR_COUNT, found.count);
+    trace(TXT_TR_MONITOR_COUNT, count);
 }
 
-static void trace_choice(const Enumerated &found, const MonitorChoice &c, const DisplaySettings &s)
+static void trace_choice(const MonitorFound *monitors, const MonitorChoice &c, const DisplaySettings &s)
 {
     if (c.setting == REQUEST_NO_SUCH_MONITOR)
         trace(TXT_TR_EXTERNAL_NO_SUCH, s.external_value);
@@ -110,64 +122,43 @@ static void trace_choice(const Enumerated &found, const MonitorChoice &c, const 
         return;
     const char *why = c.reason == EXTERNAL_PICKED ? TXT_EXTERNAL_PICKED
                       : c.reason == EXTERNAL_BY_SETTING ? TXT_EXTERNAL_BY_SETTING : TXT_EXTERNAL_LAST_FOUND;
-    trace(TXT_TR_EXTERNAL, c.external + 1, found.monitors[c.external].device, why);
+    trace(TXT_TR_EXTERNAL, c.external + 1, monitors[c.external].device, why);
 }
 
-// The areas of the monitors chosen; with no other monitor, an area of the main one's size on no screen.
-static void record_areas(const Enumerated &found, const MonitorChoice &c)
+// What the set-up found, before it changes any mode: each monitor, the warning when there is no external
+// display, and which one the audience sees, and why.
+static void tell_found(const MonitorFound *monitors, int count, const MonitorChoice &c, void *)
 {
-    if (c.main >= 0)
-        main_area = found.monitors[c.main].area;
-    ext_area = c.external >= 0 ? found.monitors[c.external].area : off_screen_area(main_area);
-}
-
-void setup_displays(bool may_change_modes)
-{
-    const DisplaySettings &s = settings();
-    setting_up = true;
-    Enumerated found = enumerate(true);
-    MonitorChoice c = choose_monitors(found.monitors, found.count, s.external, picked_device);
-    trace_monitors(found, c.main);
-    if (found.count == 1)
-        MessageBoxA(hwChecklist, TXT_BOX_NO_EXTERNAL, TXT_BOX_CAPTION, MB_OK | MB_ICONWARNING);
-    trace_choice(found, c, s);
+    trace_monitors(monitors, count, c.main);
+    if (count == 1)
+        MessageBoxA(box_owner, TXT_BOX_NO_EXTERNAL, TXT_BOX_CAPTION, MB_OK | MB_ICONWARNING);
+    trace_choice(monitors, c, settings());
     if (c.picked_gone)
         picked_device[0] = '\0';  // gone for good: a monitor plugged in later is not taken for it
-    record_areas(found, c);
+}
 
-    if (should_change_display_modes(found.count, s.match, may_change_modes) && c.external >= 0) {
-        memset(&display_mode, 0, sizeof display_mode);
-        display_mode.dmSize = sizeof display_mode;
-        Resolution common = choose_common_resolution(main_area, ext_area);
-        display_mode.dmPelsWidth = (DWORD)common.width;
-        display_mode.dmPelsHeight = (DWORD)common.height;
-        display_mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        change_mode(found.monitors[c.main].device);
-        change_mode(found.monitors[c.external].device);
-        // The modes moved the monitors: the areas as they are now.
-        found = enumerate(true);
-        c = choose_monitors(found.monitors, found.count, s.external, picked_device);
-        record_areas(found, c);
-    }
-    last = found;
-    chosen = c;
+void setup_displays(bool may_change_modes, HWND owner)
+{
+    const DisplaySettings &s = settings();
+    static const MonitorPlatform platform = {enumerate_described, tell_found, change_mode, NULL};
+    MonitorRequest request = {s.match, s.external, picked_device, may_change_modes};
+    setting_up = true;
+    box_owner = owner;
+    set_up_monitors(platform, request, &last);
+    main_area = last.main_area;
+    ext_area = last.ext_area;
     picked_now = false;
     change_noted = false;
     setting_up = false;
-    mapping = monitors_mapping(s.match, main_area, ext_area);
+    mapping = monitors_mapping(s.match == MATCH_SCALE, main_area, ext_area);
     trace(TXT_TR_MATCH, s.match == MATCH_SCALE ? TXT_MATCH_SCALE : TXT_MATCH_RESOLUTION, mapping.scale);
 }
 
 DisplayChange displays_changed(void)
 {
-    if (picked_now)
-        return DISPLAYS_CAME_OR_WENT;
-    Enumerated now = enumerate(false);
-    if (now.count != last.count)
-        return DISPLAYS_CAME_OR_WENT;
-    if (change_noted || !same_arrangement(now.monitors, now.count, last.monitors, last.count))
-        return DISPLAYS_MOVED;
-    return DISPLAYS_SAME;
+    MonitorFound now[MOST_MONITORS];
+    int count = picked_now ? 0 : enumerate(now, false);  // a pick needs no look
+    return display_change(last.monitors, last.count, now, count, picked_now, change_noted);
 }
 
 void note_display_change(void)
@@ -184,15 +175,15 @@ Mapping main_to_external(void)
 int monitors_found(const MonitorFound **monitors, int *main_index, int *external_index)
 {
     *monitors = last.monitors;
-    *main_index = chosen.main;
-    *external_index = chosen.external;
+    *main_index = last.choice.main;
+    *external_index = last.choice.external;
     return last.count;
 }
 
 void pick_external_monitor(int number)
 {
-    if (number < 1 || number > last.count || number - 1 == chosen.main)
+    if (number < 1 || number > last.count || number - 1 == last.choice.main)
         return;
     memcpy(picked_device, last.monitors[number - 1].device, DEVICE_LEN);
-    picked_now = number - 1 != chosen.external;  // the one in use is kept for the run, as it stands
+    picked_now = number - 1 != last.choice.external;  // the one in use is kept for the run, as it stands
 }

@@ -2,20 +2,21 @@
 // lands on the external one.
 #pragma once
 #include "base/geometry.h"
-#include "display/display_rules.h"
+#include "base/win32.h"
+#include "display/monitor_rules.h"
 
-// Finds the monitors, records main_area and ext_area, warns when there is no external display, and traces
-// each monitor and which one the audience sees, and why. Where the monitors are matched by resolution and
-// this set-up may change modes, it sets the main and the audience's monitor (no other) to the narrower
-// one's resolution, then reads the areas again.
-void setup_displays(bool may_change_modes);
+// The main and the external monitor's places, as the last set-up found them: written here only, read wherever
+// something is put on a monitor.
+extern MonitorArea main_area;
+extern MonitorArea ext_area;
+
+// Finds the monitors, records main_area and ext_area, warns when there is no external display (the warnings
+// owned by box_owner), and traces each monitor and which one the audience sees, and why. Where the monitors are
+// matched by resolution and this set-up may change modes, it sets the main and the audience's monitor (no
+// other) to the narrower one's resolution, then reads the areas again.
+void setup_displays(bool may_change_modes, HWND box_owner);
 
 // What has changed since the last set-up, by a check cheap enough for every pass.
-enum DisplayChange {
-    DISPLAYS_SAME,
-    DISPLAYS_MOVED,         // a monitor moved, turned or changed its size or scale: the areas are read again
-    DISPLAYS_CAME_OR_WENT,  // a monitor came or went, or another was picked: set up as at start
-};
 DisplayChange displays_changed(void);
 
 // The system said the display changed (WM_DISPLAYCHANGE): the next check reads the areas again, whatever

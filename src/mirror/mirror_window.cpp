@@ -2,17 +2,24 @@
 // target's window DC to its own, with no bitmap in between, then draws the pointer marker while
 // that switch is on; a mirror that shows a thumbnail leaves its picture to the compositor.
 #include "mirror/mirror_window.h"
-#include "base/dpi.h"
-#include "base/dpi_rules.h"
 #include "base/platform.h"
 #include "base/texts.h"
 #include "base/trace.h"
+#include "capture/capture.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/catalogue_rules.h"
 #include "display/displays.h"
-#include "mirror/capture.h"
-#include "mirror/mirror_rules.h"
+#include "mirror/marker.h"
+#include "mirror/marker_rules.h"
 #include <stdio.h>
 
 enum { NAME_LEN = 32 };
+
+static HWND hwMir[MAX_WINDOWS];
+
+// The mapping of each mirror that has been placed; one that has not uses the monitors' own.
+static Mapping mappings[MAX_WINDOWS];
+static bool mapped[MAX_WINDOWS];
 
 // A mirror is made with a caption and a sizing frame, plus bit 0x80, which no mirror class
 // gives a meaning (kept so the style reads as it always has). Once catalogued, a copying mirror
@@ -23,13 +30,41 @@ static const DWORD MIRROR_STYLE_FRAMED = WS_CAPTION | WS_THICKFRAME;
 static const DWORD MIRROR_STYLE_BARE = WS_POPUP | WS_BORDER | WS_SYSMENU;
 static const DWORD MIRROR_STYLE_THUMBNAIL = WS_POPUP | WS_SYSMENU;
 
-HWND create_mirror(int index)
+static LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+HWND mirror_of(int index)
+{
+    return index >= 0 && index < MAX_WINDOWS ? hwMir[index] : NULL;
+}
+
+static int index_of(const HWND__ *mirror)
+{
+    for (int k = 0; k < MAX_WINDOWS; ++k)
+        if (mirror != NULL && hwMir[k] == mirror)
+            return k;
+    return -1;
+}
+
+static HWND create_mirror(int index)
 {
     char name[NAME_LEN];
     snprintf(name, sizeof name, TXT_MIRROR_NAME_FMT, index);
     if (register_window_class(name, mirror_proc, hInst, IDC_ARROW) == 0)
         return NULL;
-    return CreateWindowExA(0, name, name, MIRROR_STYLE_CREATED, 0, 0, 1, 1, hwHelperOwner, NULL, hInst, NULL);
+    return CreateWindowExA(0, name, name, MIRROR_STYLE_CREATED, 0, 0, 1, 1, helper_owner(), NULL, hInst, NULL);
+}
+
+void make_entry_mirror(int index)
+{
+    HWND &mirror = hwMir[index];
+    if (mirror == NULL) {
+        mirror = create_mirror(index);
+        if (mirror != NULL)
+            trace(TXT_TR_MIRROR_CREATED, index);
+    }
+    EnableWindow(mirror, FALSE);
+    show_mirror(mirror, false);
+    UpdateWindow(mirror);
 }
 
 void restyle_mirror(HWND mirror)
@@ -49,21 +84,34 @@ void restyle_mirror(HWND mirror)
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void style_mirror_for(HWND mirror, bool chrome_class)
+void mirrors_follow_catalogue(void)
 {
-    SetWindowLongPtrA(mirror, GWLP_USERDATA, chrome_class ? 1 : 0);
-    restyle_mirror(mirror);
+    char class_name[TEXT_LEN];
+    for (int k = 0; k < win_count; ++k) {
+        window_class(win_table[k].hwTarget, class_name);
+        SetWindowLongPtrA(hwMir[k], GWLP_USERDATA, is_chrome_class(class_name) ? 1 : 0);
+        restyle_mirror(hwMir[k]);
+    }
+    for (int k = win_count; k < MAX_WINDOWS; ++k)
+        show_mirror(hwMir[k], false);
+}
+
+void label_mirror(int index, const char *title)
+{
+    char mirror_title[TEXT_LEN + 2];
+    snprintf(mirror_title, sizeof mirror_title, TXT_MIRROR_TITLE_FMT, title);
+    set_text_if_changed(hwMir[index], mirror_title);
 }
 
 void refresh_mirror(int index)
 {
     // A paint request makes another program run its painting code: only for a picture that is
     // copied and seen. The compositor keeps a thumbnail live by itself.
-    const WinEntry &e = win_table[index];
-    if (shows_thumbnail(e.hwMir) || !IsWindowVisible(e.hwMir))
+    HWND mirror = hwMir[index];
+    if (shows_thumbnail(mirror) || !IsWindowVisible(mirror))
         return;
-    nudge_paint(e.hwTarget);
-    SendMessageA(e.hwMir, WM_PAINT, 0, 0);
+    nudge_paint(win_table[index].hwTarget);
+    SendMessageA(mirror, WM_PAINT, 0, 0);
 }
 
 void show_mirror(HWND mirror, bool shown)
@@ -79,39 +127,16 @@ void show_mirror(HWND mirror, bool shown)
     }
 }
 
-// The entry that holds this mirror, or entry 0 when none does (as during creation).
-static const WinEntry &entry_of(const HWND__ *mirror)
+void set_mirror_mapping(int index, const Mapping &mapping)
 {
-    for (int k = 0; k < MAX_WINDOWS; ++k)
-        if (win_table[k].hwMir == mirror)
-            return win_table[k];
-    return win_table[0];
-}
-
-// The mapping of each mirror that has been placed; one that has not uses the monitors' own.
-struct MirrorMapping {
-    HWND mirror;
-    Mapping mapping;
-};
-static MirrorMapping mappings[MAX_WINDOWS];
-
-void set_mirror_mapping(HWND mirror, const Mapping &mapping)
-{
-    for (MirrorMapping &m : mappings) {
-        if (m.mirror == mirror || m.mirror == NULL) {
-            m.mirror = mirror;
-            m.mapping = mapping;
-            return;
-        }
-    }
+    mappings[index] = mapping;
+    mapped[index] = true;
 }
 
 Mapping mirror_mapping(const HWND__ *mirror)
 {
-    for (const MirrorMapping &m : mappings)
-        if (m.mirror == mirror)
-            return m.mapping;
-    return main_to_external();
+    int k = index_of(mirror);
+    return k >= 0 && mapped[k] ? mappings[k] : main_to_external();
 }
 
 static void copy_target_image(HWND mirror, HWND target)
@@ -120,8 +145,8 @@ static void copy_target_image(HWND mirror, HWND target)
     GetWindowRect(mirror, &r);
     if (mirror_mapping(mirror).scale != 1.0) {
         // The whole window, stretched to the mirror's size.
-        RECT t = {0, 0, 0, 0};
-        GetWindowRect(target, &t);
+        ScreenRect t = {0, 0, 0, 0};
+        read_window_rect(target, &t);
         ScreenRect whole = {0, 0, t.right - t.left, t.bottom - t.top};
         copy_picture(mirror, target, whole, r.right - r.left, r.bottom - r.top);
         return;
@@ -134,20 +159,6 @@ static void copy_target_image(HWND mirror, HWND target)
     copy_picture(mirror, target, whole, width, height);
 }
 
-static void paint_marker(HWND mirror, HWND target)
-{
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(mirror, &ps);
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    HGDIOBJ previous = SelectObject(dc, red);
-    // With no foreground window and no target there is nothing to point into.
-    if (target == hwFore && hwFore != NULL)
-        draw_pointer_marker(dc, mirror, target, cursor_pos.x, cursor_pos.y);
-    SelectObject(dc, previous);
-    DeleteObject(red);
-    EndPaint(mirror, &ps);
-}
-
 static void on_paint(HWND mirror)
 {
     if (shows_thumbnail(mirror)) {
@@ -156,7 +167,8 @@ static void on_paint(HWND mirror)
         EndPaint(mirror, &ps);
         return;
     }
-    HWND target = entry_of(mirror).hwTarget;
+    int k = index_of(mirror);
+    HWND target = k >= 0 ? win_table[k].hwTarget : NULL;
     // The copy goes into the window being painted: a mirror that is in no entry must not
     // paint through a null handle, which would mean the whole screen. A hidden mirror shows
     // nothing, so it copies nothing; showing it brings a paint.
@@ -164,11 +176,11 @@ static void on_paint(HWND mirror)
         copy_target_image(mirror, target);
     // Without the marker the update region stays invalid, so the mirror keeps repainting
     // on every fetch; that is what keeps it live while the marker is off.
-    if (set_mousepointer)
+    if (marker_switch_on())
         paint_marker(mirror, target);
 }
 
-LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:  // made hidden: its repaint timer starts when it is shown
@@ -194,27 +206,9 @@ LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void draw_pointer_marker(HDC dc, HWND mirror, HWND target, int x, int y)
+void pump_entry_mirrors(void)
 {
-    Mapping mapping = mirror_mapping(mirror);
-    bool maximised = IsZoomed(target) != 0;
-    char class_name[TEXT_LEN];
-    window_class(target, class_name);
-    ScreenPoint normal_origin = {0, 0};
-    if (!maximised && mapping.scale == 1.0) {
-        WINDOWPLACEMENT wp = {};
-        wp.length = sizeof wp;
-        if (!GetWindowPlacement(target, &wp)) {
-            // No place to put the disc: say so and leave the mirror's image alone.
-            trace_line(TXT_TR_PLACEMENT_FAILED);
-            return;
-        }
-        normal_origin = {wp.rcNormalPosition.left, wp.rcNormalPosition.top};
-    }
-    POINT client = {0, 0};
-    ClientToScreen(mirror, &client);
-    ScreenPoint cursor = {x, y}, client_origin = {client.x, client.y};
-    int disc = scale_to_dpi(DISC_SIZE, window_dpi(mirror));
-    ScreenRect r = marker_box(mapping, maximised, is_chrome_class(class_name), cursor, normal_origin, client_origin, disc);
-    Ellipse(dc, r.left, r.top, r.right, r.bottom);
+    for (int i = 0; i < entries_with_next(win_count); ++i)
+        if (hwMir[i] != NULL && IsWindowVisible(hwMir[i]))
+            fetch_and_dispatch(hwMir[i]);
 }

@@ -1,6 +1,7 @@
 // Which rows a rebuild ticks by a remembered title: the cases the end-to-end stories cannot
-// stage (a tick claimed twice, the title slots' limit); the checklist's size at every scale.
+// stage (a tick claimed twice, the title slots' limit).
 #include "catalogue/catalogue_rules.h"
+#include "catalogue/pick_rules.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -47,18 +48,5 @@ TEST(Ticks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     EXPECT_EQ(plan({"A", "B"}, sixth, 2).ticked, (B{false, true}));
 }
 
-TEST(Checklist, EveryRowInsideTheClientAreaAtEveryScale)
-{
-    typedef std::vector<int> Ints;
-    auto size = [](int rows, unsigned dpi, int frame) {
-        ChecklistSize s = checklist_size(rows, dpi, frame);
-        return Ints{s.width, s.height, s.row_height};
-    };
-    EXPECT_EQ(size(3, 96, 27), (Ints{300, 124, 30}));  // 31 per row and one, as ever
-    EXPECT_EQ(size(2, 96, 39), (Ints{300, 99, 30}));   // a frame of 39 would cut the last of 93
-    EXPECT_EQ(size(3, 144, 38), (Ints{450, 186, 45}));
-    EXPECT_EQ(size(1, 192, 130), (Ints{600, 190, 60}));
-    EXPECT_EQ(size(3, 0, 27), (Ints{300, 124, 30}));  // a DPI that cannot be used: the sizes of 96
-}
 
 } // namespace

@@ -1,6 +1,7 @@
 // Where mirrors stand, which show, how they are cut to the external monitor, and the marker:
 // the rows the end-to-end stories cannot stage or see.
-#include "mirror/mirror_rules.h"
+#include "mirror/marker_rules.h"
+#include "mirror/placement_rules.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -17,7 +18,6 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     views[1].target_minimised = true;  // hidden by the visibility pass, not moved
     views[2].has_mirror = false;
     views[3].target_is_foreground = true;
-    views[3].shown = 1;
     const MonitorArea main = {0, 0, 1920, 1080}, below_right = {1920, 200, 1920, 1080};
     const Screens screens = {main, below_right, one_to_one(main, below_right)};
     PlacementPlan plan = plan_placement(views, 4, false, screens, false);
@@ -37,40 +37,9 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     views[0].spotlit = false;
     // An unticked entry's hidden mirror is not placed, but its window in front still tells the button.
     views[0].ticked = views[3].ticked = false;
-    views[3].shown = 0;
     plan = plan_placement(views, 4, false, screens, false);
     EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[3].action, plan.fore_index, plan.face}),
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, 3, FACE_NOT_MIRRORED}));
-}
-
-TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
-{
-    const struct {
-        ScreenRect window, visible;
-        MonitorArea ext;
-        Ints box, source;  // x, y, width, height; left, top, right, bottom
-    } cases[] = {
-        // Invisible borders of 7 left, right and below: the source starts 7 in.
-        {{100, 50, 900, 650}, {107, 50, 893, 643}, {1920, 0, 1920, 1080}, {2027, 50, 786, 593}, {7, 0, 793, 593}},
-        // Past the main monitor's left and top edges: cut where the external monitor starts.
-        {{-207, -20, 193, 280}, {-200, -20, 186, 273}, {1024, 0, 1024, 768}, {1024, 0, 186, 273}, {207, 20, 393, 293}},
-        // Past the far and lower edges of an external monitor that is lower than the main one.
-        {{900, 700, 1300, 1000}, {900, 700, 1300, 1000}, {1024, 200, 1024, 768}, {1924, 900, 124, 68}, {0, 0, 124, 68}},
-        // An external monitor higher than the main one, and one left of it.
-        {{10, 10, 110, 60}, {10, 10, 110, 60}, {1920, -300, 1280, 1024}, {1930, -290, 100, 50}, {0, 0, 100, 50}},
-        {{-8, -8, 1928, 1048}, {0, 0, 1920, 1040}, {-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, {8, 8, 1288, 1032}},
-    };
-    for (const auto &c : cases) {
-        MirrorGeometry g = mirror_geometry(c.window, c.visible, c.ext, one_to_one({0, 0, 1920, 1080}, c.ext));
-        EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), c.box);
-        EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), c.source);
-        EXPECT_EQ((Ints{g.destination.left, g.destination.top, g.destination.right, g.destination.bottom}),
-                  (Ints{0, 0, c.box[2], c.box[3]}));
-        EXPECT_FALSE(g.empty);
-    }
-    // A window on neither monitor leaves nothing to draw.
-    const MonitorArea ext = {1024, 0, 1024, 768};
-    EXPECT_TRUE(mirror_geometry({-900, 0, -100, 600}, {-900, 0, -100, 600}, ext, one_to_one({0, 0, 1024, 768}, ext)).empty);
 }
 
 TEST(Thumbnail, TheMarkerIsCentredOnThePointerAndCutToTheMirror)
@@ -101,13 +70,4 @@ TEST(Marker, OnAMaximisedTargetScaledAndAtAnotherScale)
     EXPECT_EQ((Ints{scaled.left, scaled.top, scaled.right}), (Ints{214, 170, 234}));
 }
 
-TEST(Mapping, AScaledMirrorIsCutToTheExternalMonitorAndShowsTheMatchingPart)
-{
-    const MonitorArea main = {0, 0, 1280, 800}, ext = {1280, 0, 1024, 768};
-    Mapping m = fitted({0, 0, 1280, 800}, main, ext);
-    // Past the main monitor's left and bottom edges: (1200, 624)-(1520, 784) before the cut.
-    MirrorGeometry g = mirror_geometry({-100, 700, 300, 900}, {-100, 700, 300, 900}, ext, m);
-    EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), (Ints{1280, 624, 240, 144}));
-    EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), (Ints{100, 0, 400, 180}));
-}
 } // namespace

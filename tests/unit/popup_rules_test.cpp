@@ -1,6 +1,6 @@
 // Which pop-ups follow a ticked window: owner chains, threads, the window in front, touching, listed
 // windows and the program's own; front-most first and no more than the pool holds.
-#include "mirror/popup_rules.h"
+#include "popups/popup_rules.h"
 #include <gtest/gtest.h>
 #include <vector>
 

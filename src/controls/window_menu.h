@@ -1,0 +1,22 @@
+// The checklist's window menu: the three switches and the blank at its top, the monitors below them.
+#pragma once
+#include "base/win32.h"
+
+enum {
+    ID_MOUSE_LIMIT = 1012,
+    ID_MOUSE_POINTER = 1020,
+    ID_WALLPAPER = 1021,
+    ID_BLANK = 1022,
+    ID_MONITORS = 1040  // the monitors' separator; monitor n is ID_MONITORS + n
+};
+
+// Puts the three switch items and the blank at the top of the window's menu, and the monitors below them.
+void add_menu_items(HWND window);
+
+// Lists in the window menu the monitors the last set-up found, other than the main one (number, size and
+// place), with a check on the audience's; picking one makes it the audience's. After every set-up.
+void list_monitors_in_menu(HWND window);
+
+// A pick in the window menu: a switch or the blank turned over and traced, or a monitor made the audience's.
+// False for the menu's own items, which the system handles.
+bool on_menu_command(HWND window, WPARAM command);

@@ -1,0 +1,103 @@
+// The presenter's controls: where the toggle button goes for foreground windows the stories do not stage,
+// every way of writing a key, and the checklist's size at every scale.
+#include "controls/button_rules.h"
+#include "controls/checklist_rules.h"
+#include "controls/hotkey_rules.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+ButtonMove move_for(const char *class_name, bool program_window = false, bool minimised = false)
+{
+    ForegroundView f = {};
+    f.class_name = class_name, f.program_window = program_window, f.minimised = minimised;
+    f.rect_known = true, f.rect = {0, 0, 300, 200};
+    return place_for_foreground(f).move;
+}
+
+TEST(Button, InsideAMaximisedCaptionParkedForAMinimisedWindowStaysForItsOwn)
+{
+    ForegroundView maximised = {};
+    maximised.class_name = "Notepad", maximised.maximised = maximised.rect_known = true;
+    maximised.rect = {-8, -8, 1928, 1048};
+    ButtonPlacement p = place_for_foreground(maximised);
+    EXPECT_EQ((std::vector<int>{p.move, p.box.x, p.box.y}), (std::vector<int>{BUTTON_ON_WINDOW, 1784, -2}));
+    EXPECT_EQ(move_for("Notepad", false, true), BUTTON_PARKED);
+    EXPECT_EQ(move_for("Notepad", true), BUTTON_STAYS);
+    EXPECT_EQ(move_for("Mirror3"), BUTTON_STAYS);
+    EXPECT_EQ(move_for("Progman"), BUTTON_STAYS);
+}
+
+// The compositor's caption buttons: 3 x 46 x 30 at 96 DPI inside a 7-pixel invisible border, scaled.
+ButtonPlacement on_caption(ScreenRect window, ScreenRect buttons, unsigned dpi, bool maximised = false)
+{
+    ForegroundView f = {};
+    f.class_name = "Notepad", f.rect_known = f.caption_buttons_known = true, f.maximised = maximised;
+    f.rect = window, f.caption_buttons = buttons, f.dpi = dpi;
+    return place_for_foreground(f);
+}
+
+TEST(Button, LeftOfTheCaptionButtonsWithinTheirHeightAtEveryScale)
+{
+    typedef std::vector<int> Ints;
+    auto box = [](const ButtonPlacement &p) { return Ints{p.box.x, p.box.y, p.box.width, p.box.height}; };
+    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {655, 1, 793, 31}, 96)), (Ints{721, 56, 30, 20}));
+    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {586, 1, 793, 46}, 144)), (Ints{635, 58, 45, 30}));
+    EXPECT_EQ(box(on_caption({-8, -8, 1928, 1048}, {1652, 8, 1928, 52}, 192, true)), (Ints{1576, 2, 60, 40}));
+    EXPECT_EQ(box(on_caption({0, 0, 400, 300}, {200, 0, 380, 14}, 96)), (Ints{175, 0, 21, 14}));  // a low caption
+    // Bounds that no caption holds (a minimised or hidden window's): the place of old.
+    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {655, 1, 900, 31}, 144)), (Ints{760, 50, 45, 30}));
+    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {0, 0, 0, 0}, 0)), (Ints{760, 50, 30, 20}));
+}
+
+TEST(HotKeys, ModifiersKeysBlanksCaseAndWhatCannotBeRead)
+{
+    const struct {
+        const char *value;
+        HotKeyReading reading;
+        unsigned modifiers, key;
+    } cases[] = {
+        {"Ctrl+Alt+F9", HOTKEY_SET, HOTKEY_CTRL | HOTKEY_ALT, 0x78},
+        {" shift + WIN + f1 ", HOTKEY_SET, HOTKEY_SHIFT | HOTKEY_WIN, 0x70},
+        {"F24", HOTKEY_SET, 0, 0x87},
+        {"Alt+a", HOTKEY_SET, HOTKEY_ALT, 'A'},
+        {"Ctrl+Z", HOTKEY_SET, HOTKEY_CTRL, 'Z'},
+        {"Win+0", HOTKEY_SET, HOTKEY_WIN, '0'},
+        {"Ctrl+Shift+9", HOTKEY_SET, HOTKEY_CTRL | HOTKEY_SHIFT, '9'},
+        {"", HOTKEY_OFF, 0, 0},
+        {"F25", HOTKEY_UNREADABLE, 0, 0},
+        {"F0", HOTKEY_UNREADABLE, 0, 0},
+        {"Ctrl+Alt", HOTKEY_UNREADABLE, 0, 0},
+        {"Ctrl++F9", HOTKEY_UNREADABLE, 0, 0},
+        {"Control+F9", HOTKEY_UNREADABLE, 0, 0},
+        {"Ctrl+Esc", HOTKEY_UNREADABLE, 0, 0},
+        {"Shift+A", HOTKEY_UNREADABLE, 0, 0},  // that is typing
+        {"7", HOTKEY_UNREADABLE, 0, 0},
+    };
+    for (const auto &c : cases) {
+        HotKey key;
+        HotKeyReading reading = read_hotkey(c.value, &key);
+        EXPECT_EQ(reading, c.reading) << c.value;
+        if (reading == HOTKEY_SET) {
+            EXPECT_EQ((std::vector<unsigned>{key.modifiers, key.key}), (std::vector<unsigned>{c.modifiers, c.key}))
+                << c.value;
+        }
+    }
+}
+
+TEST(Checklist, EveryRowInsideTheClientAreaAtEveryScale)
+{
+    typedef std::vector<int> Ints;
+    auto size = [](int rows, unsigned dpi, int frame) {
+        ChecklistSize s = checklist_size(rows, dpi, frame);
+        return Ints{s.width, s.height, s.row_height};
+    };
+    EXPECT_EQ(size(3, 96, 27), (Ints{300, 124, 30}));  // 31 per row and one, as ever
+    EXPECT_EQ(size(2, 96, 39), (Ints{300, 99, 30}));   // a frame of 39 would cut the last of 93
+    EXPECT_EQ(size(3, 144, 38), (Ints{450, 186, 45}));
+    EXPECT_EQ(size(1, 192, 130), (Ints{600, 190, 60}));
+    EXPECT_EQ(size(3, 0, 27), (Ints{300, 124, 30}));  // a DPI that cannot be used: the sizes of 96
+}
+
+} // namespace
