@@ -68,7 +68,7 @@ static void check_displays(void)
     list_monitors_in_menu(checklist_window());
 }
 
-static void do_pass_work(void)
+static void follow_desktop(void)
 {
     HWND checklist = checklist_window();
     pin_checklist();
@@ -118,7 +118,7 @@ int run_main_loop(void)
             trace(TXT_TR_TIME_COUNT, time_count);
             print_elapsed();
         }
-        do_pass_work();
+        follow_desktop();
         Sleep(10);
     }
     return exit_code();

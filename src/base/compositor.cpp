@@ -1,5 +1,6 @@
 // Window attributes read from the compositor, with the module loaded once.
 #include "base/compositor.h"
+#include "base/platform.h"
 #include "base/texts.h"
 
 typedef HRESULT(WINAPI *AttributeFn)(HWND, DWORD, PVOID, DWORD);
@@ -55,7 +56,7 @@ static bool read_rect(HWND window, DWORD attribute, ScreenRect *out)
     RECT r = {0, 0, 0, 0};
     if (!read_attribute(window, attribute, &r, sizeof r) || r.right <= r.left || r.bottom <= r.top)
         return false;
-    *out = {r.left, r.top, r.right, r.bottom};
+    *out = screen_rect(r);
     return true;
 }
 

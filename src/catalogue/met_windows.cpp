@@ -58,7 +58,7 @@ static bool passes_exclusions(HWND window, const ClassTraits &traits)
     return !is_excluded(traits, title) && !window_cloaked(window);
 }
 
-static BOOL CALLBACK meet(HWND window, LPARAM)
+static BOOL CALLBACK collect_proc(HWND window, LPARAM)
 {
     if (!shows(window))
         return TRUE;
@@ -79,7 +79,7 @@ int meet_windows(void)
         before[i] = met[i];
     before_count = met_count;
     met_count = eligible_count = 0;
-    EnumWindows(meet, 0);
+    EnumWindows(collect_proc, 0);
     return eligible_count;
 }
 

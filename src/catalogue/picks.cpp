@@ -11,7 +11,7 @@ static int checked[MAX_WINDOWS];  // by entry
 // The tick last made in each slot (row): the window's title then, or " " after the row was
 // unticked, and the window it was made for. They outlive catalogue rebuilds.
 static char sel_titles[MAX_WINDOWS][TEXT_LEN];
-static WindowId sel_windows[MAX_WINDOWS];
+static WindowId remembered_windows[MAX_WINDOWS];
 
 bool row_ticked(int i)
 {
@@ -25,14 +25,14 @@ const char *picked_title(int i)
 
 const WindowId *picked_windows(void)
 {
-    return sel_windows;
+    return remembered_windows;
 }
 
 static void remembered_ticks(RememberedTick *ticks)
 {
     for (int j = 0; j < MAX_WINDOWS; ++j) {
-        HWND window = (HWND)sel_windows[j];
-        ticks[j] = {sel_titles[j], sel_windows[j], window != NULL && IsWindow(window)};
+        HWND window = (HWND)remembered_windows[j];
+        ticks[j] = {sel_titles[j], remembered_windows[j], window != NULL && IsWindow(window)};
     }
 }
 
@@ -45,10 +45,10 @@ static void remember_tick(int row, HWND window)
     int home = new_home_for_displaced_tick(ticks, MAX_WINDOWS, row, (WindowId)window);
     if (home >= 0) {
         memmove(sel_titles[home], sel_titles[row], TEXT_LEN);
-        sel_windows[home] = sel_windows[row];
+        remembered_windows[home] = remembered_windows[row];
     }
     window_title(window, sel_titles[row]);
-    sel_windows[row] = (WindowId)window;
+    remembered_windows[row] = (WindowId)window;
 }
 
 // Unticking takes the window's tick back wherever it was remembered, so that no later
@@ -56,9 +56,9 @@ static void remember_tick(int row, HWND window)
 static void forget_window(WindowId window)
 {
     for (int j = 0; j < MAX_WINDOWS; ++j) {
-        if (window != 0 && sel_windows[j] == window) {
+        if (window != 0 && remembered_windows[j] == window) {
             strcpy(sel_titles[j], " ");
-            sel_windows[j] = 0;
+            remembered_windows[j] = 0;
         }
     }
 }
@@ -71,12 +71,12 @@ bool toggle_pick(int i)
     } else {
         forget_window((WindowId)win_table[i].hwTarget);
         strcpy(sel_titles[i], " ");
-        sel_windows[i] = 0;
+        remembered_windows[i] = 0;
     }
     return checked[i] != 0;
 }
 
-void restore_picks(void)
+void restore_checks(void)
 {
     int n = entries_with_next(win_count);
     static char titles[MAX_WINDOWS][TEXT_LEN];
@@ -98,5 +98,5 @@ void restore_picks(void)
         checked[i] = ticked[i] ? 1 : 0;
     for (int j = 0; j < MAX_WINDOWS; ++j)
         if (claimed[j] >= 0)
-            sel_windows[j] = row_windows[claimed[j]];
+            remembered_windows[j] = row_windows[claimed[j]];
 }

@@ -18,4 +18,4 @@ const WindowId *picked_windows(void);
 
 // After a rebuild: ticks every entry whose window a remembered tick belongs to, or whose title a tick
 // remembers for a window that has gone; unticks the rest.
-void restore_picks(void);
+void restore_checks(void);

@@ -23,13 +23,14 @@ static const DWORD BUTTON_STYLE = WS_POPUP | WS_BORDER | WS_SYSMENU | 0x00000080
 
 static HWND hwButton;
 
-// The two faces, each loaded into a memory DC of its own.
-static HBITMAP bmpFaceOff;
-static HBITMAP bmpFaceOn;
-static HDC hdcFaceOff;
-static HDC hdcFaceOn;
+// The two faces, each loaded into a memory DC of its own: face 1 ([BTNNAME]) says the window in front is
+// not shown on the external monitor, face 2 ([BTNNAME2]) that it is.
+static HBITMAP bmpBtn1;
+static HBITMAP bmpBtn2;
+static HDC hdcBtn1;
+static HDC hdcBtn2;
 static HDC hdcBtnFace;  // the face drawn on every paint; null until both faces are loaded
-static BITMAP bmFaceOn;  // its size is the source size for either face
+static BITMAP bmBtn2;   // its size is the source size for either face
 static int fore_index;  // entry of the last catalogued foreground window; 0 until there is one
 
 static LRESULT CALLBACK button_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,10 +67,10 @@ static void on_create(HWND window)
     start_repaint_timer(window);
     HDC dc = GetDC(window);
     // The second face is tried only when the first has loaded.
-    if (load_face(window, dc, TXT_SECTION_BUTTON1, TXT_BOX_BUTTON1_FAILED, &bmpFaceOff, &hdcFaceOff) &&
-        load_face(window, dc, TXT_SECTION_BUTTON2, TXT_BOX_BUTTON2_FAILED, &bmpFaceOn, &hdcFaceOn)) {
-        GetObjectA(bmpFaceOn, sizeof bmFaceOn, &bmFaceOn);
-        hdcBtnFace = hdcFaceOff;
+    if (load_face(window, dc, TXT_SECTION_BUTTON1, TXT_BOX_BUTTON1_FAILED, &bmpBtn1, &hdcBtn1) &&
+        load_face(window, dc, TXT_SECTION_BUTTON2, TXT_BOX_BUTTON2_FAILED, &bmpBtn2, &hdcBtn2)) {
+        GetObjectA(bmpBtn2, sizeof bmBtn2, &bmBtn2);
+        hdcBtnFace = hdcBtn1;
     }
     ReleaseDC(window, dc);
 }
@@ -82,8 +83,8 @@ static void on_paint(HWND window)
     RECT r = {0, 0, 0, 0};
     GetWindowRect(window, &r);
     // After a failed load there is no face, or no source size: leave the button blank.
-    if (hdcBtnFace != NULL && bmFaceOn.bmWidth > 0 && bmFaceOn.bmHeight > 0)
-        StretchBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, hdcBtnFace, 0, 0, bmFaceOn.bmWidth, bmFaceOn.bmHeight,
+    if (hdcBtnFace != NULL && bmBtn2.bmWidth > 0 && bmBtn2.bmHeight > 0)
+        StretchBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, hdcBtnFace, 0, 0, bmBtn2.bmWidth, bmBtn2.bmHeight,
                    SRCCOPY);
     EndPaint(window, &ps);
 }
@@ -107,12 +108,12 @@ static void show_face(HWND window, HDC face)
 
 static void on_destroy(void)
 {
-    DeleteDC(hdcFaceOff);
-    DeleteDC(hdcFaceOn);
-    DeleteObject(bmpFaceOff);
-    DeleteObject(bmpFaceOn);
-    hdcFaceOff = hdcFaceOn = hdcBtnFace = NULL;
-    bmpFaceOff = bmpFaceOn = NULL;
+    DeleteDC(hdcBtn1);
+    DeleteDC(hdcBtn2);
+    DeleteObject(bmpBtn1);
+    DeleteObject(bmpBtn2);
+    hdcBtn1 = hdcBtn2 = hdcBtnFace = NULL;
+    bmpBtn1 = bmpBtn2 = NULL;
     PostQuitMessage(0);
 }
 
@@ -142,10 +143,10 @@ static LRESULT CALLBACK button_proc(HWND window, UINT message, WPARAM wParam, LP
         on_click();
         break;
     case BTN_STATE_ON:
-        show_face(window, hdcFaceOn);
+        show_face(window, hdcBtn2);
         break;
     case BTN_STATE_OFF:
-        show_face(window, hdcFaceOff);
+        show_face(window, hdcBtn1);
         break;
     case WM_DESTROY:
         on_destroy();

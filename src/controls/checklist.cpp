@@ -113,7 +113,7 @@ static void relabel_rows(void)
 static void rebuild_catalogue(void)
 {
     build_catalogue(picked_windows(), MAX_WINDOWS, make_entry_mirror);
-    mirrors_follow_catalogue();
+    apply_mirror_styles();
     relabel_rows();
 }
 
@@ -166,10 +166,11 @@ static void refresh_labels(void)
 static void after_rebuild(void)
 {
     trace(TXT_TR_WIN_NUM_CHANGED, win_count);
-    restore_picks();
+    restore_checks();
     show_ticks();
     if (win_count == 0)
         park_button(HWND_BOTTOM);
+    hide_mirrors_past_catalogue();
 }
 
 static void on_timer(HWND window)

@@ -11,7 +11,7 @@
 #include "mirror/mirror_window.h"
 
 static int set_mousepointer = 1;
-static HWND hwFore;
+static HWND fore_window;  // as the last pass captured it
 static POINT cursor_pos;
 
 static HWND overlay;
@@ -102,7 +102,7 @@ void set_marker_switch(bool on)
 
 void marker_sees(HWND fore, POINT cursor)
 {
-    hwFore = fore;
+    fore_window = fore;
     cursor_pos = cursor;
 }
 
@@ -117,7 +117,7 @@ void place_marker(HWND fore_mirror, const Box &box)
 }
 
 // The disc for the pointer at (x, y), screen coordinates, with the brush selected in dc, placed for the target.
-static void draw_disc(HDC dc, HWND mirror, HWND target, int x, int y)
+static void draw_pointer_marker(HDC dc, HWND mirror, HWND target, int x, int y)
 {
     Mapping mapping = mirror_mapping(mirror);
     bool maximised = IsZoomed(target) != 0;
@@ -149,8 +149,8 @@ void paint_marker(HWND mirror, HWND target)
     HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
     HGDIOBJ previous = SelectObject(dc, brush);
     // With no foreground window and no target there is nothing to point into.
-    if (target == hwFore && hwFore != NULL)
-        draw_disc(dc, mirror, target, cursor_pos.x, cursor_pos.y);
+    if (target == fore_window && fore_window != NULL)
+        draw_pointer_marker(dc, mirror, target, cursor_pos.x, cursor_pos.y);
     SelectObject(dc, previous);
     DeleteObject(brush);
     EndPaint(mirror, &ps);

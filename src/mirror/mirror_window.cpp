@@ -84,7 +84,7 @@ void restyle_mirror(HWND mirror)
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void mirrors_follow_catalogue(void)
+void apply_mirror_styles(void)
 {
     char class_name[TEXT_LEN];
     for (int k = 0; k < win_count; ++k) {
@@ -92,6 +92,10 @@ void mirrors_follow_catalogue(void)
         SetWindowLongPtrA(hwMir[k], GWLP_USERDATA, is_chrome_class(class_name) ? 1 : 0);
         restyle_mirror(hwMir[k]);
     }
+}
+
+void hide_mirrors_past_catalogue(void)
+{
     for (int k = win_count; k < MAX_WINDOWS; ++k)
         show_mirror(hwMir[k], false);
 }

@@ -12,9 +12,13 @@ HWND mirror_of(int index);
 void make_entry_mirror(int index);
 
 // After a rebuild: each catalogued mirror gets the frame its target's own caption calls for (none while it
-// shows a thumbnail); the mirrors past the catalogue hide, or they would freeze a window that closed or
-// show a listed window a second time in its old place.
-void mirrors_follow_catalogue(void);
+// shows a thumbnail).
+void apply_mirror_styles(void);
+
+// After a rebuild: the mirrors past the catalogue are no longer placed or shown by the main loop. One left
+// visible there would freeze on the external monitor (a window that closed or was minimised), or show a
+// listed window a second time in its old place.
+void hide_mirrors_past_catalogue(void);
 
 // The frame again, when the way the mirror paints changes.
 void restyle_mirror(HWND mirror);

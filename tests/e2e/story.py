@@ -10,6 +10,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 from desk import BUILD, CLASS_LINE, ROOT, TWO_HEADS, Desktop, Program, t, wait_for, wine
@@ -73,23 +74,31 @@ class Story:
         self.p = None
         self.addCleanup(self.probe.close_all)
 
-    def mode_failures(self):
-        # 32-bit Wine refuses every mode change on these desktops, even to the current mode; 64-bit
-        # Wine grants only the main monitor's own mode.
-        x86 = self.exe == EXES["x86"]
-        narrower = self.heads[-1][0] < self.heads[0][0]
-        return [MODE_FAILED] * 2 if len(self.heads) > 1 and not self.scaled and (x86 or narrower) else []
+    def mode_failures(self, cwd=ASSETS, external=None):
+        # The warnings of a set-up that may change modes, with the settings in cwd (MATCH, EXTERNAL) or the audience's
+        # monitor picked (external: its number). Matched by resolution, the main and the audience's monitor are
+        # both asked for the narrower one's mode (on equal widths, the audience's). The 32-bit bed refuses every
+        # mode change, even to the current mode; the 64-bit bed grants only the main monitor's own mode.
+        with open(os.path.join(cwd, "Vantoscope.ini"), "rb") as f:
+            ini = f.read()
+        if len(self.heads) < 2 or re.search(rb"(?im)^\s*MATCH\s*=\s*scale\s*$", ini):
+            return []
+        named = re.search(rb"(?im)^\s*EXTERNAL\s*=\s*(?:\\\\\.\\DISPLAY)?(\d+)\s*$", ini)
+        external = external or (int(named.group(1)) if named else 0)
+        main, ext = self.heads[0], self.heads[external - 1 if 2 <= external <= len(self.heads) else -1]
+        common = ext[:2] if ext[0] <= main[0] else main[:2]
+        return [MODE_FAILED] * 2 if self.exe == EXES["x86"] or common != main[:2] else []
 
-    def start(self, cwd=ASSETS, env=None, boxes=(), failures=None):
-        # Starts the program, answers the warning boxes it must show (the refused modes', unless failures
-        # says how many, then these; any other fails at once) and waits for its main loop; answers the boxes'
-        # owners. A story of thumbnails gets the stand-in.
+    def start(self, cwd=ASSETS, env=None, boxes=()):
+        # Starts the program, answers the warning boxes it must show (the refused modes', then these; any other
+        # fails at once) and waits for its main loop; answers the boxes' owners. A story of thumbnails gets the
+        # stand-in.
         if self.p and self.p.proc.poll() is None:
             self.p.kill()  # left by a step that failed
         p = self.p = Program(self.d, self.exe, cwd, env or (self.d.compositor_env() if self.thumbnails else None))
         self.addCleanup(self.end, p)
         owners = []
-        for text in (self.mode_failures() if failures is None else [MODE_FAILED] * failures) + list(boxes):
+        for text in self.mode_failures(cwd) + list(boxes):
             box = self.probe.box(CAPTION, 30)
             self.assertEqual(box and box[1], text, "warning box; trace: %r" % p.tail())
             owners.append(box[0])
@@ -170,7 +179,13 @@ class Story:
                  what=lambda: "rows %r (now %r)" % (want, self.texts(len(want) + 1)))
 
     def row_of(self, title):
-        return wait_for(lambda: t(title) in self.texts() and [self.texts().index(t(title))], what="row %r" % title)[0]
+        # The title's row, once the rows have stood still for a while: the list has taken in every window the story
+        # has opened, and no rebuild moves the row before it is used.
+        def still():
+            before = self.texts()
+            time.sleep(0.25)
+            return before == self.texts() and t(title) in before and [before.index(t(title))]
+        return wait_for(still, what="row %r" % title)[0]
 
     def tick(self, title):
         # Ticks the title's row with a message, as a click would; waits for the trace of the tick.

@@ -318,12 +318,16 @@ class CurtainStory(Audience):
         tray = stranger.open("", 1024, 728, 1024, 40, cls="Shell_SecondaryTrayWnd", fill=0xEE12A0, popup=True)
         stranger.topmost(tray)
         with self.step("without the curtain, the trace names each window of others that comes to lie on the "
-                       "external monitor"):
+                       "external monitor, once while it stays there, and never the shell's desktop across the monitors"):
+            shell = stranger.open("Program Manager", 0, 0, 2048, 768, cls="Progman", fill=0x303030, popup=True)
             self.start()
             other = stranger.open("Stranger", 1300, 100, 300, 200, fill=0x12EE34)
-            self.p.wait_line('ON_EXTERNAL_MONITOR: Shell_SecondaryTrayWnd ""')
             self.p.wait_line('ON_EXTERNAL_MONITOR: VtSample "Stranger"')
+            self.p.wait_iterations(40)  # each window's rectangle read again many times
+            self.assertEqual(sorted(x for x in self.p.lines if x.startswith(b"ON_EXTERNAL")), [
+                b'ON_EXTERNAL_MONITOR: Shell_SecondaryTrayWnd ""', b'ON_EXTERNAL_MONITOR: VtSample "Stranger"'])
             stranger.close(other)
+            stranger.close(shell)
             self.p.close()
         with self.step("with the curtain, neither reaches the audience, while the mirror, its menu and the marker "
                        "show"):

@@ -27,12 +27,12 @@ class ThreeMonitorsStory(Story):
     heads = ((1024, 768, 0, 0), (1024, 768, 1024, 0), (800, 600, 2048, 120))
     MONITORS = {2: (1024, 0, 1024, 768), 3: (2048, 120, 800, 600)}
 
-    def audience_on(self, number, hwnd):
-        # The wallpaper, the window's mirror and its context menu's on that monitor.
-        self.ext, self.ext_area = self.MONITORS[number][:2], self.MONITORS[number]
+    def audience_on(self, area, hwnd):
+        # The wallpaper, the window's mirror and its context menu's on the monitor of that area.
+        self.ext, self.ext_area = area[:2], area
         x, y, w, h = self.ext_area
         wait_for(lambda: self.probe.info(self.probe.find("WallPaper")[0])["rect"] == (x, y, x + w, y + h),
-                 what="the wallpaper on monitor %d" % number)
+                 what="the wallpaper at %r" % (area,))
         self.shows(hwnd)
         r = self.probe.info(hwnd)["rect"]
         self.d.xdotool("mousemove", r[0] + 60, r[1] + 60, "click", 3)
@@ -63,31 +63,38 @@ class ThreeMonitorsStory(Story):
         with self.step("EXTERNAL by device name: the audience's things stand on that monitor, and it and the main one "
                        "alone are asked for a mode"):
             self.p.close()
-            self.start(self.sample_settings("[DISPLAY]\nEXTERNAL=\\\\.\\DISPLAY2\n"),
-                       env=self.d.env(WINEDEBUG="trace+system"), failures=0)
+            by_name = self.sample_settings("[DISPLAY]\nEXTERNAL=\\\\.\\DISPLAY2\n")
+            self.start(by_name, env=self.d.env(WINEDEBUG="trace+system"))
             self.assertIn(b"EXTERNAL:2 \\\\.\\DISPLAY2 ([DISPLAY] EXTERNAL)", self.p.lines)
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [b"DISPLAY1", b"DISPLAY2"])
             self.tick("Three heads")
             self.probe.foreground(hwnd)
-            self.audience_on(2, hwnd)
+            self.audience_on(self.MONITORS[2], hwnd)
         with self.step("the window menu lists the other monitors; picking one moves everything there at once"):
             self.probe.foreground(self.p.checklist)
             mark = self.p.mark()
             self.d.click(12, 11)  # the checklist's icon opens its window menu
             self.d.xdotool("key", *["Down"] * 6 + ["Return"])  # the four switches, then monitor 2 and 3
-            for _ in range(2):  # the last monitor refuses the common mode again
-                self.assertEqual(self.probe.box(CAPTION, 30)[1], MODE_FAILED)
+            for text in self.mode_failures(by_name, external=3):
+                self.assertEqual(self.probe.box(CAPTION, 30)[1], text)
             self.p.wait_line("EXTERNAL:3 \\\\.\\DISPLAY3 (picked in the window menu)", mark)
             self.probe.foreground(hwnd)
-            self.audience_on(3, hwnd)
+            self.audience_on(self.MONITORS[3], hwnd)
+            self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [b"DISPLAY1", b"DISPLAY2", b"DISPLAY1", b"DISPLAY3"])
+        with self.step("the audience's monitor moved by the user: everything follows it, and no mode is asked for"):
+            self.addCleanup(self.probe.monitor, 2, 2048, 120, 2848, 720)
+            self.probe.monitor(2, 2048, 170, 2848, 770)
+            self.audience_on((2048, 170, 800, 600), hwnd)
+            self.probe.monitor(2, 2048, 120, 2848, 720)
+            self.audience_on(self.MONITORS[3], hwnd)
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [b"DISPLAY1", b"DISPLAY2", b"DISPLAY1", b"DISPLAY3"])
         with self.step("EXTERNAL by number"):
             self.p.close()
-            self.start(self.sample_settings("[DISPLAY]\nEXTERNAL=2\n"), failures=0)
+            self.start(self.sample_settings("[DISPLAY]\nEXTERNAL=2\n"))
             self.assertIn(b"EXTERNAL:2 \\\\.\\DISPLAY2 ([DISPLAY] EXTERNAL)", self.p.lines)
             self.tick("Three heads")
             self.probe.foreground(hwnd)
-            self.audience_on(2, hwnd)
+            self.audience_on(self.MONITORS[2], hwnd)
 
 
 class ScaledMonitorsStory(Story):

@@ -1,6 +1,7 @@
 // The backdrop: whether the curtain holds, the windows of others named as they come onto the external monitor,
 // and the wallpaper picture's height where the division does not come out even.
 #include "backdrop/backdrop_rules.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -21,6 +22,26 @@ TEST(Curtain, HoldsWhileNothingOfOthersOnTheExternalMonitorIsAboveItAndTheAudien
     EXPECT_FALSE(lies_on({1000, 0, 1024, 100}, {1024, 0, 1024, 768}));  // touching is not lying on it
     bool on = true;
     EXPECT_FALSE(read_curtain_setting("maybe", &on) || on);
+}
+
+TEST(External, EachWindowOfOthersNamedOnceWhileItStaysThereTheShellsDesktopNever)
+{
+    // Passes over a window of others (1) and the shell's desktop (2), which spans every monitor: looked at or not.
+    const ExternalLook passes[][2] = {{{1, true, true, true}, {2, false, true, true}},
+                                      {{1, true, true, true}, {2, false, true, true}},  // read again, still there
+                                      {{1, true, false, false}, {2, false, false, false}},  // not read this pass
+                                      {{1, true, true, false}, {2, false, true, true}},  // gone from it
+                                      {{1, true, true, true}, {2, false, true, true}}};  // back
+    WindowId on[2], now_on[2];
+    int on_count = 0;
+    std::vector<bool> named;
+    for (const auto &looks : passes) {
+        bool pass_named[2];
+        on_count = follow_windows_on_external(looks, 2, on, on_count, now_on, pass_named);
+        std::copy(now_on, now_on + on_count, on);
+        named.push_back(pass_named[0]), named.push_back(pass_named[1]);
+    }
+    EXPECT_EQ(named, (std::vector<bool>{true, false, false, false, false, false, false, false, true, false}));
 }
 
 TEST(Wallpaper, PictureHeightIsDividedFirst)

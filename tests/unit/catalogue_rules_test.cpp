@@ -1,5 +1,5 @@
 // Which rows a rebuild ticks by a remembered title: the cases the end-to-end stories cannot
-// stage (a tick claimed twice, the title slots' limit).
+// stage (a tick claimed twice, the title slots' limit); the shell's desktop told by its class.
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/pick_rules.h"
 #include <gtest/gtest.h>
@@ -48,5 +48,11 @@ TEST(Ticks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     EXPECT_EQ(plan({"A", "B"}, sixth, 2).ticked, (B{false, true}));
 }
 
+
+TEST(Classes, TheShellsDesktopWindowsAcrossEveryMonitorAreTheDesktop)
+{
+    EXPECT_TRUE(class_traits("Progman").desktop && class_traits("WorkerW").desktop);
+    EXPECT_FALSE(class_traits("Notepad").desktop || class_traits("Chrome_WidgetWin_1").desktop);
+}
 
 } // namespace

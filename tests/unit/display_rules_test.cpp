@@ -1,9 +1,12 @@
 // Which monitor the audience sees and when the monitors have changed, the common resolution on equal widths
-// and on heights (which the test desktops never differ in), no mode changed when the monitors are matched by
-// scale or merely moved, and where the main monitor's picture lands.
+// and on heights, the set-up's modes and the areas after them (the test desktops never grant a mode that
+// moves a monitor), no mode changed when the monitors are matched by scale or merely moved, and where the
+// main monitor's picture lands.
 #include "display/mapping_rules.h"
 #include "display/monitor_rules.h"
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -17,19 +20,65 @@ TEST(CommonResolution, OnEqualWidthsTheExternalOnesAndHeightsNeverCompare)
     EXPECT_EQ(taller.height, 1280);
 }
 
-TEST(Match, MatchingByScaleNeverChangesAMode)
-{
-    EXPECT_TRUE(should_change_display_modes(2, MATCH_RESOLUTION, true));
-    EXPECT_FALSE(should_change_display_modes(2, MATCH_SCALE, true) || should_change_display_modes(1, MATCH_RESOLUTION, true));
-    EXPECT_FALSE(should_change_display_modes(2, MATCH_RESOLUTION, false));  // the monitors moved: the user's doing
-}
-
 typedef std::vector<int> Ints;
 
 // Three monitors as a dock gives them: the primary enumerated second.
 const MonitorFound DOCK[] = {{{-1920, 0, 1920, 1080}, false, "\\\\.\\DISPLAY2"},
                              {{0, 0, 1920, 1080}, true, "\\\\.\\DISPLAY1"},
                              {{1920, 0, 1280, 720}, false, "\\\\.\\DISPLAY3"}};
+
+// The dock once the main monitor and the audience's have 1280 x 720: the audience's moves with the main one's edge.
+const MonitorFound DOCK_AFTER[] = {DOCK[0], {{0, 0, 1280, 720}, true, "\\\\.\\DISPLAY1"},
+                                   {{1280, 0, 1280, 720}, false, "\\\\.\\DISPLAY3"}};
+
+// A set-up on the dock, whose enumerations find the monitors where the modes asked for so far put them: the
+// modes asked for ("device width"), then the main area and the audience's.
+struct Asked {
+    std::vector<std::string> modes;
+    Ints areas;
+};
+
+Asked set_up(DisplayMatch match, bool may_change_modes)
+{
+    static std::vector<std::string> modes;
+    modes.clear();
+    MonitorPlatform platform = {
+        [](MonitorFound *out, void *) { return (int)(std::copy_n(modes.empty() ? DOCK : DOCK_AFTER, 3, out) - out); },
+        [](const MonitorFound *, int, const MonitorChoice &, void *) {},
+        [](const char *device, Resolution r, void *) { modes.push_back(device + (" " + std::to_string(r.width))); },
+        NULL};
+    MonitorSetup setup = {};
+    set_up_monitors(platform, {match, {ExternalRequest::NONE, 0, ""}, "", may_change_modes}, &setup);
+    const MonitorArea &m = setup.main_area, &e = setup.ext_area;
+    return {modes, Ints{m.x, m.y, m.width, m.height, e.x, e.y, e.width, e.height}};
+}
+
+TEST(SetUp, TheMainAndTheAudiencesMonitorGetTheCommonModeThenTheirAreasAreReadAsTheyMoved)
+{
+    typedef std::vector<std::string> Modes;
+    Asked changed = set_up(MATCH_RESOLUTION, true);
+    EXPECT_EQ(changed.modes, (Modes{"\\\\.\\DISPLAY1 1280", "\\\\.\\DISPLAY3 1280"}));
+    EXPECT_EQ(changed.areas, (Ints{0, 0, 1280, 720, 1280, 0, 1280, 720}));
+    // Matched by scale, or set up because the monitors merely moved: no mode, the areas as found.
+    for (Asked unchanged : {set_up(MATCH_SCALE, true), set_up(MATCH_RESOLUTION, false)}) {
+        EXPECT_EQ(unchanged.modes, Modes{});
+        EXPECT_EQ(unchanged.areas, (Ints{0, 0, 1920, 1080, 1920, 0, 1280, 720}));
+    }
+}
+
+TEST(Changes, OnlyMonitorsThatCameOrWentOrAnotherPickedMayChangeModes)
+{
+    MonitorFound moved[] = {DOCK[0], DOCK[1], DOCK[2]};
+    moved[2].area.height = 1024;  // turned, or given another resolution
+    const DisplayChange changes[] = {display_change(DOCK, 3, DOCK, 3, false, false), display_change(DOCK, 3, moved, 3, false, false),
+                                     display_change(DOCK, 3, DOCK, 3, false, true), display_change(DOCK, 3, DOCK, 2, false, false),
+                                     display_change(DOCK, 3, DOCK, 3, true, false)};
+    Ints kinds, may_change;
+    for (DisplayChange c : changes)
+        kinds.push_back(c), may_change.push_back(may_change_modes_after(c));
+    EXPECT_EQ(kinds, (Ints{DISPLAYS_SAME, DISPLAYS_MOVED, DISPLAYS_MOVED, DISPLAYS_CAME_OR_WENT, DISPLAYS_CAME_OR_WENT}));
+    EXPECT_EQ(may_change, (Ints{false, false, false, true, true}));
+}
 
 Ints choice(const char *setting, const char *picked = "", int count = 3)
 {
