@@ -98,6 +98,10 @@ class Probe:
     def find(self, cls=None, title=None):
         return [h for h, v, c, t in self.top() if cp932(cls) in (None, c) and cp932(title) in (None, t)]
 
+    def shown(self, cls):
+        # The visible windows of this class (a pattern matches the whole name), front to back.
+        return [h for h, v, c, t in self.top() if v and (cls.fullmatch(c) if hasattr(cls, "fullmatch") else c == cp932(cls))]
+
     def rows(self, checklist):
         # The checklist's rows by id: dicts of hwnd, id, check, text and rect.
         return sorted((dict(hwnd=int(h), id=int(i), check=int(c), text=unhex(t), rect=rect(r)) for h, i, c, t, r in

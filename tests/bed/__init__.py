@@ -1,3 +1,1 @@
-"""What the tests share beyond one story: screen captures and the seeded churn (also the soak's)."""
-
-from .screen import Screen, load_bmp  # noqa: F401
+# What the tests share beyond one story: the seeded churn and its check (also the soak's).

@@ -1,4 +1,4 @@
-"""Seeded churn of the desktop around a running Vantoscope, and the check it applies throughout."""
+# Seeded churn of the desktop around a running Vantoscope, and the check it applies throughout.
 # The check: exactly the ticked, visible, non-minimised listed windows have visible mirrors, each at
 # its window's place on the external monitor; the checklist answers; at most 30 windows listed.
 
@@ -10,12 +10,6 @@ from desk import wait_for
 
 MIRROR, LISTED = re.compile(rb"Mirror\d+"), re.compile(rb"^win_num(?: changed!|:) (\d+)$")
 WM_NULL, WM_COMMAND, WM_SYSCOMMAND = 0x0000, 0x0111, 0x0112
-
-
-def mirror_places(probe, hwnds, ext):
-    # Where mirrors of these windows belong: sorted (mirror title, rectangle).
-    places = [(probe.info(h)["title"] + b" ", probe.info(h)["rect"]) for h in hwnds]
-    return sorted((t, (r[0] + ext[0], r[1] + ext[1], r[2] + ext[0], r[3] + ext[1])) for t, r in places)
 
 
 def visible_mirrors(probe):
@@ -30,7 +24,9 @@ def listed(program):
 class Churn:
     def __init__(self, desktop, program, seed, ext=(1024, 0), gdi=True, places=None):
         self.p, self.probe, self.ext, self.gdi = program, desktop.probe, ext, gdi
-        self.places = places or (lambda hwnds: mirror_places(self.probe, hwnds, self.ext))
+        # Where the mirrors of these windows belong, by default at 1:1: sorted (mirror title, rectangle).
+        self.places = places or (lambda hwnds: sorted((self.probe.info(h)["title"] + b" ", tuple(
+            v + o for v, o in zip(self.probe.info(h)["rect"], ext * 2))) for h in hwnds))
         self.rng, self.serial, self.actions, self.checks, self.minimised = random.Random(seed), 0, 0, 0, set()
 
     def open(self):

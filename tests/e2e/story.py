@@ -1,4 +1,4 @@
-"""What the end-to-end stories share: the desktop, the program (64-bit and 32-bit), steps, checks."""
+# What the end-to-end stories share: the desktop, the program (64-bit and 32-bit), steps, checks.
 # Each story runs on both builds; each step is a subTest whose failure shows the trace's tail.
 
 import atexit
@@ -14,7 +14,7 @@ import time
 import unittest
 
 from desk import BUILD, CLASS_LINE, ROOT, TWO_HEADS, Desktop, Program, t, wait_for, wine
-from tests.bed import Screen, load_bmp
+from desk.screen import Screen, load_bmp
 from tests.bed.churn import listed, visible_mirrors
 
 ASSETS = os.path.join(ROOT, "assets")
@@ -23,9 +23,8 @@ EXES = {k: os.environ.get("VANTOSCOPE_%s_EXE" % k.upper(), exe) for k, exe in EX
 PLACEHOLDER, CAPTION = b"\xfc\x4b", "エラー"
 MODE_FAILED = t("外部ディスプレイ解像度の変更に失敗しました")
 MODE_REQUEST = re.compile(rb'NtUserChangeDisplaySettings L"\\\\\\\\.\\\\(\w+)" \S+ \(nil\) 0x4 ')  # trace+system
-WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME, WS_MAXIMIZE, RED = 0x0010, 0x0111, 0x0112, 0x00040000, 0x01000000, (
-    255, 0, 0)
-ID_MOUSE_POINTER, ID_WALLPAPER, ID_BLANK = 1020, 1021, 1022
+WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME, WS_MAXIMIZE = 0x0010, 0x0111, 0x0112, 0x00040000, 0x01000000
+RED, ID_MOUSE_POINTER, ID_WALLPAPER, ID_BLANK = (255, 0, 0), 1020, 1021, 1022
 WALLPAPER = load_bmp(os.path.join(ASSETS, "wallpaper.bmp"))  # 16 x 7 tiles of 20 x 25
 _desktop = []
 atexit.register(lambda: _desktop and _desktop.pop().stop())
@@ -40,19 +39,9 @@ def desktop_for(heads, dpi=96):
     return _desktop[0]
 
 
-def asset(name):
-    with open(os.path.join(ASSETS, name), "rb") as f:
+def asset(name, folder=ASSETS):
+    with open(os.path.join(folder, name), "rb") as f:
         return f.read()
-
-
-def fitted(shown, main, ext):
-    # Where a rectangle lands when the rectangle `shown` of the main monitor (x, y, width, height) is
-    # fitted into the external one and centred, edge by edge, as the program maps it.
-    w, h = shown[2] - shown[0], shown[3] - shown[1]
-    s = min(ext[2] / w, ext[3] / h)
-    ox = ext[0] + (ext[2] - s * w) / 2 - s * (shown[0] - main[0])
-    oy = ext[1] + (ext[3] - s * h) / 2 - s * (shown[1] - main[1])
-    return lambda r: tuple(math.floor(o + s * (v - m) + 0.5) for o, v, m in zip((ox, oy) * 2, r, main[:2] * 2))
 
 
 def monitor_line(n, x, y, w, h):
@@ -79,8 +68,7 @@ class Story:
         # monitor picked (external: its number). Matched by resolution, the main and the audience's monitor are
         # both asked for the narrower one's mode (on equal widths, the audience's). The 32-bit bed refuses every
         # mode change, even to the current mode; the 64-bit bed grants only the main monitor's own mode.
-        with open(os.path.join(cwd, "Vantoscope.ini"), "rb") as f:
-            ini = f.read()
+        ini = asset("Vantoscope.ini", cwd)
         if len(self.heads) < 2 or re.search(rb"(?im)^\s*MATCH\s*=\s*scale\s*$", ini):
             return []
         named = re.search(rb"(?im)^\s*EXTERNAL\s*=\s*(?:\\\\\.\\DISPLAY)?(\d+)\s*$", ini)
@@ -114,9 +102,9 @@ class Story:
         for name, content in dict(files, **{"Vantoscope.ini": ini}).items():
             if content is None:
                 os.makedirs(os.path.join(d, name))
-            else:
-                with open(os.path.join(d, name), "wb") as f:
-                    f.write(content.replace("\n", "\r\n").encode("cp932") if isinstance(content, str) else content)
+                continue
+            with open(os.path.join(d, name), "wb") as f:
+                f.write(content.replace("\n", "\r\n").encode("cp932") if isinstance(content, str) else content)
         return d
 
     def sample_settings(self, extra):
@@ -125,10 +113,8 @@ class Story:
         return self.settings(asset("Vantoscope.ini") + extra.replace("\n", "\r\n").encode("cp932"), files)
 
     def end(self, p):
-        if p.proc.poll() is None and p.checklist:
-            self.assertEqual((p.close(), p.lines[-1:]), (0, [b"App end"]), "closing the checklist")
-        elif p.proc.poll() is None:
-            p.kill()
+        if p.proc.poll() is None:
+            self.assertEqual((p.close(), p.lines[-1:]), (0, [b"App end"]), "closing") if p.checklist else p.kill()
 
     @contextlib.contextmanager
     def step(self, name):
@@ -145,28 +131,34 @@ class Story:
     def caption_buttons(self, hwnd):
         # The caption buttons as the stand-in compositor reports them, on the screen: three of 46 x 30
         # scaled, at the right edge inside the invisible border (22 high, at the monitor's edge, when maximised).
-        info = self.probe.info(hwnd)
-        x0, y0, x1, y1 = info["rect"]
-        if info["style"] & WS_MAXIMIZE:
-            right, top, height = self.main[2], self.main[1], self.sc(22)
-        else:
-            right, top, height = x1 - (7 if info["style"] & WS_THICKFRAME else 1), y0 + 1, self.sc(30)
+        info, right, top, height = self.probe.info(hwnd), self.main[2], self.main[1], self.sc(22)
+        if not info["style"] & WS_MAXIMIZE:
+            right, top = info["rect"][2] - (7 if info["style"] & WS_THICKFRAME else 1), info["rect"][1] + 1
+            height = self.sc(30)
         return right - 3 * self.sc(46), top, right, top + height
 
     def button_place(self, hwnd):
         # Where the button belongs on this window: left of the caption buttons that the stand-in reports,
         # centred in their height; without them, 140 pixels left of the window's right edge at its top.
-        w, h = self.sc(30), self.sc(20)
+        w, h, r = self.sc(30), self.sc(20), self.probe.info(hwnd)["rect"]
+        x, y = r[2] - 140, r[1]
         if self.thumbnails:
             left, top, right, bottom = self.caption_buttons(hwnd)
             x, y = left - self.sc(4) - w, top + (bottom - top - h) // 2
-        else:
-            r = self.probe.info(hwnd)["rect"]
-            x, y = r[2] - 140, r[1]
         return x, y, x + w, y + h
+
+    def button_on(self, hwnd):
+        # Waits for the button at its place on the window's caption; answers where it stands.
+        button = self.probe.find("VantoscopeButton")[0]
+        wait_for(lambda: self.probe.info(button)["rect"] == self.button_place(hwnd),
+                 what=lambda: "the button at %r (now %r)" % (self.button_place(hwnd), self.probe.info(button)["rect"]))
+        return self.button_place(hwnd)
 
     def texts(self, n=None):
         return [r["text"] for r in self.probe.rows(self.p.checklist)[:n]]
+
+    def menus(self):
+        return self.probe.shown("#32768")
 
     def ticked(self):
         # Titles of the ticked rows of listed windows.
@@ -181,11 +173,10 @@ class Story:
     def row_of(self, title):
         # The title's row, once the rows have stood still for a while: the list has taken in every window the story
         # has opened, and no rebuild moves the row before it is used.
-        def still():
-            before = self.texts()
+        def still(before):
             time.sleep(0.25)
             return before == self.texts() and t(title) in before and [before.index(t(title))]
-        return wait_for(still, what="row %r" % title)[0]
+        return wait_for(lambda: still(self.texts()), what="row %r" % title)[0]
 
     def tick(self, title):
         # Ticks the title's row with a message, as a click would; waits for the trace of the tick.
@@ -202,16 +193,14 @@ class Story:
 
     def keys_to(self, hwnd):
         # The keyboard into this window, as a click gives it; the pointer then leaves it.
-        client = self.probe.info(hwnd)["client"]
-        self.d.click(client[0] + 5, client[1] + 5)
+        self.d.click(*[v + 5 for v in self.probe.info(hwnd)["client"][:2]])
         self.d.pointer(1000, 740)
 
     def click_row(self, title, ticked):
         # Clicks the title's row with the mouse; waits for these ticked titles.
         r = self.probe.rows(self.p.checklist)[self.row_of(title)]["rect"]
         self.d.click(r[0] + 12, (r[1] + r[3]) // 2)
-        wait_for(lambda: self.ticked() == sorted(t(x) for x in ticked), what=lambda: "ticks %r (now %r)" % (
-            ticked, self.ticked()))
+        wait_for(lambda: self.ticked() == sorted(t(x) for x in ticked), what=lambda: "ticks %r" % self.ticked())
 
     def clear(self):
         # Closes every sample and waits for the empty catalogue: the next step starts afresh.
@@ -222,16 +211,20 @@ class Story:
         # What a mirror shows of its window: all of it, or for a thumbnail what the stand-in says is
         # visible (7 pixels of invisible border left, right and below a sizable window).
         info = self.probe.info(hwnd)
-        x0, y0, x1, y1 = info["rect"]
         inset = 7 if self.thumbnails and info["style"] & WS_THICKFRAME else 0
-        return x0 + inset, y0, x1 - inset, y1 - inset
+        return tuple(v + d for v, d in zip(info["rect"], (inset, 0, -inset, -inset)))
 
     def land(self, r, shown=None):
-        # Where a rectangle of the main monitor lands on the external one: moved 1:1, or fitted (the
-        # whole main monitor where the monitors are matched by scale, one window in the spotlight).
-        if shown or self.scaled:
-            return fitted(shown or self.main, self.main, self.ext_area)(r)
-        return r[0] + self.ext[0], r[1] + self.ext[1], r[2] + self.ext[0], r[3] + self.ext[1]
+        # Where a rectangle of the main monitor (at the origin) lands on the external one: moved 1:1, or fitted
+        # and centred edge by edge (the whole main monitor where the monitors are matched by scale, one window
+        # in the spotlight), each edge rounded as the program rounds it.
+        shown, (ex, ey, ew, eh) = shown or (self.scaled and self.main), self.ext_area
+        if not shown:
+            return r[0] + ex, r[1] + ey, r[2] + ex, r[3] + ey
+        w, h = shown[2] - shown[0], shown[3] - shown[1]
+        s = min(ew / w, eh / h)
+        o = (ex + (ew - s * w) / 2 - s * shown[0], ey + (eh - s * h) / 2 - s * shown[1])
+        return tuple(math.floor(o[i % 2] + s * v + 0.5) for i, v in enumerate(r))
 
     def places(self, hwnds, spotlight=False):
         # Where the mirrors of these windows belong; a thumbnail mirror is cut to the external monitor.
@@ -242,8 +235,12 @@ class Story:
         e = self.ext + (self.ext[0] + self.ext_area[2], self.ext[1] + self.ext_area[3])
         return [(t, (max(r[0], e[0]), max(r[1], e[1]), min(r[2], e[2]), min(r[3], e[3]))) for t, r in places]
 
-    def shows(self, *hwnds, spotlight=False):
-        # Waits until exactly these windows have visible mirrors, each at its window's place.
+    def shows(self, *hwnds, spotlight=False, pixels=None):
+        # Waits until exactly these windows have visible mirrors, each at its window's place; then, for the window
+        # `pixels`, until its mirror shows its pixels.
+        if pixels:
+            self.shows(*hwnds, spotlight=spotlight)
+            return self.same_pixels(pixels)
         wait_for(lambda: visible_mirrors(self.probe) == self.places(hwnds, spotlight), what=lambda: (
             "mirrors of %r only (now %r)" % (self.places(hwnds, spotlight), visible_mirrors(self.probe))))
 
@@ -273,8 +270,7 @@ class Story:
 
     def wallpaper_shows(self, area=(0, 0, 1024, 768)):
         shows = lambda img: all(img.pixel(x, y) == c for x, y, c in self.tile_centres(area))  # noqa: E731
-        wait_for(lambda: shows(self.screen.grab(self.ext[0], self.ext[1], 1024, 560)), what="the wallpaper's tiles in %r"
-                 % (area,), interval=0.1)
+        wait_for(lambda: shows(self.screen.grab(*self.ext, 1024, 560)), what="wallpaper in %r" % (area,), interval=0.1)
 
 
 def both(story, thumbnails=False):

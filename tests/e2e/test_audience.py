@@ -1,13 +1,13 @@
-"""What the audience sees on the external monitor, and the button the presenter clicks: with mirrors
-that copy their windows, and again with the compositor's thumbnails (a stand-in under Wine)."""
+# What the audience sees on the external monitor, and the button the presenter clicks: with mirrors
+# that copy their windows, and again with the compositor's thumbnails (a stand-in under Wine).
 
 import os
 import re
 
 from .story import ASSETS, ID_BLANK, ID_MOUSE_POINTER, ID_WALLPAPER, RED, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
 from desk.probe import Probe
-from tests.bed import load_bmp
-from tests.bed.churn import Churn, listed, visible_mirrors
+from desk.screen import load_bmp
+from tests.bed.churn import MIRROR, Churn, visible_mirrors
 
 FACES = {state: load_bmp(os.path.join(ASSETS, "button_%s.bmp" % state)) for state in ("off", "on")}
 BLUE, WS_CAPTION_THICKFRAME, WS_BORDER = (0, 0, 192), 0x00C40000, 0x00800000
@@ -22,12 +22,6 @@ class Audience(Story):
         wait_for(lambda: self.screen.grab(x0, y0, x1 - x0, y1 - y0).rows == [
             row[:x1 - x0] for row in FACES[state].rows[:y1 - y0]], what="the button's '%s' face" % state, interval=0.1)
 
-    def button_on(self, hwnd):
-        # Waits for the button at its place on the window's caption; answers its centre.
-        place, button = self.button_place(hwnd), self.probe.find("VantoscopeButton")[0]
-        wait_for(lambda: self.probe.info(button)["rect"] == place, what="the button")
-        return (place[0] + place[2]) // 2, (place[1] + place[3]) // 2
-
     def marker(self, mirror, pointer, offset):
         # The disc for the pointer there: in a copy, at this offset in the mirror's client area; over a
         # thumbnail, centred on the pointer's place on the external monitor.
@@ -39,39 +33,27 @@ class Audience(Story):
 
     def mirror_of(self, title):
         # The shown mirror of this title: a mirror past the catalogue may keep the title of a window it showed.
-        return wait_for(lambda: [h for h, v, c, t in self.probe.top() if v and c.startswith(b"Mirror") and
-                                 t == title.encode()], what="the mirror %r" % title)[0]
-
-    def menus(self):
-        return [h for h, visible, c, title in self.probe.top() if visible and c == b"#32768"]
+        mirrors = lambda: [h for h in self.probe.shown(MIRROR) if self.probe.info(h)["title"] == title.encode()]  # noqa: E731
+        return wait_for(mirrors, what="the mirror %r" % title)[0]
 
     def popups(self, *hwnds):
-        # Waits until exactly these windows have pop-up mirrors, each at its place cut to the external
-        # monitor, showing the window's pixels.
-        e = self.ext + (self.ext[0] + 1024, self.ext[1] + 768)
-        places = sorted((max(r[0] + e[0], e[0]), max(r[1] + e[1], e[1]), min(r[2] + e[0], e[2]), min(r[3] + e[1], e[3]))
-                        for r in (self.probe.info(h)["rect"] for h in hwnds))
-        mirrors = lambda: sorted(self.probe.info(h)["rect"] for h, v, c, title in self.probe.top()  # noqa: E731
-                                 if v and c == b"MirrorPopup")
-        wait_for(lambda: mirrors() == places, what=lambda: "pop-up mirrors at %r (now %r)" % (places, mirrors()))
+        # Waits until exactly these windows have pop-up mirrors, each at its place cut to the external monitor,
+        # stacked as the pop-ups are (the front-most on top: a sub-menu's mirror over its menu's), showing the
+        # window's pixels. (Where they overlap, the screen cannot tell the order: a copy, or the stand-in's
+        # thumbnail, reads the screen with the sub-menu.)
+        x, y = self.ext
+        cut = lambda r: (max(r[0] + x, x), max(r[1] + y, y), min(r[2] + x, x + 1024), min(r[3] + y, y + 768))  # noqa: E731
+        want = [cut(self.probe.info(h)["rect"]) for h, v, c, title in self.probe.top() if h in hwnds]
+        mirrors = lambda: [self.probe.info(h)["rect"] for h in self.probe.shown("MirrorPopup")]  # noqa: E731
+        wait_for(lambda: mirrors() == want, what=lambda: "pop-up mirrors at %r (now %r)" % (want, mirrors()))
         for hwnd in hwnds:
             self.same_pixels(hwnd)
-        # Stacked as their pop-ups are, the front-most on top: a sub-menu's mirror over its menu's. (Where they
-        # overlap the screen cannot tell: a copy, or the stand-in's thumbnail, reads the screen with the sub-menu.)
-        top = self.probe.top()
-        stacked = lambda: [self.probe.info(h)["rect"] for h, v, c, title in self.probe.top()  # noqa: E731
-                           if v and c == b"MirrorPopup"]
-        own = [self.probe.info(h)["rect"] for h, v, c, title in top if h in hwnds]
-        wait_for(lambda: stacked() == [(max(r[0] + e[0], e[0]), max(r[1] + e[1], e[1]), min(r[2] + e[0], e[2]),
-                                        min(r[3] + e[1], e[3])) for r in own], what="the pop-up mirrors' order")
 
     def registrations(self):
         # Live thumbnail registrations, as the stand-in compositor counts them, and the ticked rows of
         # windows that are still there.
-        titles = set(self.probe.samples.values())
         count = next(int(title) for h, v, c, title in self.probe.top() if c == b"VtDwmStandIn")
-        return count, len([r for r in self.probe.rows(self.p.checklist)[:listed(self.p)] if r["check"] and
-                           r["text"] in titles])
+        return count, len(set(self.ticked()) & set(self.probe.samples.values()))
 
 
 class AudienceStory(Audience):
@@ -89,27 +71,26 @@ class AudienceStory(Audience):
             self.assertFalse({c for row in strip.rows for c in row} & {c for x, y, c in self.tile_centres()})
         with self.step("the button rides on the foreground window and shows it is not mirrored"):
             self.probe.foreground(picture)
-            centre = self.button_on(picture)
+            b = self.button_on(picture)
             self.face("off")
         with self.step("a click on the button mirrors the foreground window and gives it the foreground back"):
             mark = p.mark()
-            self.d.click(*centre)
+            self.d.click((b[0] + b[2]) // 2, (b[1] + b[3]) // 2)
             self.d.pointer(1000, 740)
             i = p.wait_line("LBUTTONDOWN", mark)
             self.assertEqual(p.next_lines(i, 1), [b"check ID: %d" % self.texts().index(b"Picture")])
             wait_for(lambda: self.probe.foreground() == picture, what="the foreground back on the window")
             self.assertEqual(self.ticked(), [b"Picture"])
             self.face("on")
-            self.shows(picture)
-            self.same_pixels(picture)
+            self.shows(picture, pixels=picture)
         with self.step("the mirror follows a move and a new picture"):
             self.probe.move(picture, 180, 250, 380, 280)
-            self.shows(picture)
-            self.same_pixels(picture)
+            self.shows(picture, pixels=picture)
             self.probe.fill(picture, 0x3366CC)
             self.same_pixels(picture)
-        with self.step("a menu and its sub-menu, a pop-up hanging below the window and a tooltip owned through it "
-                       "follow the ticked window in front, at their places, moving, and go when they close"):
+        # A menu and its sub-menu, a pop-up hanging below the window and a tooltip owned through it follow the ticked
+        # window in front, at their places, moving, and go when they close.
+        with self.step("pop-ups follow the ticked window in front"):
             r = self.probe.info(picture)["rect"]
             hanging = self.probe.open("", r[0] + 30, r[3] - 40, 220, 120, fill=0xC000C0, popup=True, owner=picture,
                                       host=picture)
@@ -130,8 +111,9 @@ class AudienceStory(Audience):
             self.probe.close(hanging)  # and with it the tooltip it owns
             self.popups()
             self.wallpaper_shows((r[0] + 30, r[3] + 1, r[0] + 390, r[3] + 85))
-        with self.step("nothing that was not picked follows: not the pop-ups of an unticked window of the same thread "
-                       "in front, nor another program's pop-up beside the ticked window; the blank hides what does"):
+        # Nothing that was not picked follows: not the pop-ups of an unticked window of the same thread in front, nor
+        # another program's pop-up beside the ticked window; the blank hides what does.
+        with self.step("nothing unpicked follows"):
             r = self.probe.info(picture)["rect"]
             other = self.probe.open("Unticked", r[2] + 60, r[1], 300, 200, seed=26, host=picture)
             # Unowned, of the ticked window's thread, touching its right edge: what a menu is on Windows.
@@ -181,8 +163,7 @@ class AudienceStory(Audience):
             self.wallpaper_shows(area)
             self.probe.show(picture, 9)
             self.probe.foreground(picture)
-            self.shows(browser, picture)
-            self.same_pixels(picture)
+            self.shows(browser, picture, pixels=picture)
             # A page whose frame the checklist does not list (its title) shows through that frame, its owner.
             owner = self.probe.open("AMD owner", 40, 560, 200, 150, seed=25)
             self.probe.open("Page", 60, 580, 150, 100, cls="Chrome_WidgetWin_", owner=owner, host=owner)
@@ -219,20 +200,20 @@ class AudienceStory(Audience):
                          what="the window's new picture under the mirror's place on the main monitor")
             finally:
                 self.probe.close(left)
-        with self.step("helper windows are owned by an invisible window (so no taskbar button); a copy keeps the "
-                       "frame of its window, a thumbnail mirror has none"):
+        # Helper windows are owned by an invisible window (so no taskbar button); a copy keeps the frame of its
+        # window, a thumbnail mirror has none.
+        with self.step("the helpers' owner and the mirrors' frames"):
             self.probe.foreground(picture)
             self.shows(picture)
-            helpers = self.probe.find("VantoscopeButton") + self.probe.find("WallPaper") + [
-                h for h, vis, c, title in self.probe.top() if c.startswith(b"Mirror")]
-            for hwnd in helpers:
+            helpers = self.probe.find("VantoscopeButton") + self.probe.find("WallPaper")
+            for hwnd in helpers + [h for h, v, c, title in self.probe.top() if c.startswith(b"Mirror")]:
                 owner = self.probe.info(hwnd)["owner"]
                 self.assertTrue(owner and not self.probe.info(owner)["visible"], self.probe.info(hwnd))
-            style = self.probe.info(self.mirror_of("Picture "))["style"]
-            frame = WS_CAPTION_THICKFRAME | WS_BORDER
-            self.assertEqual(style & frame, 0 if self.thumbnails else WS_CAPTION_THICKFRAME)
-        with self.step("a click on a mirror or on the wallpaper takes no foreground; closing them or the button does "
-                       "nothing; the checklist closes the program"):
+            style = self.probe.info(self.mirror_of("Picture "))["style"] & (WS_CAPTION_THICKFRAME | WS_BORDER)
+            self.assertEqual(style, 0 if self.thumbnails else WS_CAPTION_THICKFRAME)
+        # A click on a mirror or on the wallpaper takes no foreground; closing them or the button does nothing; the
+        # checklist closes the program.
+        with self.step("helpers take no foreground and stay open"):
             for helper in (self.mirror_of("Picture "), self.probe.find("WallPaper")[0]):
                 self.d.click(*[v - 20 for v in self.probe.info(helper)["rect"][2:]])
                 p.wait_iterations(3)
@@ -244,13 +225,13 @@ class AudienceStory(Audience):
             self.d.xdotool("key", "alt+F4")
             p.wait_iterations(10)
             self.probe.foreground(picture)
-            self.shows(picture)
-            self.same_pixels(picture)
+            self.shows(picture, pixels=picture)
             self.wallpaper_shows((600, 0, 1024, 768))
-            self.d.click(*self.button_on(picture))
+            b = self.button_on(picture)
+            self.d.click((b[0] + b[2]) // 2, (b[1] + b[3]) // 2)
             self.shows()
-        with self.step("the toggle key ticks the window in front (in the first row) and unticks it, and the keyboard "
-                       "stays there"):
+        # The toggle key ticks the window in front (in the first row) and unticks it, and the keyboard stays there.
+        with self.step("the toggle key"):
             self.keys_to(picture)
             for ticks in ([b"Picture"], [], [b"Picture"]):
                 i = self.press("ctrl+alt+F9", "check ID: %d" % self.row_of("Picture"))
@@ -260,8 +241,9 @@ class AudienceStory(Audience):
                 self.assertEqual(self.ticked(), ticks)
             self.same_pixels(picture)
             self.assertEqual(self.probe.foreground(), picture)
-        with self.step("the blank key leaves the wallpaper alone within a pass, its switch off or not; a tick and a "
-                       "window opened while blank do not show; pressed again, exactly the ticked windows"):
+        # The blank key leaves the wallpaper alone within a pass, its switch off or not; a tick and a window opened
+        # while blank do not show; pressed again, exactly the ticked windows.
+        with self.step("the blank key"):
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)  # off
             self.press("ctrl+alt+F10", "SET_BLANK:1")
             p.wait_iterations(1)
@@ -277,8 +259,9 @@ class AudienceStory(Audience):
             self.press("ctrl+alt+F10", "SET_BLANK:0")
             self.shows(picture, browser, zebra)
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
-        with self.step("the spotlight key fits the window in front to the external monitor alone, filling its width "
-                       "or height; pressed again, all are back; minimising or unticking the window ends it"):
+        # The spotlight key fits the window in front to the external monitor alone, filling its width or height;
+        # pressed again, all are back; minimising or unticking the window ends it.
+        with self.step("the spotlight key"):
             self.keys_to(picture)
             self.press("ctrl+alt+F11", "SET_SPOTLIGHT:1")
             self.shows(picture, spotlight=True)
@@ -296,8 +279,9 @@ class AudienceStory(Audience):
             self.click_row("Picture", ["Web", "Zebra"])  # unticked, it ends the spotlight too
             p.wait_line("SET_SPOTLIGHT:0", mark)
             self.shows(browser, zebra)
-        with self.step("a copy says once per mirror that it has no thumbnail; after a churn, a thumbnail "
-                       "mirror has one live registration per ticked window"):
+        # A copy says once per mirror that it has no thumbnail; after a churn, a thumbnail mirror has one live
+        # registration per ticked window.
+        with self.step("no thumbnail said once; registrations after a churn"):
             if not self.thumbnails:
                 self.assertIn(p.count(COPIES), range(1, 6), "at most one line for each of the five mirrors")
             else:
@@ -305,8 +289,8 @@ class AudienceStory(Audience):
                 for _ in range(60):
                     churn.act()
                 churn.check()
-                wait_for(lambda: (lambda n: n[0] == n[1])(self.registrations()), what=lambda: "registrations, "
-                         "ticked windows: %r" % (self.registrations(),))
+                wait_for(lambda: len(set(self.registrations())) == 1, what=lambda: "registrations, ticked windows: %r" % (
+                    self.registrations(),))
 
 
 class CurtainStory(Audience):
@@ -317,8 +301,9 @@ class CurtainStory(Audience):
         # A task bar along the external monitor's bottom edge, as Windows 11 shows one on every monitor.
         tray = stranger.open("", 1024, 728, 1024, 40, cls="Shell_SecondaryTrayWnd", fill=0xEE12A0, popup=True)
         stranger.topmost(tray)
-        with self.step("without the curtain, the trace names each window of others that comes to lie on the "
-                       "external monitor, once while it stays there, and never the shell's desktop across the monitors"):
+        # Without the curtain, the trace names each window of others that comes to lie on the external monitor, once
+        # while it stays there, and never the shell's desktop across the monitors.
+        with self.step("windows of others on the external monitor named once, the desktop never"):
             shell = stranger.open("Program Manager", 0, 0, 2048, 768, cls="Progman", fill=0x303030, popup=True)
             self.start()
             other = stranger.open("Stranger", 1300, 100, 300, 200, fill=0x12EE34)
@@ -329,8 +314,8 @@ class CurtainStory(Audience):
             stranger.close(other)
             stranger.close(shell)
             self.p.close()
-        with self.step("with the curtain, neither reaches the audience, while the mirror, its menu and the marker "
-                       "show"):
+        # With the curtain, neither reaches the audience, while the mirror, its menu and the marker show.
+        with self.step("the curtain hides windows of others, not the audience's"):
             self.start(self.sample_settings("[DISPLAY]\nCURTAIN=yes\n"))
             self.assertIn(b"CURTAIN:yes", self.p.lines)
             stranger.open("Stranger", 1300, 100, 300, 200, fill=0x12EE34)
@@ -338,15 +323,15 @@ class CurtainStory(Audience):
             self.tick("Picture")
             self.probe.foreground(picture)
             self.shows(picture)
-            strangers = {(0x12, 0xEE, 0x34), (0xEE, 0x12, 0xA0)}
-            wait_for(lambda: not strangers & {c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row},
-                     what="the external monitor without the others' windows")
+            strangers = lambda: {(0x12, 0xEE, 0x34), (0xEE, 0x12, 0xA0)} & {  # noqa: E731
+                c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row}
+            wait_for(lambda: not strangers(), what="the external monitor without the others' windows")
             r = self.probe.info(picture)["rect"]
             self.d.xdotool("mousemove", r[0] + 100, r[1] + 100, "click", 3)
             self.popups(wait_for(self.menus, what="the menu")[0])
             self.d.xdotool("key", "Escape")
             self.marker(self.mirror_of("Picture "), (r[0] + 200, r[1] + 150), (190, 120))
-            self.assertFalse(strangers & {c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row})
+            self.assertFalse(strangers())
 
 
 both(AudienceStory)

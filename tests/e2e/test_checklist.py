@@ -1,4 +1,4 @@
-"""The checklist as its user meets it on two monitors: start-up, rows, ticks, switches, closing."""
+# The checklist as its user meets it on two monitors: start-up, rows, ticks, switches, closing.
 
 import re
 import time
@@ -17,8 +17,7 @@ class ChecklistStory(Story):
         # Picks a window-menu item with the mouse: the menu opens from the checklist's icon.
         self.probe.foreground(self.p.checklist)
         self.d.click(12, 11)
-        menus = lambda: [h for h, visible, c, t in self.probe.top() if visible and c == b"#32768"]  # noqa: E731
-        r = self.probe.info(wait_for(menus, what="the window menu")[0])["rect"]
+        r = self.probe.info(wait_for(self.menus, what="the window menu")[0])["rect"]
         self.d.click(r[0] + 40, r[1] + 11 + 17 * item)
 
     def rebuild(self, rows):
@@ -46,8 +45,9 @@ class ChecklistStory(Story):
             self.assertEqual(self.probe.info(p.checklist)["rect"], (0, 0, 300, 124))
         with self.step("the checklist, not the button, has the foreground after start-up"):
             self.assertEqual(self.probe.foreground(), p.checklist)
-        with self.step("excluded windows are left out, the others listed; the checklist grows and shrinks, and the "
-                       "window ticked in the last of six rows keeps its tick and its mirror in fewer rows"):
+        # Excluded windows are left out, the others listed; the checklist grows and shrinks, and the window ticked in
+        # the last of six rows keeps its tick and its mirror in fewer rows.
+        with self.step("excluded windows left out; a tick kept as the list shrinks"):
             others = [self.probe.open(title, 400 + 9 * i, 300, 200, 150, cls, show) for i, (title, cls, show) in
                       enumerate(EXCLUDED + LISTED)]
             six = sorted(t(x) for x in ["Apple", "Banana", "Cherry"] + [x for x, c, s in LISTED])
@@ -55,18 +55,15 @@ class ChecklistStory(Story):
                      what=lambda: "six rows (now %r)" % self.texts(7))
             last = self.texts(6)[5]
             self.tick(last)
-            windows = dict(zip([t(x) for x, c, s in EXCLUDED + LISTED], others))
-            windows.update({t(n): h for n, h in fruit.items()})
+            titles = [t(x) for x, c, s in EXCLUDED + LISTED] + [t(n) for n in fruit]
+            window = dict(zip(titles, others + list(fruit.values())))[last]
             for hwnd in others:
-                if hwnd != windows[last]:
+                if hwnd != window:
                     self.probe.close(hwnd)
-            wait_for(lambda: listed(p) == 3 + (windows[last] in others), what="three or four rows")
+            wait_for(lambda: listed(p) == 3 + (window in others), what="three or four rows")
             self.assertEqual(self.ticked(), [last])
-            self.shows(windows[last])
-            if windows[last] in others:
-                self.probe.close(windows[last])
-            else:
-                self.click_row(last.decode(), [])
+            self.shows(window)
+            self.probe.close(window) if window in others else self.click_row(last.decode(), [])
         with self.step("a window that closes as another opens, in one turn: the new one is listed, the old row goes"):
             elder, date = self.probe.open("Elder", 500, 400, 300, 200), self.probe.open("Date", 520, 420, 300, 200, show=0)
             wait_for(lambda: sorted(self.texts(4)) == [b"Apple", b"Banana", b"Cherry", b"Elder"], what="Elder listed")
@@ -131,9 +128,8 @@ class ChecklistStory(Story):
             self.shows(fruit["Banana"])
         with self.step("the window menu's first items are the switches and the blank, each traced as picked"):
             mark = p.mark()
-            for item, line in zip((0, 0, 1, 1, 3, 3, 2), ("SET_WP:0", "SET_WP:1", "SET_MOUSEPOINTER:0",
-                                                         "SET_MOUSEPOINTER:1", "SET_BLANK:1", "SET_BLANK:0",
-                                                         "MOUSE_LIMIT:1")):
+            for item, line in ((0, "SET_WP:0"), (0, "SET_WP:1"), (1, "SET_MOUSEPOINTER:0"), (1, "SET_MOUSEPOINTER:1"),
+                               (3, "SET_BLANK:1"), (3, "SET_BLANK:0"), (2, "MOUSE_LIMIT:1")):
                 self.menu_pick(item)
                 mark = p.wait_line(line, mark) + 1
         with self.step("the mouse limit keeps the pointer 10 pixels inside the main monitor"):

@@ -1,6 +1,6 @@
-"""Monitor set-ups other than two equal ones: a single monitor, three of unequal sizes with the
-external one lower than the main one, and an external monitor smaller than the main one that the
-main monitor's picture is scaled to fit."""
+# Monitor set-ups other than two equal ones: a single monitor, three of unequal sizes with the
+# external one lower than the main one, and an external monitor smaller than the main one that the
+# main monitor's picture is scaled to fit.
 
 from .story import CAPTION, MODE_FAILED, MODE_REQUEST, WALLPAPER, Story, both, monitor_line, t, wait_for
 
@@ -29,18 +29,16 @@ class ThreeMonitorsStory(Story):
 
     def audience_on(self, area, hwnd):
         # The wallpaper, the window's mirror and its context menu's on the monitor of that area.
-        self.ext, self.ext_area = area[:2], area
-        x, y, w, h = self.ext_area
+        x, y, w, h = self.ext_area = area
+        self.ext = area[:2]
         wait_for(lambda: self.probe.info(self.probe.find("WallPaper")[0])["rect"] == (x, y, x + w, y + h),
                  what="the wallpaper at %r" % (area,))
         self.shows(hwnd)
         r = self.probe.info(hwnd)["rect"]
         self.d.xdotool("mousemove", r[0] + 60, r[1] + 60, "click", 3)
-        menu = wait_for(lambda: [m for m, v, c, _ in self.probe.top() if v and c == b"#32768"], what="the menu")[0]
-        m = self.probe.info(menu)["rect"]
-        place = (m[0] + x, m[1] + y, min(m[2] + x, x + w), min(m[3] + y, y + h))
-        wait_for(lambda: [self.probe.info(p)["rect"] for p, v, c, _ in self.probe.top() if v and c == b"MirrorPopup"]
-                 == [place], what="the menu's mirror at %r" % (place,))
+        m = self.probe.info(wait_for(self.menus, what="the menu")[0])["rect"]
+        place = [(m[0] + x, m[1] + y, min(m[2] + x, x + w), min(m[3] + y, y + h))]
+        wait_for(lambda: [self.probe.info(p)["rect"] for p in self.probe.shown("MirrorPopup")] == place, what="the menu")
         self.d.xdotool("key", "Escape")
 
     def test_three_unequal_monitors(self):
@@ -58,10 +56,10 @@ class ThreeMonitorsStory(Story):
         with self.step("mirrors go to the last monitor, at its height, pixel for pixel"):
             self.tick("Three heads")
             self.probe.foreground(hwnd)
-            self.shows(hwnd)
-            self.same_pixels(hwnd)
-        with self.step("EXTERNAL by device name: the audience's things stand on that monitor, and it and the main one "
-                       "alone are asked for a mode"):
+            self.shows(hwnd, pixels=hwnd)
+        # EXTERNAL by device name: the audience's things stand on that monitor, and it and the main one alone are
+        # asked for a mode.
+        with self.step("EXTERNAL by device name"):
             self.p.close()
             by_name = self.sample_settings("[DISPLAY]\nEXTERNAL=\\\\.\\DISPLAY2\n")
             self.start(by_name, env=self.d.env(WINEDEBUG="trace+system"))
@@ -128,8 +126,9 @@ class ScaledMonitorsStory(Story):
         with self.step("the red disc is at the pointer's scaled place"):
             self.d.pointer(450, 350)
             self.disc_at(*self.land((450, 350, 450, 350))[:2])
-        with self.step("the external monitor turns 800 x 600, then is plugged out and in: the wallpaper and the "
-                       "mirror stand on its new area, fitted anew, and no mode is ever requested"):
+        # The external monitor turns 800 x 600, then is plugged out and in: the wallpaper and the mirror stand on its
+        # new area, fitted anew, and no mode is ever requested.
+        with self.step("the external monitor changes, goes and comes"):
             self.addCleanup(self.probe.monitor, 1, 1280, 0, 2304, 768)
             wallpaper, mark = self.probe.find("WallPaper")[0], self.p.mark()
             self.d.pointer(1270, 790)
@@ -166,12 +165,6 @@ class WindowsDesktopStory(Story):
         inked = [y for y, line in enumerate(img.rows) if any(sum(px) < 150 for px in line)]
         return inked[0], inked[-1], r[3] - r[1]
 
-    def button_stands(self, hwnd):
-        button = self.probe.find("VantoscopeButton")[0]
-        wait_for(lambda: self.probe.info(button)["rect"] == self.button_place(hwnd),
-                 what=lambda: "the button at %r (now %r)" % (self.button_place(hwnd), self.probe.info(button)["rect"]))
-        return self.probe.info(button)["rect"]
-
     def test_a_windows_desktop(self):
         typing = self.probe.open("Typing", 120, 200, 520, 340, seed=31)
         other = self.probe.open("Other", 660, 300, 300, 200, seed=32)
@@ -179,8 +172,8 @@ class WindowsDesktopStory(Story):
         self.probe.prop(suspended, "VtCloaked", 1)
         self.probe.show(suspended, 8)
         self.start()
-        with self.step("a cloaked window gets no row; every row lies inside the client area, its title as tall as "
-                       "the row allows"):
+        # A cloaked window gets no row; every row lies inside the client area, its title as tall as the row allows.
+        with self.step("a cloaked window gets no row; rows inside the client area"):
             self.wait_rows(["Other", "Typing"])
             c = self.probe.info(self.p.checklist)["client"]
             for r in self.probe.rows(self.p.checklist)[:2]:
@@ -191,20 +184,20 @@ class WindowsDesktopStory(Story):
             for show in (9, 3):  # SW_RESTORE, SW_MAXIMIZE
                 self.probe.show(typing, show)
                 self.probe.foreground(typing)
-                b, c = self.button_stands(typing), self.caption_buttons(typing)
+                b, c = self.button_on(typing), self.caption_buttons(typing)
                 self.assertTrue(b[2] < c[0] and c[1] <= b[1] and b[3] <= c[3], (b, c))
             self.probe.show(typing, 9)
         with self.step("where the compositor refuses, the button stands 140 pixels from the right; the window is listed"):
             self.probe.prop(other, "VtRefuse", 0x80070005)
             self.probe.foreground(other)
-            r = self.probe.info(other)["rect"]
             self.thumbnails = False  # as without a compositor
-            self.button_stands(other)
+            self.button_on(other)
             self.thumbnails = True
             self.assertEqual(self.texts(2), [b"Other", b"Typing"])
             self.probe.prop(other, "VtRefuse", 0)
-        with self.step("a ticked window cloaked loses its row and mirror, and gets both back with its tick; an unticked "
-                       "window cloaked leaves the list; the disc is scaled"):
+        # A ticked window cloaked loses its row and mirror, and gets both back with its tick; an unticked window
+        # cloaked leaves the list; the disc is scaled.
+        with self.step("cloaked and back"):
             self.tick("Typing")
             self.probe.foreground(typing)
             self.shows(typing)

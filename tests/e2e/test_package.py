@@ -1,5 +1,5 @@
-"""The release package: both programs, each with the sample settings and bitmaps beside it, the
-how-to text, and programs that carry their version and a per-monitor DPI-aware manifest."""
+# The release package: both programs, each with the sample settings and bitmaps beside it, the
+# how-to text, and programs that carry their version and a per-monitor DPI-aware manifest.
 
 import os
 import re

@@ -1,5 +1,5 @@
-"""Trouble: broken or foreign settings, extreme titles, a hung window, a second copy, a crowded and a
-restless desktop."""
+# Trouble: broken or foreign settings, extreme titles, a hung window, a second copy, a crowded and a
+# restless desktop.
 # The program says what went wrong where it has words for it, and goes on listing, ticking, mirroring.
 
 import os
@@ -9,7 +9,7 @@ import time
 
 from .story import ASSETS, EXES, Story, asset, both, t, wait_for
 from desk import CLASS_LINE, Program
-from tests.bed.churn import Churn, mirror_places, visible_mirrors
+from tests.bed.churn import Churn, visible_mirrors
 
 BITMAP_LINE = t("ビットマップのロードに失敗しました")
 FIRST_FACE, SECOND_FACE, CHANGED = BITMAP_LINE + b"1", BITMAP_LINE + b"2", re.compile(rb"^win_num changed! (\d+)$")
@@ -56,9 +56,9 @@ class TroubleStory(Story):
                 self.assertNotIn(BITMAP_LINE, self.p.lines)
                 self.wallpaper_shows()
                 self.still_works(hwnd)
-        with self.step("a key set to empty does nothing; a key that another program holds, settings that cannot be "
-                       "read (one of 1,000 bytes) and the spotlight over an unticked window are named in the trace; the "
-                       "program runs on"):
+        # A key set to empty does nothing; a key that another program holds, settings that cannot be read (one of
+        # 1,000 bytes) and the spotlight over an unticked window are named in the trace; the program runs on.
+        with self.step("keys off or taken, settings unreadable"):
             self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
             self.addCleanup(self.probe.hotkey, 0, 0)
             ini = JAPANESE_INI + "[HOTKEYS]\nTOGGLE=\n[MIRROR]\nMETHOD=fancy\nPOPUPS=maybe\n[DISPLAY]\nMATCH=fit\n" \
@@ -89,7 +89,7 @@ class TroubleStory(Story):
         p = self.p
         with self.step("a 1,500-byte title is listed, ticked, traced and mirrored cut to 1,023 bytes"):
             self.tick(long_title[:1023])
-            place = mirror_places(self.probe, self.probe.find(title=long_title), self.ext)[0][1]
+            place = self.land(self.probe.info(self.probe.find(title=long_title)[0])["rect"])
             wait_for(lambda: visible_mirrors(self.probe) == [(long_title[:1023] + b" ", place)], what="its mirror")
         with self.step("double-byte titles whose second bytes are \\ and | keep their bytes and their tick"):
             self.assertEqual(sorted(self.texts(4)), sorted([long_title[:1023]] + titles))
@@ -110,8 +110,9 @@ class TroubleStory(Story):
             self.probe.send(self.probe.rows(p.checklist)[0]["hwnd"], 0x00F0)  # BM_GETCHECK
             self.assertLess(time.monotonic() - started, 2)
         self.clear()
-        with self.step("while nobody reads the trace for 30 s, the program runs on: a mirror follows its window, a key "
-                       "and a tick work; read again, a line says how many lines were dropped, then the usual ones come"):
+        # While nobody reads the trace for 30 s, the program runs on: a mirror follows its window, a key and a tick
+        # work; read again, a line says how many lines were dropped, then the usual ones come.
+        with self.step("while nobody reads the trace for 30 s"):
             moving = self.probe.open("Moving", 100, 100, 300, 200, seed=5)
             busy = self.probe.open("Busy", 500, 300, 300, 200, cls="C" * 250, seed=6)  # its class on every turn
             self.tick("Moving")

@@ -3,8 +3,8 @@
 #include "controls/button_rules.h"
 #include "controls/checklist_rules.h"
 #include "controls/hotkey_rules.h"
+#include "rows.h"
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
 
@@ -22,33 +22,32 @@ TEST(Button, InsideAMaximisedCaptionParkedForAMinimisedWindowStaysForItsOwn)
     maximised.class_name = "Notepad", maximised.maximised = maximised.rect_known = true;
     maximised.rect = {-8, -8, 1928, 1048};
     ButtonPlacement p = place_for_foreground(maximised);
-    EXPECT_EQ((std::vector<int>{p.move, p.box.x, p.box.y}), (std::vector<int>{BUTTON_ON_WINDOW, 1784, -2}));
+    EXPECT_EQ((Ints{p.move, p.box.x, p.box.y}), (Ints{BUTTON_ON_WINDOW, 1784, -2}));
     EXPECT_EQ(move_for("Notepad", false, true), BUTTON_PARKED);
     EXPECT_EQ(move_for("Notepad", true), BUTTON_STAYS);
     EXPECT_EQ(move_for("Mirror3"), BUTTON_STAYS);
     EXPECT_EQ(move_for("Progman"), BUTTON_STAYS);
 }
 
-// The compositor's caption buttons: 3 x 46 x 30 at 96 DPI inside a 7-pixel invisible border, scaled.
-ButtonPlacement on_caption(ScreenRect window, ScreenRect buttons, unsigned dpi, bool maximised = false)
+// The button's box beside the compositor's caption buttons: 3 x 46 x 30 at 96 DPI inside a 7-pixel invisible
+// border, scaled.
+Ints on_caption(ScreenRect window, ScreenRect buttons, unsigned dpi, bool maximised = false)
 {
     ForegroundView f = {};
     f.class_name = "Notepad", f.rect_known = f.caption_buttons_known = true, f.maximised = maximised;
     f.rect = window, f.caption_buttons = buttons, f.dpi = dpi;
-    return place_for_foreground(f);
+    return ints(place_for_foreground(f).box);
 }
 
 TEST(Button, LeftOfTheCaptionButtonsWithinTheirHeightAtEveryScale)
 {
-    typedef std::vector<int> Ints;
-    auto box = [](const ButtonPlacement &p) { return Ints{p.box.x, p.box.y, p.box.width, p.box.height}; };
-    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {655, 1, 793, 31}, 96)), (Ints{721, 56, 30, 20}));
-    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {586, 1, 793, 46}, 144)), (Ints{635, 58, 45, 30}));
-    EXPECT_EQ(box(on_caption({-8, -8, 1928, 1048}, {1652, 8, 1928, 52}, 192, true)), (Ints{1576, 2, 60, 40}));
-    EXPECT_EQ(box(on_caption({0, 0, 400, 300}, {200, 0, 380, 14}, 96)), (Ints{175, 0, 21, 14}));  // a low caption
+    EXPECT_EQ(on_caption({100, 50, 900, 650}, {655, 1, 793, 31}, 96), (Ints{721, 56, 30, 20}));
+    EXPECT_EQ(on_caption({100, 50, 900, 650}, {586, 1, 793, 46}, 144), (Ints{635, 58, 45, 30}));
+    EXPECT_EQ(on_caption({-8, -8, 1928, 1048}, {1652, 8, 1928, 52}, 192, true), (Ints{1576, 2, 60, 40}));
+    EXPECT_EQ(on_caption({0, 0, 400, 300}, {200, 0, 380, 14}, 96), (Ints{175, 0, 21, 14}));  // a low caption
     // Bounds that no caption holds (a minimised or hidden window's): the place of old.
-    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {655, 1, 900, 31}, 144)), (Ints{760, 50, 45, 30}));
-    EXPECT_EQ(box(on_caption({100, 50, 900, 650}, {0, 0, 0, 0}, 0)), (Ints{760, 50, 30, 20}));
+    EXPECT_EQ(on_caption({100, 50, 900, 650}, {655, 1, 900, 31}, 144), (Ints{760, 50, 45, 30}));
+    EXPECT_EQ(on_caption({100, 50, 900, 650}, {0, 0, 0, 0}, 0), (Ints{760, 50, 30, 20}));
 }
 
 TEST(HotKeys, ModifiersKeysBlanksCaseAndWhatCannotBeRead)
@@ -80,15 +79,13 @@ TEST(HotKeys, ModifiersKeysBlanksCaseAndWhatCannotBeRead)
         HotKeyReading reading = read_hotkey(c.value, &key);
         EXPECT_EQ(reading, c.reading) << c.value;
         if (reading == HOTKEY_SET) {
-            EXPECT_EQ((std::vector<unsigned>{key.modifiers, key.key}), (std::vector<unsigned>{c.modifiers, c.key}))
-                << c.value;
+            EXPECT_EQ((Ints{(int)key.modifiers, (int)key.key}), (Ints{(int)c.modifiers, (int)c.key})) << c.value;
         }
     }
 }
 
 TEST(Checklist, EveryRowInsideTheClientAreaAtEveryScale)
 {
-    typedef std::vector<int> Ints;
     auto size = [](int rows, unsigned dpi, int frame) {
         ChecklistSize s = checklist_size(rows, dpi, frame);
         return Ints{s.width, s.height, s.row_height};

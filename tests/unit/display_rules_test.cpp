@@ -4,10 +4,10 @@
 // main monitor's picture lands.
 #include "display/mapping_rules.h"
 #include "display/monitor_rules.h"
+#include "rows.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -19,8 +19,6 @@ TEST(CommonResolution, OnEqualWidthsTheExternalOnesAndHeightsNeverCompare)
     EXPECT_EQ(taller.width, 1024);
     EXPECT_EQ(taller.height, 1280);
 }
-
-typedef std::vector<int> Ints;
 
 // Three monitors as a dock gives them: the primary enumerated second.
 const MonitorFound DOCK[] = {{{-1920, 0, 1920, 1080}, false, "\\\\.\\DISPLAY2"},
@@ -49,8 +47,9 @@ Asked set_up(DisplayMatch match, bool may_change_modes)
         NULL};
     MonitorSetup setup = {};
     set_up_monitors(platform, {match, {ExternalRequest::NONE, 0, ""}, "", may_change_modes}, &setup);
-    const MonitorArea &m = setup.main_area, &e = setup.ext_area;
-    return {modes, Ints{m.x, m.y, m.width, m.height, e.x, e.y, e.width, e.height}};
+    Ints areas = ints(box_of(setup.main_area)), ext = ints(box_of(setup.ext_area));
+    areas.insert(areas.end(), ext.begin(), ext.end());
+    return {modes, areas};
 }
 
 TEST(SetUp, TheMainAndTheAudiencesMonitorGetTheCommonModeThenTheirAreasAreReadAsTheyMoved)
@@ -107,8 +106,7 @@ TEST(Monitors, TheAudiencesMonitorByNumberByNameOrPickedElseTheLastFound)
 // A rectangle of the main monitor on the external one.
 Ints mapped(const Mapping &m, const ScreenRect &r)
 {
-    ScreenRect q = map_rect(m, r);
-    return Ints{q.left, q.top, q.right, q.bottom};
+    return ints(map_rect(m, r));
 }
 
 TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
@@ -171,10 +169,9 @@ TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
     };
     for (const auto &c : cases) {
         MirrorGeometry g = mirror_geometry(c.window, c.visible, c.ext, one_to_one({0, 0, 1920, 1080}, c.ext));
-        EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), c.box);
-        EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), c.source);
-        EXPECT_EQ((Ints{g.destination.left, g.destination.top, g.destination.right, g.destination.bottom}),
-                  (Ints{0, 0, c.box[2], c.box[3]}));
+        EXPECT_EQ(ints(g.box), c.box);
+        EXPECT_EQ(ints(g.source), c.source);
+        EXPECT_EQ(ints(g.destination), (Ints{0, 0, c.box[2], c.box[3]}));
         EXPECT_FALSE(g.empty);
     }
     // A window on neither monitor leaves nothing to draw.
@@ -188,8 +185,8 @@ TEST(Mapping, AScaledMirrorIsCutToTheExternalMonitorAndShowsTheMatchingPart)
     Mapping m = fitted({0, 0, 1280, 800}, main, ext);
     // Past the main monitor's left and bottom edges: (1200, 624)-(1520, 784) before the cut.
     MirrorGeometry g = mirror_geometry({-100, 700, 300, 900}, {-100, 700, 300, 900}, ext, m);
-    EXPECT_EQ((Ints{g.box.x, g.box.y, g.box.width, g.box.height}), (Ints{1280, 624, 240, 144}));
-    EXPECT_EQ((Ints{g.source.left, g.source.top, g.source.right, g.source.bottom}), (Ints{100, 0, 400, 180}));
+    EXPECT_EQ(ints(g.box), (Ints{1280, 624, 240, 144}));
+    EXPECT_EQ(ints(g.source), (Ints{100, 0, 400, 180}));
 }
 
 } // namespace

@@ -2,12 +2,10 @@
 // the rows the end-to-end stories cannot stage or see.
 #include "mirror/marker_rules.h"
 #include "mirror/placement_rules.h"
+#include "rows.h"
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
-
-typedef std::vector<int> Ints;
 
 TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
 {
@@ -32,8 +30,7 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     EXPECT_EQ(plan_placement(views, 4, true, screens, false).steps[0].action, MIRROR_LEFT_ALONE);
     // In the spotlight, a window of 480 x 270 fills the external monitor.
     views[0].target_rect = {100, 100, 580, 370}, views[0].spotlit = true;
-    const Box &fills = plan_placement(views, 1, false, screens, false).steps[0].box;
-    EXPECT_EQ((Ints{fills.x, fills.y, fills.width, fills.height}), (Ints{1920, 200, 1920, 1080}));
+    EXPECT_EQ(ints(plan_placement(views, 1, false, screens, false).steps[0].box), (Ints{1920, 200, 1920, 1080}));
     views[0].spotlit = false;
     // An unticked entry's hidden mirror is not placed, but its window in front still tells the button.
     views[0].ticked = views[3].ticked = false;
@@ -59,15 +56,13 @@ TEST(Marker, OnAMaximisedTargetScaledAndAtAnotherScale)
     // On a maximised target the pointer's screen position counts.
     const Mapping one = one_to_one({0, 0, 1024, 768}, {1024, 0, 1024, 768});
     EXPECT_EQ(marker_box(one, true, true, {600, 400}, {100, 50}, {0, 0}, 20).left, 590);
-    ScreenRect framed = marker_box(one, true, false, {600, 400}, {100, 50}, {0, 0}, 20);
-    EXPECT_EQ((Ints{framed.left, framed.top, framed.right, framed.bottom}), (Ints{580, 360, 600, 380}));
-    framed = marker_box(one, true, false, {600, 400}, {100, 50}, {0, 0}, 40);  // at 192 DPI, around the same centre
-    EXPECT_EQ((Ints{framed.left, framed.top, framed.right, framed.bottom}), (Ints{570, 350, 610, 390}));
+    EXPECT_EQ(ints(marker_box(one, true, false, {600, 400}, {100, 50}, {0, 0}, 20)), (Ints{580, 360, 600, 380}));
+    // At 192 DPI, around the same centre.
+    EXPECT_EQ(ints(marker_box(one, true, false, {600, 400}, {100, 50}, {0, 0}, 40)), (Ints{570, 350, 610, 390}));
     // At another scale the disc is centred on the pointer's place on the external monitor.
     Mapping half = one;
     half.scale = 0.5;
-    ScreenRect scaled = marker_box(half, false, false, {600, 400}, {100, 50}, {1100, 20}, 20);
-    EXPECT_EQ((Ints{scaled.left, scaled.top, scaled.right}), (Ints{214, 170, 234}));
+    EXPECT_EQ(ints(marker_box(half, false, false, {600, 400}, {100, 50}, {1100, 20}, 20)), (Ints{214, 170, 234, 190}));
 }
 
 } // namespace

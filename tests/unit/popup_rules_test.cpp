@@ -1,12 +1,11 @@
 // Which pop-ups follow a ticked window: owner chains, threads, the window in front, touching, listed
 // windows and the program's own; front-most first and no more than the pool holds.
 #include "popups/popup_rules.h"
+#include "rows.h"
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-typedef std::vector<int> Ints;
 
 // Target 1 on thread 7 at (100, 100, 500, 400); target 2 on thread 8 at (600, 100, 900, 400).
 const PopupTarget TARGETS[] = {{1, 7, true, {100, 100, 500, 400}}, {2, 8, false, {600, 100, 900, 400}}};
