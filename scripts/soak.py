@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The long soak: seeded desktop churn around Vantoscope, checked throughout (tests/bed/churn.py),
+"""The long soak: seeded desktop churn around Vantoscope, checked throughout (desk/churn.py),
 then flat memory and GDI objects from the warmed-up start to the end.
     python3 -m scripts.soak [--minutes 30] [--seed N] [--exe PATH]"""
 
@@ -8,7 +8,7 @@ import os
 import sys
 
 from desk import BUILD, ROOT, DeskError, Desktop, Program
-from tests.bed.churn import Churn
+from desk.churn import Churn
 
 
 def main():

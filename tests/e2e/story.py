@@ -15,7 +15,7 @@ import unittest
 
 from desk import BUILD, CLASS_LINE, ROOT, TWO_HEADS, Desktop, Program, t, wait_for, wine
 from desk.screen import Screen, load_bmp
-from tests.bed.churn import listed, visible_mirrors
+from desk.churn import listed, visible_mirrors
 
 ASSETS = os.path.join(ROOT, "assets")
 EXES = {"x64": os.path.join(BUILD, "Vantoscope.exe"), "x86": os.path.join(ROOT, "build", "win32", "Vantoscope.exe")}

@@ -7,7 +7,7 @@ import re
 from .story import ASSETS, ID_BLANK, ID_MOUSE_POINTER, ID_WALLPAPER, RED, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
 from desk.probe import Probe
 from desk.screen import load_bmp
-from tests.bed.churn import MIRROR, Churn, visible_mirrors
+from desk.churn import MIRROR, Churn, visible_mirrors
 
 FACES = {state: load_bmp(os.path.join(ASSETS, "button_%s.bmp" % state)) for state in ("off", "on")}
 BLUE, WS_CAPTION_THICKFRAME, WS_BORDER = (0, 0, 192), 0x00C40000, 0x00800000

@@ -9,7 +9,7 @@ import time
 
 from .story import ASSETS, EXES, Story, asset, both, t, wait_for
 from desk import CLASS_LINE, Program
-from tests.bed.churn import Churn, visible_mirrors
+from desk.churn import Churn, visible_mirrors
 
 BITMAP_LINE = t("ビットマップのロードに失敗しました")
 FIRST_FACE, SECOND_FACE, CHANGED = BITMAP_LINE + b"1", BITMAP_LINE + b"2", re.compile(rb"^win_num changed! (\d+)$")

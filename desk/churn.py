@@ -1,4 +1,5 @@
-# Seeded churn of the desktop around a running Vantoscope, and the check it applies throughout.
+"""Seeded churn of the desktop around a running Vantoscope, and the check it applies throughout: the soak's,
+and the stories' restless desktop."""
 # The check: exactly the ticked, visible, non-minimised listed windows have visible mirrors, each at
 # its window's place on the external monitor; the checklist answers; at most 30 windows listed.
 
@@ -6,7 +7,7 @@ import random
 import re
 import time
 
-from desk import wait_for
+from .common import wait_for
 
 MIRROR, LISTED = re.compile(rb"Mirror\d+"), re.compile(rb"^win_num(?: changed!|:) (\d+)$")
 WM_NULL, WM_COMMAND, WM_SYSCOMMAND = 0x0000, 0x0111, 0x0112
