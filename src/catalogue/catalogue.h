@@ -11,7 +11,7 @@ struct WinEntry {
     HWND owner_checked;  // the target whose class the owner steps last looked at
 };
 
-// Written here only; read by every room above: the checklist's rows, the picks, the mirrors.
+// Written here only; read by the picks and by the rooms above: the checklist's rows, the mirrors, the keys.
 extern WinEntry win_table[MAX_WINDOWS];
 extern int win_count;
 
