@@ -12,9 +12,10 @@ objects and memory over 10,000 paints; with the main monitor's picture scaled by
 external monitor (MATCH=scale, copies stretched), the CPU against s = 1, the latency against a bare
 copier stretching alike, and the stretch modes' CPU and faithfulness; against an older build (--before), the
 trace's thread with 10 listed windows, the compositor's attribute reads with 300 listable windows, and the
-monitors' check and the curtain with 300 windows; how soon the mirrors stand on a monitor that has moved. CPU
+monitors' check and the curtain with 300 windows; how soon the mirrors stand on a monitor that has moved; the
+program with the preview open against closed, and how soon a change on the external monitor shows in it. CPU
 and memory are read from the program's own process.
-    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change]
+    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change,preview]
                                [--before OLD.exe]"""
 
 import argparse
@@ -114,28 +115,29 @@ def big_wallpaper_dir():
     return d
 
 
-def scaled_settings_dir():
-    """The shipped settings and bitmaps with [DISPLAY] MATCH=scale (under build/, not committed)."""
-    d = os.path.join(ROOT, "build", "bench", "scaled")
+def settings_dir(name, extra=b"", preview=False):
+    """The shipped settings and bitmaps, the preview closed unless asked for, with these lines added (under
+    build/bench/name, not committed)."""
+    d = os.path.join(ROOT, "build", "bench", name)
     os.makedirs(d, exist_ok=True)
+    for bitmap in ("wallpaper.bmp", "button_off.bmp", "button_on.bmp"):
+        shutil.copy(os.path.join(ASSETS, bitmap), d)
     with open(os.path.join(ASSETS, "Vantoscope.ini"), "rb") as f:
         ini = f.read()
-    for name in re.findall(rb"^FILENAME=(\S+)", ini, re.M):
-        shutil.copy(os.path.join(ASSETS, name.decode()), d)
     with open(os.path.join(d, "Vantoscope.ini"), "wb") as f:
-        f.write(ini + b"[DISPLAY]\r\nMATCH=scale\r\n")
+        f.write((ini if preview else ini.replace(b"SHOW=yes", b"SHOW=no")) + extra)
     return d
+
+
+SETTINGS = settings_dir("plain")
+
+
+def scaled_settings_dir():
+    return settings_dir("scaled", b"[DISPLAY]\r\nMATCH=scale\r\n")
 
 
 def curtain_settings_dir():
-    """The shipped settings and bitmaps with [DISPLAY] CURTAIN=yes (under build/, not committed)."""
-    d = os.path.join(ROOT, "build", "bench", "curtain")
-    os.makedirs(d, exist_ok=True)
-    for name in ("wallpaper.bmp", "button_off.bmp", "button_on.bmp", "Vantoscope.ini"):
-        shutil.copy(os.path.join(ASSETS, name), d)
-    with open(os.path.join(d, "Vantoscope.ini"), "ab") as f:
-        f.write(b"[DISPLAY]\r\nCURTAIN=yes\r\n")
-    return d
+    return settings_dir("curtain", b"[DISPLAY]\r\nCURTAIN=yes\r\n")
 
 
 def program_stretch_mode():
@@ -177,7 +179,7 @@ class Bench:
         self.d, self.probe, self.screen, self.args = desktop, desktop.probe, PixelReader(desktop.display), args
         self.rng = random.Random(1)
 
-    def start(self, exe=None, cwd=ASSETS, env=None):
+    def start(self, exe=None, cwd=SETTINGS, env=None):
         p = Program(self.d, exe or self.args.exe, cwd, env)
         p.wait_ready()
         return p
@@ -384,7 +386,7 @@ class Bench:
         self.probe.close_all()
         return out
 
-    def mirrored_cpu(self, windows, ticked, cwd=ASSETS, marker=True):
+    def mirrored_cpu(self, windows, ticked, cwd=SETTINGS, marker=True):
         """The program's CPU and loop while the first `ticked` of these listed windows are mirrored, the first in
         front and the pointer parked in the main monitor's corner; with the scale the trace names."""
         p = self.start(cwd=cwd)
@@ -469,8 +471,8 @@ class Bench:
         external monitor, the curtain's Z order)."""
         out = {}
         curtain = curtain_settings_dir()
-        setups = tuple(x for x in (("listed_10", 10, 0, "", None, ASSETS), ("listable_300_standin", 0, 300, "Crowd", True, ASSETS),
-                  ("crowd_300", 0, 300, "Mirror pad", None, ASSETS),
+        setups = tuple(x for x in (("listed_10", 10, 0, "", None, SETTINGS), ("listable_300_standin", 0, 300, "Crowd", True, SETTINGS),
+                  ("crowd_300", 0, 300, "Mirror pad", None, SETTINGS),
                   ("crowd_300_curtain", 0, 300, "Mirror pad", None, curtain))
                        if x[0] in os.environ.get("VANTOSCOPE_BENCH_SETUPS", x[0]).split(","))
         for name, listed, others, title, standin, settings in setups:
@@ -481,7 +483,7 @@ class Bench:
             runs = {"current": [], "before": []}
             for _ in range(rounds):
                 for label, exe in (("current", self.args.exe), ("before", self.args.before)):
-                    if not exe or (label == "before" and settings != ASSETS):
+                    if not exe or (label == "before" and settings != SETTINGS):
                         continue
                     p = self.start(exe, settings, self.d.compositor_env() if standin else None)
                     self.probe.foreground(front)
@@ -494,6 +496,37 @@ class Bench:
             if crowd:
                 crowd.communicate(b"", 30)
             self.probe.close_all()
+        return out
+
+    # -- the preview ------------------------------------------------------------------------------
+    def preview(self, rounds=3):
+        """The program's CPU and loop period with the preview open against closed, alternately, `rounds` times each
+        (the median kept), with 10 listed windows, one of them shown and in front; and how soon a change of a
+        window's picture on the external monitor shows in the preview."""
+        windows = [self.probe.open("Listed %02d" % i, (i % 5) * 120, 60 + (i // 5) * 200, 170, 150, seed=i)
+                   for i in range(10)]
+        runs = {"open": [], "closed": []}
+        for _ in range(rounds):
+            for label, shown in (("open", True), ("closed", False)):
+                p = self.start(cwd=settings_dir("preview" if shown else "plain", preview=shown))
+                self.tick(p, ["Listed 00"])
+                self.probe.foreground(windows[0])
+                self.d.pointer(1015, 760)
+                time.sleep(1.5)
+                runs[label].append(self.cpu_window(p))
+                p.close()
+        out = {label: dict(sorted(r, key=lambda x: x["program_percent"])[(len(r) - 1) // 2], runs=len(r))
+               for label, r in runs.items()}
+        # A window of others on the external monitor, opened above the wallpaper, changes its picture; the preview
+        # reads it from the screen.
+        p = self.start(cwd=settings_dir("preview", preview=True))
+        other = self.probe.open("Other", EXT_X + 276, 400, 200, 150, fill=0x404040, show=4)
+        c = self.probe.info(wait_for(lambda: self.probe.find("VantoscopePreview"), what="the preview")[0])["client"]
+        point = (c[0] + 376 * 320 // 1024, c[1] + 475 * 240 // 768)
+        wait_for(lambda: self.pixel(point) == (0x40, 0x40, 0x40), what="the window in the preview")
+        out["latency"] = summary(self.time_changes(other, point))
+        p.close()
+        self.probe.close_all()
         return out
 
     def monitor_change(self, changes=20):
@@ -599,6 +632,11 @@ def verdicts(r):
         if "before" in o.get("crowd_300", {}) and "crowd_300_curtain" in o:
             out["curtain_cpu_within_1.05x_before"] = o["crowd_300_curtain"]["current"]["program_percent"] <= \
                 1.05 * o["crowd_300"]["before"]["program_percent"]
+    if "preview" in r:
+        pv = r["preview"]
+        out["preview_cpu_within_1.1x_plus_2_percent_closed"] = pv["open"]["program_percent"] <= 1.1 * pv["closed"][
+            "program_percent"] + 2
+        out["preview_latency_p95_at_most_300_ms"] = pv["latency"]["missed"] == 0 and pv["latency"]["p95_ms"] <= 300
     if "monitor_change" in r:
         out["monitor_change_within_1_s"] = r["monitor_change"]["missed"] == 0 and r["monitor_change"]["max_ms"] <= 1000
     if "memory" in r:
@@ -628,6 +666,15 @@ def print_table(r):
                             ("reference_10", "reference copier of 10")):
             x = r["latency"][name]
             print("  %-26s %8.1f %8.1f %8.1f %7d" % (label, x["p50_ms"], x["p95_ms"], x["max_ms"], x["missed"]))
+    if "preview" in r:
+        pv = r["preview"]
+        print("\nThe preview, open / closed (10 listed, one shown and in front; median of %d runs each)" % pv["open"]["runs"])
+        print("  program %%: %.1f / %.1f   loop period ms: %.2f / %.2f" % (
+            pv["open"]["program_percent"], pv["closed"]["program_percent"], pv["open"]["period_ms"],
+            pv["closed"]["period_ms"]))
+        x = pv["latency"]
+        print("  from a change on the external monitor to the preview: p50 %.1f, p95 %.1f, max %.1f ms, missed %d" % (
+            x["p50_ms"], x["p95_ms"], x["max_ms"], x["missed"]))
     if "loop" in r:
         print("\nMain-loop period and program CPU\n  %-8s %-22s %10s %12s %10s" % (
             "listed", "other windows", "period ms", "gap p95 ms", "program %"))
@@ -709,7 +756,7 @@ def main():
     parser.add_argument("--json", default=os.path.join(ROOT, "build", "benchmark.json"))
     parser.add_argument("--exe", default=os.path.join(BUILD, "Vantoscope.exe"), help="the Vantoscope.exe to measure")
     parser.add_argument("--before", help="an older Vantoscope.exe, measured too with the big wallpaper and the crowd")
-    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change",
+    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change,preview",
                         help="parts to run")
     args = parser.parse_args()
     args.exe, args.before = os.path.abspath(args.exe), args.before and os.path.abspath(args.before)

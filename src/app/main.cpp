@@ -9,6 +9,7 @@
 #include "controls/button.h"
 #include "controls/checklist.h"
 #include "controls/hotkeys.h"
+#include "controls/preview.h"
 #include "controls/window_menu.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
@@ -72,6 +73,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     // checklist, so the user's first Alt+F4 does not go to the button.
     create_button();
     ShowWindow(button_window(), SW_SHOWNOACTIVATE);
+    start_preview();
 
     int code = run_main_loop();
     release_hotkeys();

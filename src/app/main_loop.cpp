@@ -1,6 +1,7 @@
 // Each pass: the monitors' check, the message pump, the counters, then the per-pass work in order: the
 // checklist pinned, the wallpaper's visibility, the pointer and the window in front captured, the cursor
-// limit, the mirrors placed and shown, the audience's screen kept, the toggle button; then a 10 ms sleep.
+// limit, the mirrors placed and shown, the audience's screen kept, the toggle button, the picked windows' answers,
+// the preview; then a 10 ms sleep.
 #include "app/main_loop.h"
 #include "app/run_time_rules.h"
 #include "backdrop/curtain.h"
@@ -8,10 +9,12 @@
 #include "base/platform.h"
 #include "base/texts.h"
 #include "base/trace.h"
+#include "catalogue/responding.h"
 #include "controls/button.h"
 #include "controls/checklist.h"
 #include "controls/cursor_limit.h"
 #include "controls/hotkeys.h"
+#include "controls/preview.h"
 #include "controls/window_menu.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
@@ -38,6 +41,7 @@ int pump_messages(void)
         fetch_and_dispatch(button_window());
     if (wallpaper_window() != NULL)
         fetch_and_dispatch(wallpaper_window());
+    pump_preview();
     // The helpers' owner has no timer: what reaches it (broadcasts to every top-level window) is taken
     // without waiting.
     dispatch_waiting(helper_owner());
@@ -93,6 +97,8 @@ static void follow_desktop(void)
     HWND audience[MOST_AUDIENCE];
     keep_audience_screen(audience, audience_windows(audience, MOST_AUDIENCE));
     follow_foreground(pass.fore, class_name);
+    check_responding();
+    follow_preview();
 }
 
 // The quit message that the closing checklist posted may have been taken by another window's

@@ -39,13 +39,26 @@ unsigned window_dpi(HWND window)
     return BASE_DPI;
 }
 
-int frame_height_for_dpi(DWORD style, DWORD ex_style, unsigned dpi)
+// A client area of 100 x 100 with the frame of a window of this style around it, at this DPI.
+static RECT framed(DWORD style, DWORD ex_style, unsigned dpi)
 {
     static AdjustForDpiFn adjust_for_dpi = user32_function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
     RECT r = {0, 0, 100, 100};
     if (adjust_for_dpi == NULL || !adjust_for_dpi(&r, style, FALSE, ex_style, dpi))
         AdjustWindowRectEx(&r, style, FALSE, ex_style);
+    return r;
+}
+
+int frame_height_for_dpi(DWORD style, DWORD ex_style, unsigned dpi)
+{
+    RECT r = framed(style, ex_style, dpi);
     return (r.bottom - r.top) - 100;
+}
+
+int frame_width_for_dpi(DWORD style, DWORD ex_style, unsigned dpi)
+{
+    RECT r = framed(style, ex_style, dpi);
+    return (r.right - r.left) - 100;
 }
 
 // The system's message font at this DPI, as a wide font description: the per-DPI query has no ANSI form.

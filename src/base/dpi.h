@@ -8,8 +8,10 @@
 // scale), said once in the trace.
 unsigned window_dpi(HWND window);
 
-// The height of the frame above and below the client area of a window of this style at this DPI.
+// The height of the frame above and below the client area of a window of this style at this DPI, and the
+// width of the frame left and right of it.
 int frame_height_for_dpi(DWORD style, DWORD ex_style, unsigned dpi);
+int frame_width_for_dpi(DWORD style, DWORD ex_style, unsigned dpi);
 
 // The font the system shows messages and dialogs in, at this DPI. The caller deletes it.
 HFONT create_message_font(unsigned dpi);

@@ -102,8 +102,10 @@ void fetch_and_dispatch(HWND window)
 void dispatch_waiting(HWND window)
 {
     MSG msg;
-    while (window != NULL && PeekMessageA(&msg, window, 0, 0, PM_REMOVE))
+    while (window != NULL && PeekMessageA(&msg, window, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
         DispatchMessageA(&msg);
+    }
 }
 
 void repaint_now(HWND window)

@@ -15,11 +15,15 @@ const char TXT_MIRROR_NAME_FMT[] = "Mirror%d";
 const char TXT_MIRROR_TITLE_FMT[] = "%s ";
 const char TXT_POPUP_MIRROR_CLASS[] = "MirrorPopup";
 const char TXT_POPUP_MIRROR_TITLE_FMT[] = "Mirror popup %d";
+const char TXT_PREVIEW_CLASS[] = "VantoscopePreview";
+const char TXT_PREVIEW_TITLE[] = "VantoscopePreview";
+const char TXT_STATUS_CLASS[] = "STATIC";
 // window menu items
 const char TXT_MENU_MOUSE_LIMIT[] = "MOUSE_LIMIT ON/OFF";
 const char TXT_MENU_MOUSE_POINTER[] = "MOUSE_POINTER ON/OFF";
 const char TXT_MENU_WALLPAPER[] = "WallPaper ON/OFF";
 const char TXT_MENU_BLANK[] = "BLANK ON/OFF";
+const char TXT_MENU_PREVIEW[] = "PREVIEW ON/OFF";
 // settings file
 const char TXT_SETTINGS_FILE[] = "Vantoscope.ini";
 const char TXT_SETTINGS_PATH_FMT[] = "%s\\%s";
@@ -47,6 +51,8 @@ const char TXT_KEY_TOGGLE[] = "TOGGLE";
 const char TXT_KEY_BLANK[] = "BLANK";
 const char TXT_DEFAULT_TOGGLE[] = "Ctrl+Alt+F9";
 const char TXT_DEFAULT_BLANK[] = "Ctrl+Alt+F10";
+const char TXT_SECTION_PREVIEW[] = "PREVIEW";
+const char TXT_KEY_SHOW[] = "SHOW";
 // catalogue rules
 const char TXT_EXCL_PROGRAM_MANAGER[] = "Program Manager";
 const char TXT_EXCL_CLICK[] = "ClickVantoscope";
@@ -129,3 +135,13 @@ const char TXT_TR_CURTAIN[] = "CURTAIN:%s\n";
 const char TXT_TR_CURTAIN_UNREADABLE[] = "CURTAIN unreadable, no is used: %s\n";
 const char TXT_TR_ON_EXTERNAL[] = "ON_EXTERNAL_MONITOR: %s \"%s\"\n";
 const char TXT_CLASS_PART_WORKERW[] = "WorkerW";
+const char TXT_TR_PREVIEW[] = "SET_PREVIEW:%d\n";
+const char TXT_TR_PREVIEW_UNREADABLE[] = "PREVIEW SHOW unreadable, no is used: %s\n";
+const char TXT_TR_NOT_RESPONDING[] = "NOT_RESPONDING: \"%s\"\n";
+const char TXT_TR_RESPONDING[] = "RESPONDING: \"%s\"\n";
+// the preview's status line
+const char TXT_STATUS_MONITOR_FMT[] = "Monitor %d: %d × %d";
+const char TXT_STATUS_NO_EXTERNAL[] = "No external monitor";
+const char TXT_STATUS_BLANK[] = ", blank";
+const char TXT_STATUS_SPOTLIGHT[] = ", spotlight";
+const char TXT_STATUS_CURTAIN[] = ", curtain";

@@ -15,11 +15,15 @@ extern const char TXT_MIRROR_NAME_FMT[];
 extern const char TXT_MIRROR_TITLE_FMT[];
 extern const char TXT_POPUP_MIRROR_CLASS[];
 extern const char TXT_POPUP_MIRROR_TITLE_FMT[];
+extern const char TXT_PREVIEW_CLASS[];
+extern const char TXT_PREVIEW_TITLE[];
+extern const char TXT_STATUS_CLASS[];
 // window menu items
 extern const char TXT_MENU_MOUSE_LIMIT[];
 extern const char TXT_MENU_MOUSE_POINTER[];
 extern const char TXT_MENU_WALLPAPER[];
 extern const char TXT_MENU_BLANK[];
+extern const char TXT_MENU_PREVIEW[];
 // settings file
 extern const char TXT_SETTINGS_FILE[];
 extern const char TXT_SETTINGS_PATH_FMT[];
@@ -47,6 +51,8 @@ extern const char TXT_KEY_TOGGLE[];
 extern const char TXT_KEY_BLANK[];
 extern const char TXT_DEFAULT_TOGGLE[];
 extern const char TXT_DEFAULT_BLANK[];
+extern const char TXT_SECTION_PREVIEW[];
+extern const char TXT_KEY_SHOW[];
 // catalogue rules
 extern const char TXT_EXCL_PROGRAM_MANAGER[];
 extern const char TXT_EXCL_CLICK[];
@@ -129,3 +135,13 @@ extern const char TXT_TR_CURTAIN[];
 extern const char TXT_TR_CURTAIN_UNREADABLE[];
 extern const char TXT_TR_ON_EXTERNAL[];
 extern const char TXT_CLASS_PART_WORKERW[];
+extern const char TXT_TR_PREVIEW[];
+extern const char TXT_TR_PREVIEW_UNREADABLE[];
+extern const char TXT_TR_NOT_RESPONDING[];
+extern const char TXT_TR_RESPONDING[];
+// the preview's status line
+extern const char TXT_STATUS_MONITOR_FMT[];
+extern const char TXT_STATUS_NO_EXTERNAL[];
+extern const char TXT_STATUS_BLANK[];
+extern const char TXT_STATUS_SPOTLIGHT[];
+extern const char TXT_STATUS_CURTAIN[];

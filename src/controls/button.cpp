@@ -12,6 +12,7 @@
 #include "catalogue/catalogue.h"
 #include "controls/button_rules.h"
 #include "controls/checklist.h"
+#include "controls/preview.h"
 
 // Private messages to the button, below WM_USER as they always were: the window in front is shown on the
 // external monitor, or it is not.
@@ -169,7 +170,7 @@ void follow_foreground(HWND fore, const char *class_name)
     ForegroundView f = {};
     f.none = fore == NULL;
     f.program_window = fore == hwButton || fore == GetDesktopWindow() || fore == checklist_window() ||
-                       fore == wallpaper_window();
+                       fore == wallpaper_window() || (fore != NULL && fore == preview_window());
     f.class_name = class_name;
     f.minimised = IsIconic(fore) != 0;
     f.maximised = IsZoomed(fore) != 0;

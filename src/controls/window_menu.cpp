@@ -5,22 +5,25 @@
 #include "base/texts.h"
 #include "base/trace.h"
 #include "controls/cursor_limit.h"
+#include "controls/preview.h"
 #include "display/displays.h"
 #include "mirror/marker.h"
 #include "mirror/screen_modes.h"
 #include <stdio.h>
 
 static const struct {
-    UINT id;
     const char *item;
-    const char *line;   // traced with the new value
+    const char *line;   // traced with the new value; null for the preview, which says so itself
     bool (*on)(void);
     void (*set)(bool);
+    UINT id;
+    bool marked;        // the item's check mark shows the state
 } switches[] = {  // in the menu's order
-    {ID_WALLPAPER, TXT_MENU_WALLPAPER, TXT_TR_WALLPAPER, wallpaper_switch_on, set_wallpaper_switch},
-    {ID_MOUSE_POINTER, TXT_MENU_MOUSE_POINTER, TXT_TR_MOUSE_POINTER, marker_switch_on, set_marker_switch},
-    {ID_MOUSE_LIMIT, TXT_MENU_MOUSE_LIMIT, TXT_TR_MOUSE_LIMIT, mouse_limit_on, set_mouse_limit},
-    {ID_BLANK, TXT_MENU_BLANK, TXT_TR_BLANK, audience_blank, set_audience_blank},
+    {TXT_MENU_WALLPAPER, TXT_TR_WALLPAPER, wallpaper_switch_on, set_wallpaper_switch, ID_WALLPAPER, false},
+    {TXT_MENU_MOUSE_POINTER, TXT_TR_MOUSE_POINTER, marker_switch_on, set_marker_switch, ID_MOUSE_POINTER, false},
+    {TXT_MENU_MOUSE_LIMIT, TXT_TR_MOUSE_LIMIT, mouse_limit_on, set_mouse_limit, ID_MOUSE_LIMIT, false},
+    {TXT_MENU_BLANK, TXT_TR_BLANK, audience_blank, set_audience_blank, ID_BLANK, true},
+    {TXT_MENU_PREVIEW, NULL, preview_open, set_preview_open, ID_PREVIEW, false},
 };
 
 static void insert_item(HMENU menu, UINT position, UINT id, const char *text, UINT type, UINT state)
@@ -52,7 +55,7 @@ void add_menu_items(HWND window)
 
 void list_monitors_in_menu(HWND window)
 {
-    enum { FIRST_PLACE = 4 };  // below the switches and the blank
+    enum { FIRST_PLACE = 5 };  // below the switches, the blank and the preview
     HMENU menu = GetSystemMenu(window, FALSE);
     if (menu == NULL)
         return;
@@ -86,11 +89,16 @@ bool on_menu_command(HWND window, WPARAM command)
         if (command != s.id)
             continue;
         s.set(!s.on());
-        trace(s.line, s.on() ? 1 : 0);
-        // The blank's item shows by its check mark whether the audience's screen is blank.
-        if (s.id == ID_BLANK)
-            CheckMenuItem(GetSystemMenu(window, FALSE), ID_BLANK, MF_BYCOMMAND | (s.on() ? MF_CHECKED : MF_UNCHECKED));
+        if (s.line != NULL)
+            trace(s.line, s.on() ? 1 : 0);
+        if (s.marked)
+            mark_menu_item(window, s.id, s.on());
         return true;
     }
     return false;
+}
+
+void mark_menu_item(HWND window, UINT id, bool on)
+{
+    CheckMenuItem(GetSystemMenu(window, FALSE), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }

@@ -7,11 +7,16 @@ enum {
     ID_MOUSE_POINTER = 1020,
     ID_WALLPAPER = 1021,
     ID_BLANK = 1022,
+    ID_PREVIEW = 1023,
     ID_MONITORS = 1040  // the monitors' separator; monitor n is ID_MONITORS + n
 };
 
-// Puts the three switch items and the blank at the top of the window's menu, and the monitors below them.
+// Puts the three switch items, the blank and the preview at the top of the window's menu, and the monitors
+// below them.
 void add_menu_items(HWND window);
+
+// The check mark of an item that shows whether something is on: the blank, the preview.
+void mark_menu_item(HWND window, UINT id, bool on);
 
 // Lists in the window menu the monitors the last set-up found, other than the main one (number, size and
 // place), with a check on the audience's; picking one makes it the audience's. After every set-up.

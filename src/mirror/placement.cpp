@@ -241,3 +241,12 @@ void release_mirrors(void)
 {
     release_capture();
 }
+
+bool shown_mirror_box(int index, Box *box)
+{
+    HWND mirror = mirror_of(index);
+    if (mirror == NULL || !IsWindowVisible(mirror) || !applied[index].placed)
+        return false;
+    *box = applied[index].box;
+    return true;
+}

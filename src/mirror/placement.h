@@ -39,3 +39,6 @@ int audience_windows(HWND *out, int max);
 
 // Releases what the compositor holds for the mirrors: at exit.
 void release_mirrors(void);
+
+// Where entry `index`'s mirror stands while it shows: false while it is hidden.
+bool shown_mirror_box(int index, Box *box);

@@ -24,7 +24,7 @@ PLACEHOLDER, CAPTION = b"\xfc\x4b", "エラー"
 MODE_FAILED = t("外部ディスプレイ解像度の変更に失敗しました")
 MODE_REQUEST = re.compile(rb'NtUserChangeDisplaySettings L"\\\\\\\\.\\\\(\w+)" \S+ \(nil\) 0x4 ')  # trace+system
 WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, WS_THICKFRAME, WS_MAXIMIZE = 0x0010, 0x0111, 0x0112, 0x00040000, 0x01000000
-RED, ID_MOUSE_POINTER, ID_WALLPAPER, ID_BLANK = (255, 0, 0), 1020, 1021, 1022
+RED, ID_MOUSE_POINTER, ID_WALLPAPER, ID_BLANK, ID_PREVIEW = (255, 0, 0), 1020, 1021, 1022, 1023
 WALLPAPER = load_bmp(os.path.join(ASSETS, "wallpaper.bmp"))  # 16 x 7 tiles of 20 x 25
 _desktop = []
 atexit.register(lambda: _desktop and _desktop.pop().stop())
@@ -77,10 +77,11 @@ class Story:
         common = ext[:2] if ext[0] <= main[0] else main[:2]
         return [MODE_FAILED] * 2 if self.exe == EXES["x86"] or common != main[:2] else []
 
-    def start(self, cwd=ASSETS, env=None, boxes=()):
-        # Starts the program, answers the warning boxes it must show (the refused modes', then these; any other
-        # fails at once) and waits for its main loop; answers the boxes' owners. A story of thumbnails gets the
-        # stand-in.
+    def start(self, cwd=None, env=None, boxes=()):
+        # Starts the program (in cwd; by default with the sample settings, the preview closed), answers the
+        # warning boxes it must show (the refused modes', then these; any other fails at once) and waits for its
+        # main loop; answers the boxes' owners. A story of thumbnails gets the stand-in.
+        cwd = cwd or self.sample_settings("")
         if self.p and self.p.proc.poll() is None:
             self.p.kill()  # left by a step that failed
         p = self.p = Program(self.d, self.exe, cwd, env or (self.d.compositor_env() if self.thumbnails else None))
@@ -107,10 +108,11 @@ class Story:
                 f.write(content.replace("\n", "\r\n").encode("cp932") if isinstance(content, str) else content)
         return d
 
-    def sample_settings(self, extra):
-        # The sample settings and bitmaps, with these lines added.
+    def sample_settings(self, extra, preview=False):
+        # The sample settings and bitmaps, the preview closed unless asked for, with these lines added.
         files = {name: asset(name) for name in ("wallpaper.bmp", "button_off.bmp", "button_on.bmp")}
-        return self.settings(asset("Vantoscope.ini") + extra.replace("\n", "\r\n").encode("cp932"), files)
+        ini = asset("Vantoscope.ini").replace(b"SHOW=yes", b"SHOW=yes" if preview else b"SHOW=no")
+        return self.settings(ini + extra.replace("\n", "\r\n").encode("cp932"), files)
 
     def end(self, p):
         if p.proc.poll() is None:
@@ -156,6 +158,12 @@ class Story:
 
     def texts(self, n=None):
         return [r["text"] for r in self.probe.rows(self.p.checklist)[:n]]
+
+    def preview_says(self, text):
+        # Waits for the preview's status line to say this; answers the preview.
+        preview = wait_for(lambda: self.probe.shown("VantoscopePreview"), what="the preview")[0]
+        wait_for(lambda: self.probe.rows(preview)[0]["text"] == t(text), what="the preview saying %r" % text)
+        return preview
 
     def menus(self):
         return self.probe.shown("#32768")

@@ -3,8 +3,9 @@
 
 import os
 import re
+import time
 
-from .story import ASSETS, ID_BLANK, ID_MOUSE_POINTER, ID_WALLPAPER, RED, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
+from .story import ASSETS, ID_BLANK, ID_MOUSE_POINTER, ID_PREVIEW, ID_WALLPAPER, RED, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
 from desk.probe import Probe
 from desk.screen import load_bmp
 from desk.churn import MIRROR, Churn, visible_mirrors
@@ -334,6 +335,77 @@ class CurtainStory(Audience):
             self.assertFalse(strangers())
 
 
+class PreviewStory(Audience):
+    def picture(self):
+        # The preview's picture, 320 x 240 at the top of its client area, and where a point of the external monitor
+        # lands in it.
+        x, y = self.probe.info(self.preview)["client"][:2]
+        img = self.screen.grab(x, y, 320, 240)
+        return img, lambda px, py: img.pixel(x + (px - self.ext[0]) * 320 // 1024, y + (py - self.ext[1]) * 240 // 768)
+
+    def test_the_preview(self):
+        red = self.probe.open("Red", 200, 150, 300, 200, fill=0xC01020)
+        green = self.probe.open("Green", 560, 420, 300, 180, fill=0x20C040)
+        self.start(self.sample_settings("", preview=True))
+        p, (RED_, GREEN) = self.p, ((0xC0, 0x10, 0x20), (0x20, 0xC0, 0x40))
+        with self.step("open at start at the main monitor's top-right corner, 320 wide, owned, never listed"):
+            self.assertIn(b"SET_PREVIEW:1", p.lines)
+            self.preview = self.preview_says("Monitor 2: 1024 × 768")
+            info = self.probe.info(self.preview)
+            self.assertEqual((info["rect"][1:3], info["client"][2] - info["client"][0]), ((0, 1024), 320))
+            self.assertTrue(info["owner"] and not self.probe.info(info["owner"])["visible"])
+            self.wait_rows(["Green", "Red"])
+        with self.step("the picked window's colour in its share of the picture, the wallpaper around it, the unpicked "
+                       "window's nowhere"):
+            self.tick("Red")
+            self.probe.foreground(red)
+            self.d.pointer(1000, 740)
+            tiles = [(x, y, c) for x, y, c in self.tile_centres() if not (200 <= x - 1024 < 500 and 150 <= y < 350)]
+            shown = lambda img, at: at(1374, 250) == RED_ and all(at(x, y) == c for x, y, c in tiles) and not (  # noqa
+                GREEN in {c for row in img.rows for c in row})
+            wait_for(lambda: shown(*self.picture()), what="the picture", interval=0.1)
+        with self.step("the blank reaches the preview within a second"):
+            self.press("ctrl+alt+F10", "SET_BLANK:1")
+            wait_for(lambda: self.picture()[1](1374, 250) != RED_, 1, "the blank in the preview", interval=0.05)
+            self.preview_says("Monitor 2: 1024 × 768, blank")
+            self.press("ctrl+alt+F10", "SET_BLANK:0")
+        with self.step("a window of others on the external monitor shows in it"):
+            stranger = Probe(self.d)
+            self.addCleanup(stranger.quit)
+            stranger.open("Stranger", 1300, 420, 200, 120, fill=0x4040E0, show=4)
+            wait_for(lambda: self.picture()[1](1400, 480) == (0x40, 0x40, 0xE0), what="the stranger in the preview")
+            stranger.quit()
+        with self.step("moved onto the external monitor, it goes back to the main one"):
+            w, h = info["rect"][2] - info["rect"][0], info["rect"][3] - info["rect"][1]
+            self.probe.move(self.preview, 1100, 100, w, h)
+            wait_for(lambda: self.probe.info(self.preview)["rect"] == (1024 - w, 100, 1024, 100 + h), what="it back")
+        with self.step("a picked window that stops answering holds up nothing, is named and marked, then named again"):
+            mark = p.mark()
+            self.probe.hang(red, 12000)
+            time.sleep(0.5)
+            p.wait_iterations(30, timeout=5)  # about a second; a send to the hung window would wait 12 s
+            started = time.monotonic()
+            self.probe.send(self.probe.rows(p.checklist)[0]["hwnd"], 0x00F0)  # BM_GETCHECK
+            self.assertLess(time.monotonic() - started, 2)
+            p.wait_line('NOT_RESPONDING: "Red"', mark, timeout=15)
+            wait_for(lambda: self.picture()[0].count((255, 176, 0)) > 200, 2, "its place marked in the preview")
+            self.press("ctrl+alt+F10", "SET_BLANK:1")
+            self.press("ctrl+alt+F10", "SET_BLANK:0")
+            p.wait_line('RESPONDING: "Red"', mark, timeout=15)
+            wait_for(lambda: not self.picture()[0].count((255, 176, 0)), 2, "the mark gone")
+        with self.step("the window menu's item and the preview's own close button close it, traced"):
+            for close in (lambda: self.probe.send(p.checklist, WM_SYSCOMMAND, ID_PREVIEW),
+                          lambda: self.probe.post(self.preview, WM_CLOSE, 0, 0)):
+                mark = p.mark()
+                close()
+                p.wait_line("SET_PREVIEW:0", mark)
+                wait_for(lambda: not self.probe.info(self.preview)["visible"], what="the preview closed")
+                self.probe.send(p.checklist, WM_SYSCOMMAND, ID_PREVIEW)
+                p.wait_line("SET_PREVIEW:1", mark)
+                wait_for(lambda: self.probe.info(self.preview)["visible"], what="the preview open")
+
+
 both(AudienceStory)
 both(AudienceStory, thumbnails=True)
 both(CurtainStory)
+both(PreviewStory)

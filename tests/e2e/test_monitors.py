@@ -12,11 +12,14 @@ class OneMonitorStory(Story):
 
     def test_one_monitor(self):
         hwnd = self.probe.open("Lonely", 100, 120, 300, 200)
-        owners = self.start(env=self.d.env(WINEDEBUG="trace+system"), boxes=[NO_EXTERNAL])
+        owners = self.start(self.sample_settings("", preview=True), self.d.env(WINEDEBUG="trace+system"), [NO_EXTERNAL])
         with self.step("a warning that no external display is connected, owned by no window; no mode changed"):
             self.assertEqual(owners, [0])
             self.assertEqual(self.p.lines[:2], [monitor_line(1, 0, 0, 1024, 768), t("1個のモニタがありました")])
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [])
+        with self.step("the preview says there is no external monitor, and shows no picture"):
+            c = self.probe.info(self.preview_says("No external monitor"))["client"]
+            self.assertEqual({px for row in self.screen.grab(c[0], c[1], 320, 240).rows for px in row}, {(0, 0, 0)})
         with self.step("a ticked window's mirror stands left of the screen"):
             self.tick("Lonely")
             self.probe.foreground(hwnd)
@@ -72,7 +75,7 @@ class ThreeMonitorsStory(Story):
             self.probe.foreground(self.p.checklist)
             mark = self.p.mark()
             self.d.click(12, 11)  # the checklist's icon opens its window menu
-            self.d.xdotool("key", *["Down"] * 6 + ["Return"])  # the four switches, then monitor 2 and 3
+            self.d.xdotool("key", *["Down"] * 7 + ["Return"])  # the switches, the blank, the preview, monitor 2 and 3
             for text in self.mode_failures(by_name, external=3):
                 self.assertEqual(self.probe.box(CAPTION, 30)[1], text)
             self.p.wait_line("EXTERNAL:3 \\\\.\\DISPLAY3 (picked in the window menu)", mark)
@@ -109,8 +112,9 @@ class ScaledMonitorsStory(Story):
     def test_a_smaller_external_monitor(self):
         hwnd = self.probe.open("Plain", 200, 150, 500, 400, fill=0x2060C0, seed=-60)  # a marked corner of 60
         env = (self.d.compositor_env if self.thumbnails else self.d.env)(WINEDEBUG="trace+system")
-        self.start(self.sample_settings("[DISPLAY]\nMATCH=scale\n"), env=env)
-        with self.step("no display mode is requested; the trace names the mapping"):
+        self.start(self.sample_settings("[DISPLAY]\nMATCH=scale\n", preview=True), env=env)
+        with self.step("no display mode is requested; the trace names the mapping; the preview the monitor"):
+            self.preview_says("Monitor 2: 1024 × 768")
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [])
             self.assertIn(b"MATCH:scale 0.800", self.p.lines)
         with self.step("the mirror stands at the window's place scaled into the middle, in the window's colours"):
@@ -136,9 +140,12 @@ class ScaledMonitorsStory(Story):
             self.ext_area = (1280, 0, 800, 600)
             wait_for(lambda: self.probe.info(wallpaper)["rect"] == (1280, 0, 2080, 600), 5, "the wallpaper moved")
             self.in_colours(hwnd)
+            self.preview_says("Monitor 2: 800 × 600")
             self.probe.plug(1, 0)
             self.assertEqual(self.probe.box(CAPTION)[1], NO_EXTERNAL)
+            self.preview_says("No external monitor")
             self.probe.plug(1, 1)
+            self.preview_says("Monitor 2: 800 × 600")
             self.p.wait_line("2個のモニタがありました", self.p.wait_line("1個のモニタがありました", mark))
             self.shows(hwnd)
             self.in_colours(hwnd)

@@ -2,6 +2,7 @@
 // stage (a tick claimed twice, the title slots' limit); the shell's desktop told by its class.
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/pick_rules.h"
+#include "catalogue/responding_rules.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -53,6 +54,23 @@ TEST(Classes, TheShellsDesktopWindowsAcrossEveryMonitorAreTheDesktop)
 {
     EXPECT_TRUE(class_traits("Progman").desktop && class_traits("WorkerW").desktop);
     EXPECT_FALSE(class_traits("Notepad").desktop || class_traits("Chrome_WidgetWin_1").desktop);
+}
+
+TEST(Answers, AskedAtMostOnceASecondAcrossTheTicksWrapAndNamedOnlyAsTheyChange)
+{
+    Answering a = {false, false, 0};
+    EXPECT_TRUE(ask_now(a, 4294966000u));
+    std::vector<int> changes;
+    const struct {
+        unsigned now;
+        bool hung;
+    } answers[] = {{4294966000u, false}, {4294966999u, true}, {704u, true}, {1704u, true}, {2704u, false}};
+    for (const auto &x : answers)
+        changes.push_back(ask_now(a, x.now) ? record_answer(a, x.hung, x.now) : -1);
+    // Not again within the second; past the wrap a second later; the hang said once; its end.
+    EXPECT_EQ(changes, (std::vector<int>{ANSWER_SAME, -1, ANSWER_STOPPED, ANSWER_SAME, ANSWER_BACK}));
+    Answering first = {false, false, 0};
+    EXPECT_EQ(record_answer(first, true, 5), ANSWER_STOPPED);  // hung when first asked
 }
 
 } // namespace

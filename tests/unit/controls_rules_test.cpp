@@ -1,8 +1,10 @@
 // The presenter's controls: where the toggle button goes for foreground windows the stories do not stage,
-// every way of writing a key, and the checklist's size at every scale.
+// every way of writing a key, the checklist's size at every scale, and the preview's place and status.
 #include "controls/button_rules.h"
 #include "controls/checklist_rules.h"
 #include "controls/hotkey_rules.h"
+#include "controls/preview_rules.h"
+#include <string>
 #include "rows.h"
 #include <gtest/gtest.h>
 
@@ -95,6 +97,32 @@ TEST(Checklist, EveryRowInsideTheClientAreaAtEveryScale)
     EXPECT_EQ(size(3, 144, 38), (Ints{450, 186, 45}));
     EXPECT_EQ(size(1, 192, 130), (Ints{600, 190, 60}));
     EXPECT_EQ(size(3, 0, 27), (Ints{300, 124, 30}));  // a DPI that cannot be used: the sizes of 96
+}
+
+TEST(Preview, AtTheMainMonitorsCornerInTheAudiencesProportionsAndNeverOnTheirMonitor)
+{
+    const MonitorArea main = {0, 0, 1920, 1080}, ext = {1920, 0, 1024, 768}, none = {-1920, 0, 1920, 1080};
+    EXPECT_EQ(ints(preview_place(main, ext, 96, 16, 39)), (Ints{1584, 0, 336, 299}));  // 320 x 240, 20 for the status
+    EXPECT_EQ(ints(preview_place(main, ext, 144, 22, 45)), (Ints{1418, 0, 502, 435}));
+    EXPECT_EQ(ints(preview_picture(400, 260, 20, ext)), (Ints{40, 0, 320, 240}));  // wider than the picture asks
+    EXPECT_EQ(ints(preview_picture(320, 400, 20, ext)), (Ints{0, 70, 320, 240}));
+    EXPECT_EQ(ints(in_picture({2020, -10, 300, 200}, ext, {0, 0, 512, 384})), (Ints{50, 0, 200, 95}));  // cut
+    Box moved = {};
+    EXPECT_FALSE(keep_off_external({1584, 0, 336, 299}, main, ext, &moved));
+    EXPECT_TRUE(keep_off_external({1800, 100, 336, 299}, main, ext, &moved));  // reaching onto it
+    EXPECT_EQ(ints(moved), (Ints{1584, 100, 336, 299}));
+    EXPECT_TRUE(keep_off_external({2500, 900, 336, 299}, main, ext, &moved) == false);  // below it: on no monitor
+    EXPECT_TRUE(keep_off_external({2500, 900, 336, 299}, main, {1920, 0, 1024, 1080}, &moved) && moved.y == 781);
+    EXPECT_TRUE(keep_off_external({-50, 0, 336, 299}, main, none, &moved) && moved.x == 0);  // one monitor
+    char status[64];
+    preview_status(status, sizeof status, 2, ext, true, false, true);
+    EXPECT_STREQ(status, "Monitor 2: 1024 \x81\x7E 768, blank, curtain");
+    preview_status(status, sizeof status, 0, none, true, true, true);
+    EXPECT_STREQ(status, "No external monitor");
+    bool show = true;
+    EXPECT_TRUE(read_preview_setting("", &show) || show);
+    EXPECT_FALSE(read_preview_setting(std::string(1000, 'y').c_str(), &show) || show);
+    EXPECT_TRUE(read_preview_setting("Yes", &show) && show);
 }
 
 } // namespace
