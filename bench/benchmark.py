@@ -13,9 +13,11 @@ external monitor (MATCH=scale, copies stretched), the CPU against s = 1, the lat
 copier stretching alike, and the stretch modes' CPU and faithfulness; against an older build (--before), the
 trace's thread with 10 listed windows, the compositor's attribute reads with 300 listable windows, and the
 monitors' check and the curtain with 300 windows; how soon the mirrors stand on a monitor that has moved; the
-program with the preview open against closed, and how soon a change on the external monitor shows in it. CPU
-and memory are read from the program's own process.
-    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change,preview]
+program with the preview open against closed, and how soon a change on the external monitor shows in it; how
+soon the zoomed picture follows the pointer, and the program zoomed against 1:1. CPU and memory are read from the
+program's own process.
+    python3 -m bench.benchmark [--only latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change,
+                                       preview,zoom]
                                [--before OLD.exe]"""
 
 import argparse
@@ -164,8 +166,16 @@ class PixelReader:
             ctypes.c_ulong, ctypes.c_int]
         self.x.XGetPixel.restype, self.x.XGetPixel.argtypes = ctypes.c_ulong, [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
         self.x.XDestroyImage.argtypes = [ctypes.c_void_p]
+        self.x.XWarpPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong] + [ctypes.c_int] * 2 + [
+            ctypes.c_uint] * 2 + [ctypes.c_int] * 2
+        self.x.XFlush.argtypes = [ctypes.c_void_p]
         self.dpy = self.x.XOpenDisplay(display.encode())
         self.root = self.x.XDefaultRootWindow(self.dpy)
+
+    def warp(self, x, y):
+        """Moves the pointer there at once, as a hand on the mouse does."""
+        self.x.XWarpPointer(self.dpy, 0, self.root, 0, 0, 0, 0, x, y)
+        self.x.XFlush(self.dpy)
 
     def pixel(self, x, y):
         img = self.x.XGetImage(self.dpy, self.root, x, y, 1, 1, 0xFFFFFFFF, 2)  # ZPixmap
@@ -529,6 +539,48 @@ class Bench:
         self.probe.close_all()
         return out
 
+    # -- the zoom ---------------------------------------------------------------------------------
+    def zoom(self):
+        """How soon the zoomed picture follows a move of the pointer, against how soon a mirror follows a change of
+        its window's picture at 1:1 (the same window, the same run); the program's CPU zoomed against 1:1 with one
+        and with five mirrors, the pointer still."""
+        windows = [self.probe.open("Zoomed %d" % i, *((300, 250) if i == 0 else (560, 150 * i - 100)), 200, 140,
+                                   fill=0x404040) for i in range(5)]
+        p = self.start()
+        self.tick(p, ["Zoomed 0"])
+        self.probe.foreground(windows[0])
+        self.screen.warp(1015, 760)
+        point = (EXT_X + 400, 335)  # the window's middle at 1:1
+        wait_for(lambda: self.pixel(point) == (0x40, 0x40, 0x40), what="the mirror")
+        out = {"mirror_latency": summary(self.time_changes(windows[0], point))}
+        # Zoomed twice about (512, 384), the window lands at (88, 116)-(488, 416) of the external monitor; the
+        # pointer at (100, 100) takes it to (600, 500): the point (EXT_X + 288, 266) shows it in the one place only.
+        self.screen.warp(512, 384)
+        self.d.xdotool("key", "ctrl+alt+F8")
+        point, moves = (EXT_X + 288, 266), []
+        self.probe.fill(windows[0], 0xC01020)
+        wait_for(lambda: self.pixel(point) == (0xC0, 0x10, 0x20), what="the zoomed window")
+        for k in range(self.args.changes):
+            there = k % 2 == 1
+            start = time.perf_counter()
+            self.screen.warp(*((512, 384) if there else (100, 100)))
+            while (self.pixel(point) == (0xC0, 0x10, 0x20)) != there and time.perf_counter() - start < 1.0:
+                pass
+            moves.append((time.perf_counter() - start) * 1000 if (self.pixel(point) == (0xC0, 0x10, 0x20)) == there
+                         else None)
+            time.sleep(self.rng.uniform(0.005, 0.035))
+        out["zoom_latency"] = summary(moves)
+        self.screen.warp(1015, 760)
+        for ticked in (1, 5):
+            self.tick(p, ["Zoomed %d" % i for i in range(1 if ticked == 5 else 0, ticked)])
+            for zoomed in (True, False):
+                time.sleep(1.5)
+                out["cpu_%d_%s" % (ticked, "zoomed" if zoomed else "plain")] = self.cpu_window(p)
+                self.d.xdotool("key", "ctrl+alt+F8")
+        p.close()
+        self.probe.close_all()
+        return out
+
     def monitor_change(self, changes=20):
         """How soon after the external monitor moves (50 pixels down and back, as Wine reads its monitors)
         the wallpaper and a ticked window's mirror stand at its new place."""
@@ -637,6 +689,10 @@ def verdicts(r):
         out["preview_cpu_within_1.1x_plus_2_percent_closed"] = pv["open"]["program_percent"] <= 1.1 * pv["closed"][
             "program_percent"] + 2
         out["preview_latency_p95_at_most_300_ms"] = pv["latency"]["missed"] == 0 and pv["latency"]["p95_ms"] <= 300
+    if "zoom" in r:
+        z = r["zoom"]
+        out["zoom_latency_p95_within_one_loop_turn_of_a_mirror"] = z["zoom_latency"]["missed"] == 0 and z[
+            "zoom_latency"]["p95_ms"] <= z["mirror_latency"]["p95_ms"] + z["cpu_1_plain"]["period_ms"]
     if "monitor_change" in r:
         out["monitor_change_within_1_s"] = r["monitor_change"]["missed"] == 0 and r["monitor_change"]["max_ms"] <= 1000
     if "memory" in r:
@@ -666,6 +722,17 @@ def print_table(r):
                             ("reference_10", "reference copier of 10")):
             x = r["latency"][name]
             print("  %-26s %8.1f %8.1f %8.1f %7d" % (label, x["p50_ms"], x["p95_ms"], x["max_ms"], x["missed"]))
+    if "zoom" in r:
+        z = r["zoom"]
+        print("\nThe zoom (twice)")
+        for name, label in (("zoom_latency", "pointer move to the zoomed picture"), ("mirror_latency",
+                                                                                   "a mirror at 1:1 (the same run)")):
+            x = z[name]
+            print("  %-36s p50 %.1f, p95 %.1f, max %.1f ms, missed %d" % (label, x["p50_ms"], x["p95_ms"], x["max_ms"],
+                                                                         x["missed"]))
+        for ticked in (1, 5):
+            print("  program %% with %d mirror%s, zoomed / 1:1: %.1f / %.1f" % (ticked, "s" * (ticked > 1), z[
+                "cpu_%d_zoomed" % ticked]["program_percent"], z["cpu_%d_plain" % ticked]["program_percent"]))
     if "preview" in r:
         pv = r["preview"]
         print("\nThe preview, open / closed (10 listed, one shown and in front; median of %d runs each)" % pv["open"]["runs"])
@@ -756,7 +823,8 @@ def main():
     parser.add_argument("--json", default=os.path.join(ROOT, "build", "benchmark.json"))
     parser.add_argument("--exe", default=os.path.join(BUILD, "Vantoscope.exe"), help="the Vantoscope.exe to measure")
     parser.add_argument("--before", help="an older Vantoscope.exe, measured too with the big wallpaper and the crowd")
-    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change,preview",
+    parser.add_argument("--only", default="latency,loop,cpu,popups,wallpaper,memory,scaled,overhead,monitor_change,"
+                        "preview,zoom",
                         help="parts to run")
     args = parser.parse_args()
     args.exe, args.before = os.path.abspath(args.exe), args.before and os.path.abspath(args.before)

@@ -7,7 +7,8 @@ user would with the mouse, opens a context menu in one of them, prints the trace
 (decoded from code page 932) and writes a screenshot of both monitors. With --scaled the
 main monitor is 1280 x 800 and the external one 1024 x 768, and Vantoscope scales the main
 monitor's picture to fit ([DISPLAY] MATCH=scale). With --dpi the desktop is scaled (144: 150 %,
-192: 200 %), as most laptops are."""
+192: 200 %), as most laptops are. With --zoom the zoom key is pressed before the screenshot, the pointer
+over the photo viewer's menu."""
 
 import argparse
 import os
@@ -54,6 +55,7 @@ def main():
     parser.add_argument("--scaled", action="store_true",
                         help="a 1280 x 800 main monitor beside a 1024 x 768 external one, scaled to fit")
     parser.add_argument("--dpi", type=int, default=96, help="the desktop's DPI (96: 100 %%, 144: 150 %%, 192: 200 %%)")
+    parser.add_argument("--zoom", action="store_true", help="the audience's picture zoomed around the pointer")
     args = parser.parse_args()
     heads, settings = ((1024, 768, 0, 0), (1024, 768, 1024, 0)), os.path.join(ROOT, "assets")
     if args.scaled:
@@ -100,6 +102,8 @@ def main():
             # Open the viewer's context menu: it shows on the external monitor with the viewer.
             bed.xdotool("mousemove", rect[0] + 330, rect[1] + 170, "click", 3)
             bed.pointer(rect[0] + 360, rect[1] + 180)
+            if args.zoom:
+                bed.xdotool("key", "ctrl+alt+F8")
             time.sleep(2)
             shown = print_trace(v, shown, state)
             os.makedirs(os.path.dirname(os.path.abspath(args.shot)), exist_ok=True)

@@ -13,6 +13,7 @@
 #include "controls/window_menu.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
+#include "mirror/screen_modes.h"
 
 // Held for the whole run: the named mutex exists as long as a copy holds it, and the system
 // closes the handle when a copy ends, even by a crash, so a copy that died never blocks the next.
@@ -49,6 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     setup_displays(true, NULL);  // no window of the program yet to own a warning
     create_helper_owner();
     start_mirrors();
+    start_zoom();
     start_curtain();
 
     // The wallpaper comes before the checklist, which creates the mirrors: where the window

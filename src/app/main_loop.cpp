@@ -77,9 +77,9 @@ static void follow_desktop(void)
     HWND checklist = checklist_window();
     pin_checklist();
     SendMessageA(checklist, WM_MOVE, 0, 0);
-    // While blank, or around the one window in the spotlight, the audience sees the picture, not the
-    // desktop, whatever the switch says.
-    set_wallpaper_visible(wallpaper_switch_on() || audience_blank() || spotlit_window() != NULL);
+    // While blank, around the one window in the spotlight or the zoomed region's windows, the audience sees the
+    // picture, not the desktop, whatever the switch says.
+    set_wallpaper_visible(wallpaper_switch_on() || audience_blank() || spotlit_window() != NULL || zoom_on());
 
     AudiencePass pass = {};
     GetCursorPos(&pass.cursor);

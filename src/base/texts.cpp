@@ -51,6 +51,9 @@ const char TXT_KEY_TOGGLE[] = "TOGGLE";
 const char TXT_KEY_BLANK[] = "BLANK";
 const char TXT_DEFAULT_TOGGLE[] = "Ctrl+Alt+F9";
 const char TXT_DEFAULT_BLANK[] = "Ctrl+Alt+F10";
+const char TXT_KEY_ZOOM[] = "ZOOM";
+const char TXT_DEFAULT_ZOOM[] = "Ctrl+Alt+F8";
+const char TXT_KEY_ZOOM_FACTOR[] = "ZOOM_FACTOR";
 const char TXT_SECTION_PREVIEW[] = "PREVIEW";
 const char TXT_KEY_SHOW[] = "SHOW";
 // catalogue rules
@@ -139,6 +142,9 @@ const char TXT_TR_PREVIEW[] = "SET_PREVIEW:%d\n";
 const char TXT_TR_PREVIEW_UNREADABLE[] = "PREVIEW SHOW unreadable, no is used: %s\n";
 const char TXT_TR_NOT_RESPONDING[] = "NOT_RESPONDING: \"%s\"\n";
 const char TXT_TR_RESPONDING[] = "RESPONDING: \"%s\"\n";
+const char TXT_TR_ZOOM[] = "SET_ZOOM:%d\n";
+const char TXT_TR_ZOOM_FACTOR_UNREADABLE[] = "ZOOM_FACTOR unreadable, %d is used: %s\n";
+const char TXT_STATUS_ZOOM[] = ", zoom";
 // the preview's status line
 const char TXT_STATUS_MONITOR_FMT[] = "Monitor %d: %d × %d";
 const char TXT_STATUS_NO_EXTERNAL[] = "No external monitor";

@@ -51,6 +51,9 @@ extern const char TXT_KEY_TOGGLE[];
 extern const char TXT_KEY_BLANK[];
 extern const char TXT_DEFAULT_TOGGLE[];
 extern const char TXT_DEFAULT_BLANK[];
+extern const char TXT_KEY_ZOOM[];
+extern const char TXT_DEFAULT_ZOOM[];
+extern const char TXT_KEY_ZOOM_FACTOR[];
 extern const char TXT_SECTION_PREVIEW[];
 extern const char TXT_KEY_SHOW[];
 // catalogue rules
@@ -139,6 +142,9 @@ extern const char TXT_TR_PREVIEW[];
 extern const char TXT_TR_PREVIEW_UNREADABLE[];
 extern const char TXT_TR_NOT_RESPONDING[];
 extern const char TXT_TR_RESPONDING[];
+extern const char TXT_TR_ZOOM[];
+extern const char TXT_TR_ZOOM_FACTOR_UNREADABLE[];
+extern const char TXT_STATUS_ZOOM[];
 // the preview's status line
 extern const char TXT_STATUS_MONITOR_FMT[];
 extern const char TXT_STATUS_NO_EXTERNAL[];

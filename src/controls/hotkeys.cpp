@@ -14,7 +14,7 @@
 #define MOD_NOREPEAT 0x4000
 #endif
 
-enum { KEY_TOGGLE = 1, KEY_BLANK = 2, KEY_SPOTLIGHT = 3 };
+enum { KEY_TOGGLE = 1, KEY_BLANK = 2, KEY_SPOTLIGHT = 3, KEY_ZOOM = 4 };
 
 static const struct {
     int id;
@@ -22,9 +22,10 @@ static const struct {
     const char *by_default;
 } keys[] = {{KEY_TOGGLE, TXT_KEY_TOGGLE, TXT_DEFAULT_TOGGLE},
             {KEY_BLANK, TXT_KEY_BLANK, TXT_DEFAULT_BLANK},
-            {KEY_SPOTLIGHT, TXT_KEY_SPOTLIGHT, TXT_DEFAULT_SPOTLIGHT}};
+            {KEY_SPOTLIGHT, TXT_KEY_SPOTLIGHT, TXT_DEFAULT_SPOTLIGHT},
+            {KEY_ZOOM, TXT_KEY_ZOOM, TXT_DEFAULT_ZOOM}};
 
-static bool registered[4];  // by id
+static bool registered[5];  // by id
 
 void register_hotkeys(void)
 {
@@ -65,6 +66,8 @@ void pump_hotkeys(void)
             SendMessageA(checklist_window(), WM_SYSCOMMAND, ID_BLANK, 0);  // as the menu item
         else if (msg.wParam == KEY_SPOTLIGHT)
             press_spotlight_key();
+        else if (msg.wParam == KEY_ZOOM)
+            press_zoom_key();
     }
 }
 

@@ -136,7 +136,7 @@ void follow_preview(void)
         SetWindowPos(hwPreview, NULL, moved.x, moved.y, moved.width, moved.height, SWP_NOZORDER | SWP_NOACTIVATE);
     char status[TEXT_LEN];
     preview_status(status, sizeof status, audience_monitor_number(), ext_area, audience_blank(),
-                   spotlit_window() != NULL, curtain_on());
+                   spotlit_window() != NULL, zoom_on(), curtain_on());
     set_text_if_changed(hwStatus, status);
     if (GetTickCount() - painted_at < (DWORD)PREVIEW_EVERY_MS)
         return;

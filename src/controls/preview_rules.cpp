@@ -73,7 +73,7 @@ bool keep_off_external(const Box &window, const MonitorArea &main, const Monitor
 }
 
 void preview_status(char *out, int size, int monitor_number, const MonitorArea &ext, bool blank, bool spotlight,
-                    bool curtain)
+                    bool zoom, bool curtain)
 {
     if (monitor_number <= 0) {
         snprintf(out, (size_t)size, "%s", TXT_STATUS_NO_EXTERNAL);
@@ -83,7 +83,8 @@ void preview_status(char *out, int size, int monitor_number, const MonitorArea &
     const struct {
         bool on;
         const char *text;
-    } modes[] = {{blank, TXT_STATUS_BLANK}, {spotlight, TXT_STATUS_SPOTLIGHT}, {curtain, TXT_STATUS_CURTAIN}};
+    } modes[] = {{blank, TXT_STATUS_BLANK}, {spotlight, TXT_STATUS_SPOTLIGHT}, {zoom, TXT_STATUS_ZOOM},
+                 {curtain, TXT_STATUS_CURTAIN}};
     for (const auto &m : modes)
         if (m.on && n >= 0 && n < size)
             n += snprintf(out + n, (size_t)(size - n), "%s", m.text);

@@ -32,4 +32,4 @@ bool keep_off_external(const Box &window, const MonitorArea &main, const Monitor
 
 // The status line: the audience's monitor ("Monitor 2: 1920 × 1080"; number 0: there is none) and what is on.
 void preview_status(char *out, int size, int monitor_number, const MonitorArea &ext, bool blank, bool spotlight,
-                    bool curtain);
+                    bool zoom, bool curtain);

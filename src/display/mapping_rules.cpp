@@ -24,6 +24,53 @@ Mapping fitted(const ScreenRect &shown, const MonitorArea &main, const MonitorAr
     return m;
 }
 
+static double clamped(double v, double low, double high)
+{
+    return v < low ? low : v > high ? high : v;
+}
+
+Mapping zoomed(const Mapping &base, const MonitorArea &main, ScreenPoint pointer, double factor)
+{
+    double width = main.width / factor, height = main.height / factor;
+    double left = clamped(pointer.x - width / 2, main.x, main.x + main.width - width);
+    double top = clamped(pointer.y - height / 2, main.y, main.y + main.height - height);
+    // The region's top left lands where the main monitor's does; the mapping's own origin is a whole pixel of
+    // the main monitor, and the rest of the region's place goes into where it lands.
+    Mapping m;
+    m.scale = base.scale * factor;
+    m.main_x = (int)left;
+    m.main_y = (int)top;
+    m.origin_x = base.origin_x + base.scale * (main.x - base.main_x) - m.scale * (left - m.main_x);
+    m.origin_y = base.origin_y + base.scale * (main.y - base.main_y) - m.scale * (top - m.main_y);
+    return m;
+}
+
+bool read_zoom_factor(const char *value, double *factor)
+{
+    *factor = ZOOM_BY_DEFAULT;
+    if (value[0] == '\0')
+        return true;
+    // Digits with at most one point between them, nothing else (no sign, no comma, no exponent), read as a whole
+    // number of the last place, so that the limits compare exactly.
+    long long whole = 0, place = 1;
+    int digits = 0;
+    bool point = false;
+    for (const char *p = value; *p != '\0'; ++p) {
+        if (*p == '.' && !point && digits > 0) {
+            point = true;
+            continue;
+        }
+        if (*p < '0' || *p > '9' || ++digits > 9)
+            return false;
+        whole = whole * 10 + (*p - '0');
+        place *= point ? 10 : 1;
+    }
+    if ((point && place == 1) || whole * 100 < 125 * place || whole > 8 * place)
+        return false;
+    *factor = (double)whole / (double)place;
+    return true;
+}
+
 // Every coordinate is rounded the same way, half up, so that equal edges stay equal.
 static int round_half_up(double v)
 {

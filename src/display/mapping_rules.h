@@ -11,6 +11,16 @@ Mapping one_to_one(const MonitorArea &main, const MonitorArea &ext);
 Mapping fitted(const ScreenRect &shown, const MonitorArea &main, const MonitorArea &ext);
 Mapping monitors_mapping(bool scale, const MonitorArea &main, const MonitorArea &ext);
 
+// The zoom: the region of the main monitor around the pointer, the main monitor's size divided by the factor,
+// centred on the pointer and kept inside the main monitor (at its edges the region stops and the pointer moves
+// off centre), magnified to fill the place where `base` puts the whole main monitor's picture.
+Mapping zoomed(const Mapping &base, const MonitorArea &main, ScreenPoint pointer, double factor);
+
+// [DISPLAY] ZOOM_FACTOR: a number from 1.25 to 8, with a decimal point if need be ("2.5"); an empty or missing
+// value is 2. Anything else reads as 2, and the function returns false so that it can be reported.
+enum { ZOOM_BY_DEFAULT = 2 };
+bool read_zoom_factor(const char *value, double *factor);
+
 // Points and rectangles through a mapping. A rectangle is mapped edge by edge, each edge rounded the
 // same way, so that windows that touch on the main monitor touch on the external one. unmap_point takes
 // a point of the external monitor back to the main one.

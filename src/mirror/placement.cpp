@@ -100,6 +100,10 @@ static void apply_placement(int index, const PlacementStep &s)
         break;
     case MIRROR_MOVED:
         MoveWindow(mirror, b.x, b.y, b.width, b.height, TRUE);
+        // A stretched copy is painted again at once, in its new place: while the zoom follows the pointer, a copy
+        // left to its timer would show the last place's picture for a moment.
+        if (s.clip_known && s.mapping.scale != 1.0)
+            repaint_now(mirror);
         break;
     case MIRROR_PLACED_UNDER_TARGET:
         place_window(mirror, target, b.x, b.y, b.width, b.height);
@@ -145,7 +149,7 @@ PlacementResult place_mirrors(const AudiencePass &pass)
     PlacementView views[MAX_WINDOWS];
     for (int i = 0; i < win_count; ++i)
         views[i] = placement_view(i);
-    Screens screens = {main_area, ext_area, main_to_external()};
+    Screens screens = {main_area, ext_area, audience_mapping(pass.cursor)};
     PlacementPlan plan = plan_placement(views, win_count, pass.fore_is_control || pass.fore == NULL, screens,
                                         curtain_on());
     for (int i = 0; i < win_count; ++i)

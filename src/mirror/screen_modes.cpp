@@ -1,14 +1,20 @@
 // The blank and the spotlight, each kept here and traced as it changes.
 #include "mirror/screen_modes.h"
 #include "base/compositor.h"
+#include "base/settings.h"
+#include "base/settings_rules.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/picks.h"
+#include "display/displays.h"
+#include "display/mapping_rules.h"
 #include "mirror/screen_mode_rules.h"
 
 static bool blank;
 static HWND spotlit;
+static bool zoom;
+static double zoom_factor = ZOOM_BY_DEFAULT;
 
 bool audience_blank(void)
 {
@@ -31,8 +37,17 @@ static void set_spotlight(HWND window)
     trace(TXT_TR_SPOTLIGHT, window != NULL ? 1 : 0);
 }
 
+static void set_zoom(bool on)
+{
+    zoom = on;
+    trace(TXT_TR_ZOOM, on ? 1 : 0);
+}
+
 void press_spotlight_key(void)
 {
+    // Whatever becomes of the spotlight, the zoom ends: the two never share the audience's screen.
+    if (zoom)
+        set_zoom(false);
     HWND front = GetForegroundWindow();
     int i = entry_of(front);
     bool mirrored = i >= 0 && row_ticked(i) && !window_out_of_view(front);
@@ -56,4 +71,33 @@ void check_spotlight(void)
     int i = entry_of(spotlit);
     if (!spotlight_holds(i >= 0 && IsWindow(spotlit), row_ticked(i), window_out_of_view(spotlit)))
         set_spotlight(NULL);
+}
+
+void start_zoom(void)
+{
+    char value[TEXT_LEN];
+    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_ZOOM_FACTOR, value);
+    if (!read_zoom_factor(value, &zoom_factor)) {
+        char shown[TEXT_LEN];
+        excerpt_for_trace(value, shown, sizeof shown);
+        trace(TXT_TR_ZOOM_FACTOR_UNREADABLE, (int)ZOOM_BY_DEFAULT, shown);
+    }
+}
+
+void press_zoom_key(void)
+{
+    if (spotlit != NULL)
+        set_spotlight(NULL);
+    set_zoom(!zoom);
+}
+
+bool zoom_on(void)
+{
+    return zoom;
+}
+
+Mapping audience_mapping(POINT pointer)
+{
+    Mapping base = main_to_external();
+    return zoom ? zoomed(base, main_area, {pointer.x, pointer.y}, zoom_factor) : base;
 }

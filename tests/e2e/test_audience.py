@@ -405,7 +405,44 @@ class PreviewStory(Audience):
                 wait_for(lambda: self.probe.info(self.preview)["visible"], what="the preview open")
 
 
+class ZoomStory(Audience):
+    def test_the_zoom(self):
+        picked = self.probe.open("Picked", 300, 250, 200, 150, fill=0xC01020)
+        self.probe.open("Unpicked", 600, 450, 120, 80, fill=0x20C040)  # inside the zoomed region
+        self.start()
+        colours = lambda: {c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row}  # noqa: E731
+        with self.step("the region around the pointer fills the external monitor twice as large; only the picked "
+                       "window shows there; the presenter's screen is as it was"):
+            self.tick("Picked")
+            self.probe.foreground(picked)
+            self.d.pointer(512, 384)
+            self.p.wait_iterations(5)
+            main = self.screen.grab(0, 0, 1024, 768).rows
+            self.press("ctrl+alt+F8", "SET_ZOOM:1")
+            wait_for(lambda: visible_mirrors(self.probe) == [(b"Picked ", (1112, 116, 1512, 416))], what="the mirror")
+            wait_for(lambda: self.screen.grab(1312, 266, 1, 1).pixel(1312, 266) == (0xC0, 0x10, 0x20), what="its colour")
+            self.assertNotIn((0x20, 0xC0, 0x40), colours())
+            self.assertEqual(self.screen.grab(0, 0, 1024, 768).rows, main)
+        with self.step("the pointer at (100, 100): the region stops at the top-left quarter, the picture follows"):
+            self.d.pointer(100, 100)
+            wait_for(lambda: visible_mirrors(self.probe) == [(b"Picked ", (1624, 500, 2024, 800))], what="the mirror")
+        with self.step("the blank hides it and gives the zoom back; the spotlight and the zoom end each other; the "
+                       "key again brings 1:1 back"):
+            self.press("ctrl+alt+F10", "SET_BLANK:1")
+            self.shows()
+            self.press("ctrl+alt+F10", "SET_BLANK:0")
+            wait_for(lambda: visible_mirrors(self.probe) == [(b"Picked ", (1624, 500, 2024, 800))], what="the zoom")
+            mark = self.press("ctrl+alt+F11", "SET_SPOTLIGHT:1")
+            self.assertIn(b"SET_ZOOM:0", self.p.lines[mark - 3:mark + 1])
+            self.shows(picked, spotlight=True)
+            mark = self.press("ctrl+alt+F8", "SET_ZOOM:1")
+            self.assertIn(b"SET_SPOTLIGHT:0", self.p.lines[mark - 3:mark + 1])
+            self.press("ctrl+alt+F8", "SET_ZOOM:0")
+            self.shows(picked)
+
+
 both(AudienceStory)
 both(AudienceStory, thumbnails=True)
 both(CurtainStory)
 both(PreviewStory)
+both(ZoomStory)

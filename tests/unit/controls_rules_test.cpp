@@ -115,9 +115,9 @@ TEST(Preview, AtTheMainMonitorsCornerInTheAudiencesProportionsAndNeverOnTheirMon
     EXPECT_TRUE(keep_off_external({2500, 900, 336, 299}, main, {1920, 0, 1024, 1080}, &moved) && moved.y == 781);
     EXPECT_TRUE(keep_off_external({-50, 0, 336, 299}, main, none, &moved) && moved.x == 0);  // one monitor
     char status[64];
-    preview_status(status, sizeof status, 2, ext, true, false, true);
-    EXPECT_STREQ(status, "Monitor 2: 1024 \x81\x7E 768, blank, curtain");
-    preview_status(status, sizeof status, 0, none, true, true, true);
+    preview_status(status, sizeof status, 2, ext, true, false, true, true);
+    EXPECT_STREQ(status, "Monitor 2: 1024 \x81\x7E 768, blank, zoom, curtain");
+    preview_status(status, sizeof status, 0, none, true, true, true, true);
     EXPECT_STREQ(status, "No external monitor");
     bool show = true;
     EXPECT_TRUE(read_preview_setting("", &show) || show);

@@ -150,6 +150,39 @@ TEST(Mapping, TheSpotlightFitsAWindowOfAnyShapeCentred)
         EXPECT_EQ(mapped(fitted(c.window, main, ext), c.window), c.lands);
 }
 
+TEST(Mapping, TheZoomMagnifiesTheRegionAroundThePointerKeptOnTheMainMonitor)
+{
+    const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768}, laptop = {0, 0, 1280, 800};
+    const Mapping one = one_to_one(main, ext), fit = fitted({0, 0, 1280, 800}, laptop, {1280, 0, 1024, 768});
+    const struct {
+        Mapping base;
+        MonitorArea main;
+        ScreenPoint pointer;
+        double factor;
+        ScreenRect window;
+        Ints lands;
+    } cases[] = {
+        {one, main, {512, 384}, 2, {300, 250, 500, 400}, {1112, 116, 1512, 416}},
+        {one, main, {100, 100}, 2, {300, 250, 500, 400}, {1624, 500, 2024, 800}},  // the region stops at the corner
+        {one, main, {512, 384}, 4, {400, 300, 500, 400}, {1088, 48, 1488, 448}},
+        {one, main, {512, 384}, 1.25, {512, 384, 512, 384}, {1536, 384, 1536, 384}},  // its middle in the middle
+        // Matched by scale (0.8, bands of 64): the region fills the fitted picture, not the whole monitor.
+        {fit, laptop, {640, 400}, 2, {320, 200, 960, 600}, {1280, 64, 2304, 704}},
+        {fit, laptop, {1270, 790}, 2, {640, 400, 1280, 800}, {1280, 64, 2304, 704}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(mapped(zoomed(c.base, c.main, c.pointer, c.factor), c.window), c.lands);
+    double factor = 0;
+    for (const char *readable : {"", "2", "2.5", "1.25", "8", "08.0"})
+        EXPECT_TRUE(read_zoom_factor(readable, &factor)) << readable;
+    EXPECT_EQ(factor, 8.0);
+    for (const char *unreadable : {"1", "9", "0", "-2", "2,5", "two", "\x01\x02", "1.2", "8.01", "2.", ".5", "2 "}) {
+        EXPECT_FALSE(read_zoom_factor(unreadable, &factor)) << unreadable;
+        EXPECT_EQ(factor, 2.0);
+    }
+    EXPECT_FALSE(read_zoom_factor(std::string(1000, '7').c_str(), &factor));
+}
+
 TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
 {
     const struct {
