@@ -122,6 +122,7 @@ TEST(Preview, AtTheMainMonitorsCornerInTheAudiencesProportionsAndNeverOnTheirMon
     bool show = true;
     EXPECT_TRUE(read_preview_setting("", &show) || show);
     EXPECT_FALSE(read_preview_setting(std::string(1000, 'y').c_str(), &show) || show);
+    EXPECT_FALSE(read_preview_setting("\x01\xFF", &show) || show);
     EXPECT_TRUE(read_preview_setting("Yes", &show) && show);
 }
 
