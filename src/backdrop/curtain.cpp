@@ -20,10 +20,10 @@ static bool curtain;
 
 void start_curtain(void)
 {
-    char value[TEXT_LEN];
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_CURTAIN, value);
+    char value[TEXT_LEN], shown[TEXT_LEN];
+    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_CURTAIN, value, shown);
     if (!read_curtain_setting(value, &curtain))
-        trace(TXT_TR_CURTAIN_UNREADABLE, value);
+        trace(TXT_TR_CURTAIN_UNREADABLE, shown);
     trace(TXT_TR_CURTAIN, curtain ? TXT_YES : TXT_NO);
 }
 

@@ -52,7 +52,7 @@ static bool utf8_to_system_code_page(const char *name, char *out)
     return !lossy;
 }
 
-bool read_setting(const char *section, const char *key, char *value)
+static bool read_setting_value(const char *section, const char *key, char *value)
 {
     // No value that a person writes starts with this byte: it tells a missing key from an empty value.
     static const char MISSING[] = "\x01";
@@ -65,6 +65,14 @@ bool read_setting(const char *section, const char *key, char *value)
         return true;
     value[0] = '\0';
     return false;
+}
+
+bool read_setting(const char *section, const char *key, char *value, char *shown)
+{
+    bool found = read_setting_value(section, key, value);
+    if (shown != NULL)
+        excerpt_for_trace(value, shown, TEXT_LEN);
+    return found;
 }
 
 HBITMAP load_setting_bitmap(const char *section)

@@ -9,5 +9,6 @@
 HBITMAP load_setting_bitmap(const char *section);
 
 // A value of the settings file into a TEXT_LEN buffer, blanks around it dropped. False, leaving
-// it empty, when the file, the section or the key is missing; an empty value is found.
-bool read_setting(const char *section, const char *key, char *value);
+// it empty, when the file, the section or the key is missing; an empty value is found. `shown`,
+// a TEXT_LEN buffer when given, gets the value as a trace line may print it: cut short, no control bytes.
+bool read_setting(const char *section, const char *key, char *value, char *shown = NULL);

@@ -30,13 +30,15 @@ static bool registered[5];  // by id
 void register_hotkeys(void)
 {
     for (const auto &k : keys) {
-        char value[TEXT_LEN];
-        if (!read_setting(TXT_SECTION_HOTKEYS, k.name, value))
+        char value[TEXT_LEN], shown[TEXT_LEN];
+        if (!read_setting(TXT_SECTION_HOTKEYS, k.name, value, shown)) {
             strcpy(value, k.by_default);
+            strcpy(shown, k.by_default);
+        }
         HotKey key;
         HotKeyReading reading = read_hotkey(value, &key);
         if (reading == HOTKEY_UNREADABLE)
-            trace(TXT_TR_HOTKEY_UNREADABLE, k.name, value);
+            trace(TXT_TR_HOTKEY_UNREADABLE, k.name, shown);
         if (reading != HOTKEY_SET)
             continue;
         // Held down, a key repeats: without MOD_NOREPEAT one press could toggle many times.

@@ -6,7 +6,6 @@
 #include "base/dpi_rules.h"
 #include "base/platform.h"
 #include "base/settings.h"
-#include "base/settings_rules.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
@@ -57,14 +56,11 @@ static void paint_all_now(void)
 
 void start_preview(void)
 {
-    char value[TEXT_LEN];
+    char value[TEXT_LEN], shown[TEXT_LEN];
     bool show = false;
-    read_setting(TXT_SECTION_PREVIEW, TXT_KEY_SHOW, value);
-    if (!read_preview_setting(value, &show)) {
-        char shown[TEXT_LEN];
-        excerpt_for_trace(value, shown, sizeof shown);
+    read_setting(TXT_SECTION_PREVIEW, TXT_KEY_SHOW, value, shown);
+    if (!read_preview_setting(value, &show))
         trace(TXT_TR_PREVIEW_UNREADABLE, shown);
-    }
     if (show)
         set_preview_open(true);
 }
@@ -193,6 +189,8 @@ static bool capture(HDC like)
     bool read = bmpCapture != NULL && BitBlt(hdcCapture, 0, 0, captured_width, captured_height, screen, ext_area.x,
                                              ext_area.y, SRCCOPY);
     ReleaseDC(NULL, screen);
+    if (bmpCapture == NULL)  // out of memory for now: the next paint tries again
+        release_capture_bitmap();
     return read;
 }
 

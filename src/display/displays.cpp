@@ -4,7 +4,6 @@
 #include "display/displays.h"
 #include "base/limits.h"
 #include "base/settings.h"
-#include "base/settings_rules.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "display/mapping_rules.h"
@@ -89,12 +88,11 @@ static const DisplaySettings &settings(void)
     if (read)
         return s;
     read = true;
-    char value[TEXT_LEN];
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_MATCH, value);
+    char value[TEXT_LEN], shown[TEXT_LEN];
+    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_MATCH, value, shown);
     if (!read_display_match(value, &s.match))
-        trace(TXT_TR_MATCH_UNREADABLE, value);
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_EXTERNAL, value);
-    excerpt_for_trace(value, s.external_value, sizeof s.external_value);
+        trace(TXT_TR_MATCH_UNREADABLE, shown);
+    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_EXTERNAL, value, s.external_value);
     if (!read_external_setting(value, &s.external))
         trace(TXT_TR_EXTERNAL_UNREADABLE, s.external_value);
     return s;

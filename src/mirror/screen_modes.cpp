@@ -2,7 +2,6 @@
 #include "mirror/screen_modes.h"
 #include "base/compositor.h"
 #include "base/settings.h"
-#include "base/settings_rules.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
@@ -75,13 +74,10 @@ void check_spotlight(void)
 
 void start_zoom(void)
 {
-    char value[TEXT_LEN];
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_ZOOM_FACTOR, value);
-    if (!read_zoom_factor(value, &zoom_factor)) {
-        char shown[TEXT_LEN];
-        excerpt_for_trace(value, shown, sizeof shown);
+    char value[TEXT_LEN], shown[TEXT_LEN];
+    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_ZOOM_FACTOR, value, shown);
+    if (!read_zoom_factor(value, &zoom_factor))
         trace(TXT_TR_ZOOM_FACTOR_UNREADABLE, (int)ZOOM_BY_DEFAULT, shown);
-    }
 }
 
 void press_zoom_key(void)

@@ -56,13 +56,14 @@ class TroubleStory(Story):
                 self.assertNotIn(BITMAP_LINE, self.p.lines)
                 self.wallpaper_shows()
                 self.still_works(hwnd)
-        # A key set to empty does nothing; a key that another program holds, settings that cannot be read (one of
-        # 1,000 bytes) and the spotlight over an unticked window are named in the trace; the program runs on.
+        # A key set to empty does nothing; a key that another program holds, settings that cannot be read (printed
+        # cut short, control bytes as "?") and the spotlight over an unticked window are named in the trace; the
+        # program runs on.
         with self.step("keys off or taken, settings unreadable"):
             self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
             self.addCleanup(self.probe.hotkey, 0, 0)
             ini = JAPANESE_INI + "[HOTKEYS]\nTOGGLE=\n[MIRROR]\nMETHOD=fancy\nPOPUPS=maybe\n[DISPLAY]\nMATCH=fit\n" \
-                "EXTERNAL=%s\nCURTAIN=perhaps\nZOOM_FACTOR=2,5\n[PREVIEW]\nSHOW=maybe\n" % ("7" * 1000)
+                "EXTERNAL=%s\nCURTAIN=per\x01haps%s\nZOOM_FACTOR=2,5\n[PREVIEW]\nSHOW=maybe\n" % ("7" * 1000, "s" * 60)
             self.start(self.settings(ini, pictures))
             for line in (b"HOTKEY BLANK Ctrl+Alt+F10 is taken by another program, the key is off",
                          b"MIRROR_METHOD unreadable, auto is used: fancy", b"MIRROR_METHOD:auto",
@@ -70,7 +71,7 @@ class TroubleStory(Story):
                          b"MATCH unreadable, resolution is used: fit", b"MATCH:resolution 1.000",
                          b"EXTERNAL unreadable, the last monitor is used: " + b"7" * 40 + b"...",
                          b"EXTERNAL:2 \\\\.\\DISPLAY2 (the last monitor found)",
-                         b"CURTAIN unreadable, no is used: perhaps", b"CURTAIN:no",
+                         b"CURTAIN unreadable, no is used: per?haps" + b"s" * 32 + b"...", b"CURTAIN:no",
                          b"PREVIEW SHOW unreadable, no is used: maybe", b"ZOOM_FACTOR unreadable, 2 is used: 2,5"):
                 self.assertIn(line, self.p.lines)
             self.keys_to(hwnd)
