@@ -9,6 +9,7 @@ import struct
 import subprocess
 
 LOADER64 = "/usr/lib/wine/wine64"
+LOADER32 = "/usr/lib/wine/wine"  # Debian's wine32:i386
 BINFMT = "/proc/sys/fs/binfmt_misc"
 
 
@@ -39,9 +40,10 @@ def _i386_emulator():
 
 
 @functools.lru_cache(maxsize=None)
-def why_no_32bit():
-    # Why the 32-bit program's stories cannot run here, or None where they can. The variable makes
-    # a machine that can run them behave as one that cannot.
+def why_no_32bit(installed=True):
+    # Why the 32-bit program's stories cannot run here, or None where they can; with installed
+    # False, only whether the machine could run them once 32-bit Wine is installed. The variable
+    # makes a machine that can run them behave as one that cannot.
     if os.environ.get("VANTOSCOPE_RUN_32BIT", "").lower() == "no":
         return "VANTOSCOPE_RUN_32BIT=no treats this machine as one that does not run 32-bit programs"
     if not _i386_runs():  # "Exec format error"
@@ -50,6 +52,8 @@ def why_no_32bit():
     if emulator:
         return "this machine runs 32-bit programs only through the emulator %s/%s, far too slowly for Wine" % (
             BINFMT, emulator)
+    if installed and not os.path.exists(LOADER32):  # the set-up could not install it (a mirror out of step, say)
+        return "32-bit Wine (wine32:i386) is not installed: scripts/setup.sh installs it where it can"
     return None
 
 
@@ -93,4 +97,4 @@ def server(*args):
 def prefix_kind():
     # A prefix made without 32-bit Wine cannot serve it later ("could not load kernel32.dll"): a prefix
     # is made again when the kind of Wine that starts programs here changes.
-    return "wow64" if runs_32bit() and os.path.exists("/usr/lib/wine/wine") else "wine64"
+    return "wow64" if runs_32bit() else "wine64"
