@@ -1,55 +1,82 @@
-// Ticks after a rebuild, remembered by window and, for a window that has gone, by title.
+// The picks' bookkeeping: ticks remembered by window and, for a window that has gone, by title.
 #include "catalogue/pick_rules.h"
 #include "base/byte_text.h"
+#include <string.h>
 
-static int tick_of_window(WindowId window, const RememberedTick *ticks, int tick_count)
+static bool remembers_living_window(const Picks &picks, int slot, const bool *slot_alive)
 {
-    if (window == 0)
-        return -1;
-    for (int j = 0; j < tick_count; ++j)
-        if (ticks[j].window == window)
-            return j;
+    return picks.slots[slot].window != 0 && slot_alive[slot];
+}
+
+static void remember(RememberedTick &slot, WindowId window, const char *title)
+{
+    slot.window = window;
+    strncpy(slot.title, title, TEXT_LEN - 1);
+    slot.title[TEXT_LEN - 1] = '\0';
+}
+
+// Where a living window's tick held in `row` goes so that a new tick there does not lose it: an empty
+// slot first, else one whose window has gone (giving up that title); -1 when there is none.
+static int new_home_for_displaced_tick(const Picks &picks, int row, const bool *slot_alive)
+{
+    for (int pass = 0; pass < 2; ++pass)
+        for (int j = 0; j < MAX_WINDOWS; ++j)
+            if (j != row && (pass == 0 ? picks.slots[j].window == 0 : !remembers_living_window(picks, j, slot_alive)))
+                return j;
     return -1;
 }
 
-void plan_ticks(const WindowId *row_windows, const char *const *row_titles, const bool *row_appeared, int row_count,
-                const RememberedTick *ticks, int tick_count, int title_slots, bool *ticked, int *claimed)
+bool flip_pick(Picks &picks, int row, WindowId window, const char *title, const bool *slot_alive)
 {
-    for (int j = 0; j < tick_count; ++j)
-        claimed[j] = -1;
-    for (int i = 0; i < row_count; ++i)
-        ticked[i] = tick_of_window(row_windows[i], ticks, tick_count) >= 0;
-    for (int i = 0; i < row_count; ++i) {
-        // An empty title matches nothing: never-ticked slots are empty, and a window that has
-        // gone has an empty title.
-        if (ticked[i] || !row_appeared[i] || row_titles[i][0] == '\0')
+    if (row < 0 || row >= MAX_WINDOWS)
+        return false;
+    picks.ticked[row] = !picks.ticked[row];
+    if (picks.ticked[row]) {
+        RememberedTick &here = picks.slots[row];
+        if (remembers_living_window(picks, row, slot_alive) && here.window != window) {
+            int home = new_home_for_displaced_tick(picks, row, slot_alive);
+            if (home >= 0)
+                picks.slots[home] = here;
+        }
+        remember(here, window, title);
+    } else if (window != 0) {
+        for (RememberedTick &slot : picks.slots)
+            if (slot.window == window)
+                remember(slot, 0, "");
+    }
+    return picks.ticked[row];
+}
+
+static bool has_own_tick(const Picks &picks, WindowId window)
+{
+    if (window == 0)
+        return false;
+    for (const RememberedTick &slot : picks.slots)
+        if (slot.window == window)
+            return true;
+    return false;
+}
+
+void restore_picks(Picks &picks, const PickRow *rows, int row_count, const bool *slot_alive)
+{
+    bool claimed[MAX_WINDOWS] = {};
+    WindowId owner_before[MAX_WINDOWS];
+    for (int j = 0; j < MAX_WINDOWS; ++j)
+        owner_before[j] = picks.slots[j].window;
+    for (int i = 0; i < MAX_WINDOWS; ++i)
+        picks.ticked[i] = i < row_count && has_own_tick(picks, rows[i].window);
+    for (int i = 0; i < row_count && i < MAX_WINDOWS; ++i) {
+        // An empty title matches nothing: empty slots have one, and so has a window that has gone.
+        if (picks.ticked[i] || !rows[i].appeared || rows[i].title[0] == '\0')
             continue;
-        for (int j = 0; j < title_slots && j < tick_count; ++j) {
-            const RememberedTick &t = ticks[j];
-            // A tick whose window is unknown (an unticked row) or still alive claims no other window.
-            if (t.window == 0 || t.window_alive || claimed[j] >= 0 || !same_text(row_titles[i], t.title))
+        for (int j = 0; j < row_count && j < MAX_WINDOWS; ++j) {
+            // A slot whose window is unknown (never ticked, or unticked) or still alive claims no other window.
+            if (owner_before[j] == 0 || slot_alive[j] || claimed[j] || !same_text(rows[i].title, picks.slots[j].title))
                 continue;
-            ticked[i] = true;
-            claimed[j] = i;
+            picks.ticked[i] = true;
+            claimed[j] = true;
+            picks.slots[j].window = rows[i].window;
             break;
         }
     }
-}
-
-static bool remembers_living_window(const RememberedTick &t)
-{
-    return t.window != 0 && t.window_alive;
-}
-
-int new_home_for_displaced_tick(const RememberedTick *ticks, int tick_count, int row, WindowId ticked_window)
-{
-    const RememberedTick &here = ticks[row];
-    if (!remembers_living_window(here) || here.window == ticked_window)
-        return -1;
-    // An empty or unticked slot first; else one whose window has gone, giving up that title.
-    for (int pass = 0; pass < 2; ++pass)
-        for (int j = 0; j < tick_count; ++j)
-            if (j != row && (pass == 0 ? ticks[j].window == 0 : !remembers_living_window(ticks[j])))
-                return j;
-    return -1;
 }

@@ -1,26 +1,38 @@
-// The picks' decisions, on plain values: which rows a rebuild ticks again, and where a displaced tick goes.
+// The picks' bookkeeping on plain values: ticking, unticking and what a rebuild of the list ticks again.
 #pragma once
 #include "base/geometry.h"
+#include "base/limits.h"
 
-// A remembered tick: the title the user ticked and the window it was ticked for.
+// A tick remembered in a slot (the row it was made in): the window it was made for and that window's title
+// then. An empty slot has window 0 and an empty title.
 struct RememberedTick {
-    const char *title;
+    char title[TEXT_LEN];
     WindowId window;
-    bool window_alive;
 };
 
-// Ticks after a rebuild, for rows 0 .. row_count - 1 holding row_windows with row_titles. A
-// row is ticked when a remembered tick belongs to its window, whatever the title is now. A
-// remembered title ticks another window only when the window it was ticked for has gone (a
-// document closed and opened again), only a window that has appeared since the last rebuild
-// (row_appeared: one that sat on the desktop all along was the user's to tick), only among the
-// first title_slots ticks, and only once: claimed[j] is the row that took tick j by its title
-// (its window is remembered from now on), or -1.
-void plan_ticks(const WindowId *row_windows, const char *const *row_titles, const bool *row_appeared, int row_count,
-                const RememberedTick *ticks, int tick_count, int title_slots, bool *ticked, int *claimed);
+// Whether each row of the list is ticked, and the ticks remembered per slot. The slots outlive rebuilds;
+// the rows' ticks are planned again from them after each.
+struct Picks {
+    bool ticked[MAX_WINDOWS];
+    RememberedTick slots[MAX_WINDOWS];
+};
 
-// Ticking `row` remembers the tick in that row's slot. When the slot still holds the tick of
-// another window that lives (it was ticked there and has since moved to another row), that
-// tick must move first, or it would be lost: the slot it moves to (one that remembers no living
-// window), or -1 when nothing needs to move.
-int new_home_for_displaced_tick(const RememberedTick *ticks, int tick_count, int row, WindowId ticked_window);
+// A row of the list after a rebuild: its window, that window's title now, and whether the window appeared
+// since the last rebuild (one that sat on the desktop all along was the user's to tick).
+struct PickRow {
+    WindowId window;
+    const char *title;
+    bool appeared;
+};
+
+// Ticks or unticks `row`, which holds `window` titled `title`; slot_alive[j] tells whether slot j's window
+// still lives. A tick is remembered in the row's slot; a living window's tick that the slot held (ticked
+// there, moved since to another row) first moves to a free slot, else to one whose window has gone.
+// Unticking takes back that window's tick wherever it is remembered, and no other. Returns the row's tick.
+bool flip_pick(Picks &picks, int row, WindowId window, const char *title, const bool *slot_alive);
+
+// After a rebuild into rows[0 .. row_count - 1]: a row is ticked when a remembered tick belongs to its
+// window, whatever the title is now. A remembered title ticks another window only when the window it was
+// ticked for has gone (a document closed and opened again), only a row that appeared since the last
+// rebuild, only among the first row_count slots, and only once; that slot then remembers the new window.
+void restore_picks(Picks &picks, const PickRow *rows, int row_count, const bool *slot_alive);

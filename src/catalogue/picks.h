@@ -6,12 +6,9 @@
 // Whether entry i (row i of the checklist) is ticked.
 bool row_ticked(int i);
 
-// Ticks entry i, remembering the tick with its window, or unticks it, forgetting that window's tick wherever it
-// was remembered. Returns whether it is ticked now.
+// Ticks entry i, remembering the tick with its window, or unticks it, taking back that window's tick.
+// Returns whether it is ticked now.
 bool toggle_pick(int i);
-
-// The title remembered with entry i's tick.
-const char *picked_title(int i);
 
 // The windows that the remembered ticks name (MAX_WINDOWS of them, 0 for none): a rebuild keeps their rows.
 const WindowId *picked_windows(void);

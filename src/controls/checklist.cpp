@@ -146,10 +146,11 @@ static void toggle_row(int id)
     SendMessageA(hwCheck[id], BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
     refresh_mirror(id);
     if (ticked) {
-        trace(TXT_TR_LINE, picked_title(id));
-        char class_name[TEXT_LEN];
-        window_class(win_table[id].hwTarget, class_name);
-        trace(TXT_TR_LINE, class_name);
+        char text[TEXT_LEN];
+        window_title(win_table[id].hwTarget, text);
+        trace(TXT_TR_LINE, text);
+        window_class(win_table[id].hwTarget, text);
+        trace(TXT_TR_LINE, text);
     }
 }
 

@@ -379,9 +379,11 @@ class PreviewStory(Audience):
             w, h = info["rect"][2] - info["rect"][0], info["rect"][3] - info["rect"][1]
             self.probe.move(self.preview, 1100, 100, w, h)
             wait_for(lambda: self.probe.info(self.preview)["rect"] == (1024 - w, 100, 1024, 100 + h), what="it back")
-        with self.step("a picked window that stops answering holds up nothing, is named and marked, then named again"):
+        with self.step("a picked window that stops answering holds up nothing, is named and marked, then named again; "
+                       "the unpicked one hanging beside it is never named"):
             mark = p.mark()
             self.probe.hang(red, 12000)
+            self.probe.hang(green, 12000)
             time.sleep(0.5)
             p.wait_iterations(30, timeout=5)  # about a second; a send to the hung window would wait 12 s
             started = time.monotonic()
@@ -393,6 +395,7 @@ class PreviewStory(Audience):
             self.press("ctrl+alt+F10", "SET_BLANK:0")
             p.wait_line('RESPONDING: "Red"', mark, timeout=15)
             wait_for(lambda: not self.picture()[0].count((255, 176, 0)), 2, "the mark gone")
+            self.assertEqual([line for line in p.lines[mark:] if b"Green" in line], [])
         with self.step("the window menu's item and the preview's own close button close it, traced"):
             for close in (lambda: self.probe.send(p.checklist, WM_SYSCOMMAND, ID_PREVIEW),
                           lambda: self.probe.post(self.preview, WM_CLOSE, 0, 0)):

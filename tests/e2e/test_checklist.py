@@ -82,10 +82,17 @@ class ChecklistStory(Story):
             p.wait_iterations(60)
             sent = {name: self.probe.paints(hwnd) - before[name] for name, hwnd in fruit.items()}
             self.assertEqual((sent["Apple"], sent["Banana"], sent["Cherry"] > 5), (0, 0, True), sent)
-        with self.step("the tick follows its window to another row after a rebuild"):
+        with self.step("ticks follow their windows to other rows; an untick there takes back only its own"):
+            self.click_row("Banana", ["Banana", "Cherry"])
+            self.click_row("Apple", ["Banana", "Apple", "Cherry"])
             aardvark = self.probe.open("Aardvark", 600, 420, 300, 200)
             self.wait_rows(["Aardvark", "Banana", "Apple", "Cherry"])
-            self.assertEqual([r["check"] for r in self.probe.rows(p.checklist)[:4]], [0, 0, 0, 1])
+            self.assertEqual([r["check"] for r in self.probe.rows(p.checklist)[:4]], [0, 1, 1, 1])
+            self.click_row("Banana", ["Apple", "Cherry"])  # made in the row that remembers Apple's tick
+            self.rebuild(4)
+            self.assertEqual(self.ticked(), [b"Apple", b"Cherry"])
+            self.shows(fruit["Apple"], fruit["Cherry"])
+            self.click_row("Apple", ["Cherry"])
             self.shows(fruit["Cherry"])
         with self.step("a tick made in the row a moved tick came from keeps both through a rebuild"):
             self.click_row("Apple", ["Apple", "Cherry"])

@@ -1,54 +1,116 @@
-// Which rows a rebuild ticks by a remembered title: the cases the end-to-end stories cannot
-// stage (a tick claimed twice, the title slots' limit); the shell's desktop told by its class.
+// The picks' bookkeeping through ticks, unticks and rebuilds (the orders of events the stories stage
+// once, and those they cannot); the shell's desktop told by its class; how often a window is asked.
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/pick_rules.h"
 #include "catalogue/responding_rules.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Rows hold windows 1, 2, 3 ... titled as given; ticks remember (title, window, alive).
-struct Ticks {
-    std::vector<bool> ticked;
-    std::vector<int> claimed;
-};
+// A desktop for the picks: the rows of the list (window, title), which windows live, the picks.
+struct Desk {
+    Picks picks{};
+    std::vector<std::pair<WindowId, std::string>> rows;
+    std::vector<WindowId> gone;
 
-Ticks plan(const std::vector<std::string> &titles, const std::vector<RememberedTick> &ticks, int title_slots = 30,
-           bool appeared = true)
-{
-    WindowId windows[MAX_WINDOWS];
-    const char *p[MAX_WINDOWS];
-    bool new_rows[MAX_WINDOWS];
-    for (size_t i = 0; i < titles.size(); ++i) {
-        windows[i] = 1 + i;
-        p[i] = titles[i].c_str();
-        new_rows[i] = appeared;
+    std::vector<bool> alive()
+    {
+        std::vector<bool> a;
+        for (const RememberedTick &t : picks.slots)
+            a.push_back(t.window != 0 && std::find(gone.begin(), gone.end(), t.window) == gone.end());
+        return a;
     }
-    bool ticked[MAX_WINDOWS];
-    int claimed[MAX_WINDOWS];
-    plan_ticks(windows, p, new_rows, (int)titles.size(), ticks.data(), (int)ticks.size(), title_slots, ticked,
-               claimed);
-    return {std::vector<bool>(ticked, ticked + titles.size()), std::vector<int>(claimed, claimed + ticks.size())};
-}
+    bool flip(int row)
+    {
+        std::vector<bool> a = alive();
+        bool lives[MAX_WINDOWS];
+        std::copy(a.begin(), a.end(), lives);
+        return flip_pick(picks, row, rows[row].first, rows[row].second.c_str(), lives);
+    }
+    // The list rebuilt into these rows; `appeared` says which windows are new since the last rebuild.
+    std::vector<bool> rebuild(const std::vector<std::pair<WindowId, std::string>> &now, std::vector<bool> appeared = {})
+    {
+        rows = now;
+        PickRow r[MAX_WINDOWS];
+        for (size_t i = 0; i < rows.size(); ++i)
+            r[i] = {rows[i].first, rows[i].second.c_str(), appeared.empty() || appeared[i]};
+        std::vector<bool> a = alive();
+        bool lives[MAX_WINDOWS];
+        std::copy(a.begin(), a.end(), lives);
+        restore_picks(picks, r, (int)rows.size(), lives);
+        return std::vector<bool>(picks.ticked, picks.ticked + rows.size());
+    }
+};
+typedef std::vector<bool> B;
 
-TEST(Ticks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
+TEST(Picks, ATickStaysWithItsWindowThroughTicksUnticksAndRebuilds)
 {
-    typedef std::vector<bool> B;
-    Ticks t = plan({"Doc", "Doc"}, {{"Doc", 9, false}});
-    EXPECT_EQ(t.ticked, (B{true, false}));  // once: the first row takes it
-    EXPECT_EQ(t.claimed, (std::vector<int>{0}));
-    EXPECT_EQ(plan({"Doc"}, {{"Doc", 9, true}}).ticked, (B{false}));
-    // A window that sat on the desktop all along is not taken for the document opened again.
-    EXPECT_EQ(plan({"Doc"}, {{"Doc", 9, false}}, 30, false).ticked, (B{false}));
-    // Only the first title_slots ticks are looked up by title; a window's own tick, in any slot.
-    EXPECT_EQ(plan({"Doc"}, {{"X", 8, false}, {"Doc", 9, false}}, 1).ticked, (B{false}));
-    std::vector<RememberedTick> sixth(5, RememberedTick{"", 0, false});
-    sixth.push_back({"B", 2, true});  // ticked in the last of six rows; now two rows are left
-    EXPECT_EQ(plan({"A", "B"}, sixth, 2).ticked, (B{false, true}));
+    Desk d;
+    d.rebuild({{1, "Banana"}, {2, "Cherry"}});
+    EXPECT_TRUE(d.flip(0));
+    EXPECT_TRUE(d.flip(1));
+    // Apple opens above them: the rows move, both ticks follow their windows.
+    EXPECT_EQ(d.rebuild({{3, "Apple"}, {1, "Banana"}, {2, "Cherry"}}, {true, false, false}), (B{false, true, true}));
+    // Banana, now in row 1, is unticked: its slot 0 is freed, Cherry's slot 1 is left alone.
+    EXPECT_FALSE(d.flip(1));
+    EXPECT_EQ(d.rebuild({{3, "Apple"}, {1, "Banana"}, {2, "Cherry"}, {4, "Date"}}, {false, false, false, true}),
+              (B{false, false, true, false}));
+    EXPECT_EQ(d.rebuild({{3, "Apple"}, {2, "Cherry"}}), (B{false, true}));  // Banana closed
+    EXPECT_EQ(d.picks.slots[0].window, 0u);
 }
 
+TEST(Picks, ATickMadeWhereAnotherLivingWindowsTickIsRememberedMovesThatTickFirst)
+{
+    Desk d;
+    d.rebuild({{1, "Banana"}, {2, "Cherry"}});
+    d.flip(0);  // Banana's tick in slot 0
+    d.rebuild({{3, "Apple"}, {1, "Banana"}, {2, "Cherry"}}, {true, false, false});
+    d.flip(0);  // Apple ticked in row 0: Banana's tick moves to the first empty slot
+    EXPECT_EQ(d.picks.slots[0].window, 3u);
+    EXPECT_EQ(d.picks.slots[1].window, 1u);
+    EXPECT_EQ(d.rebuild({{1, "Banana"}, {2, "Cherry"}, {3, "Apple"}}), (B{true, false, true}));
+    // With every slot taken by a living window's tick but one of a window that has gone, that one gives way.
+    Desk full;
+    for (int j = 0; j < MAX_WINDOWS; ++j)
+        full.picks.slots[j] = {"T", WindowId(100 + j)};
+    full.gone = {WindowId(120)};
+    full.rows = {{7, "New"}};
+    full.flip(0);
+    EXPECT_EQ(full.picks.slots[0].window, 7u);
+    EXPECT_EQ(full.picks.slots[20].window, 100u);
+}
+
+TEST(Picks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
+{
+    Desk d;
+    d.rebuild({{9, "Doc"}});
+    d.flip(0);
+    EXPECT_EQ(d.rebuild({{9, "Doc"}, {10, "Doc"}}, {false, true}), (B{true, false}));  // its own window lives
+    d.gone = {9};
+    // Once: the first new row takes it, and the slot remembers that window from then on.
+    EXPECT_EQ(d.rebuild({{10, "Doc"}, {11, "Doc"}}), (B{true, false}));
+    EXPECT_EQ(d.picks.slots[0].window, 10u);
+    // A window that sat on the desktop all along is not taken for the document opened again.
+    d.gone = {9, 10};
+    EXPECT_EQ(d.rebuild({{11, "Doc"}}, {false}), (B{false}));
+    // Only the first row_count slots are looked up by title; a window's own tick counts in any slot.
+    Desk six;
+    six.picks.slots[1] = {"Doc", 9};
+    six.picks.slots[5] = {"B", 2};
+    six.gone = {9};
+    EXPECT_EQ(six.rebuild({{2, "B"}}), (B{true}));
+    EXPECT_EQ(six.rebuild({{8, "Doc"}}), (B{false}));
+    // An unticked row's slot never ticks anything by title.
+    Desk u;
+    u.rebuild({{5, "Doc"}});
+    u.flip(0);
+    u.flip(0);
+    u.gone = {5};
+    EXPECT_EQ(u.rebuild({{6, "Doc"}}), (B{false}));
+}
 
 TEST(Classes, TheShellsDesktopWindowsAcrossEveryMonitorAreTheDesktop)
 {
