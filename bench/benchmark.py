@@ -169,12 +169,20 @@ class PixelReader:
         self.x.XWarpPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong] + [ctypes.c_int] * 2 + [
             ctypes.c_uint] * 2 + [ctypes.c_int] * 2
         self.x.XFlush.argtypes = [ctypes.c_void_p]
+        self.xtst = ctypes.CDLL("libXtst.so.6")
+        self.xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
+                                                   ctypes.c_ulong]
         self.dpy = self.x.XOpenDisplay(display.encode())
         self.root = self.x.XDefaultRootWindow(self.dpy)
 
     def warp(self, x, y):
         """Moves the pointer there at once, as a hand on the mouse does."""
         self.x.XWarpPointer(self.dpy, 0, self.root, 0, 0, 0, 0, x, y)
+        self.x.XFlush(self.dpy)
+
+    def move(self, x, y):
+        """Moves the pointer there as the mouse's own motion does, through the input extension."""
+        self.xtst.XTestFakeMotionEvent(self.dpy, -1, x, y, 0)
         self.x.XFlush(self.dpy)
 
     def pixel(self, x, y):
@@ -546,29 +554,38 @@ class Bench:
         and with five mirrors, the pointer still."""
         windows = [self.probe.open("Zoomed %d" % i, *((300, 250) if i == 0 else (560, 150 * i - 100)), 200, 140,
                                    fill=0x404040) for i in range(5)]
-        p = self.start()
+        p = self.start(env=self.d.env(VANTOSCOPE_STEP_TIMES="1"))
         self.tick(p, ["Zoomed 0"])
         self.probe.foreground(windows[0])
         self.screen.warp(1015, 760)
         point = (EXT_X + 400, 335)  # the window's middle at 1:1
         wait_for(lambda: self.pixel(point) == (0x40, 0x40, 0x40), what="the mirror")
         out = {"mirror_latency": summary(self.time_changes(windows[0], point))}
-        # Zoomed twice about (512, 384), the window lands at (88, 116)-(488, 416) of the external monitor; the
-        # pointer at (100, 100) takes it to (600, 500): the point (EXT_X + 288, 266) shows it in the one place only.
-        self.screen.warp(512, 384)
+        # Zoomed twice, the pointer at (450, 330) puts the window at (212, 224)-(612, 504) of the external monitor, at
+        # (700, 420) at (-288, 44)-(112, 324): the point (EXT_X + 400, 400) shows it in the first place only. Both
+        # points lie over windows, and the pointer moves as a hand moves it: Wine learns of a move over a window from
+        # its events at once, but asks where a pointer over the bare desktop is only now and then.
+        here, there = (450, 330), (700, 420)
+        self.screen.move(*here)
         self.d.xdotool("key", "ctrl+alt+F8")
-        point, moves = (EXT_X + 288, 266), []
+        point, moves = (EXT_X + 400, 400), []
         self.probe.fill(windows[0], 0xC01020)
         wait_for(lambda: self.pixel(point) == (0xC0, 0x10, 0x20), what="the zoomed window")
+        mark = p.mark()
         for k in range(self.args.changes):
-            there = k % 2 == 1
+            shown = k % 2 == 1
             start = time.perf_counter()
-            self.screen.warp(*((512, 384) if there else (100, 100)))
-            while (self.pixel(point) == (0xC0, 0x10, 0x20)) != there and time.perf_counter() - start < 1.0:
+            self.screen.move(*(here if shown else there))
+            while (self.pixel(point) == (0xC0, 0x10, 0x20)) != shown and time.perf_counter() - start < 1.0:
                 pass
-            moves.append((time.perf_counter() - start) * 1000 if (self.pixel(point) == (0xC0, 0x10, 0x20)) == there
+            moves.append((time.perf_counter() - start) * 1000 if (self.pixel(point) == (0xC0, 0x10, 0x20)) == shown
                          else None)
             time.sleep(self.rng.uniform(0.005, 0.035))
+        p.wait_iterations(3)
+        steps = [[int(v) / 1000 for v in re.findall(rb"(\d+)", line)] for line in p.lines[mark:]
+                 if line.startswith(b"STEPS:")]
+        out["zoom_steps"] = {name: summary([row[k] for row in steps]) for k, name in
+                             enumerate(("pointer_read", "placement", "move", "repaint"))} if steps else {}
         out["zoom_latency"] = summary(moves)
         self.screen.warp(1015, 760)
         for ticked in (1, 5):
@@ -730,6 +747,9 @@ def print_table(r):
             x = z[name]
             print("  %-36s p50 %.1f, p95 %.1f, max %.1f ms, missed %d" % (label, x["p50_ms"], x["p95_ms"], x["max_ms"],
                                                                          x["missed"]))
+        for name, x in z.get("zoom_steps", {}).items():
+            print("    step %-31s p50 %.2f, p95 %.2f, max %.2f ms" % (name.replace("_", " "), x["p50_ms"], x["p95_ms"],
+                                                                     x["max_ms"]))
         for ticked in (1, 5):
             print("  program %% with %d mirror%s, zoomed / 1:1: %.1f / %.1f" % (ticked, "s" * (ticked > 1), z[
                 "cpu_%d_zoomed" % ticked]["program_percent"], z["cpu_%d_plain" % ticked]["program_percent"]))

@@ -4,6 +4,7 @@
 #include "backdrop/curtain.h"
 #include "backdrop/wallpaper.h"
 #include "base/platform.h"
+#include "base/step_times.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "controls/button.h"
@@ -42,6 +43,7 @@ static void bring_running_copy_forward(void)
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     start_trace();
+    start_step_times();
     if (another_copy_runs()) {
         bring_running_copy_forward();
         return 0;

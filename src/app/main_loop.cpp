@@ -7,6 +7,7 @@
 #include "backdrop/curtain.h"
 #include "backdrop/wallpaper.h"
 #include "base/platform.h"
+#include "base/step_times.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/responding.h"
@@ -82,7 +83,9 @@ static void follow_desktop(void)
     set_wallpaper_visible(wallpaper_switch_on() || audience_blank() || spotlit_window() != NULL || zoom_on());
 
     AudiencePass pass = {};
+    step_begins();
     GetCursorPos(&pass.cursor);
+    step_ends(STEP_POINTER_READ);
     pass.fore = GetForegroundWindow();
     pass.fore_is_control = pass.fore == button_window();
     char class_name[TEXT_LEN];
@@ -99,6 +102,7 @@ static void follow_desktop(void)
     follow_foreground(pass.fore, class_name);
     check_responding();
     follow_preview();
+    trace_step_times();
 }
 
 // The quit message that the closing checklist posted may have been taken by another window's

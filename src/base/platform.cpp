@@ -114,6 +114,13 @@ void repaint_now(HWND window)
     UpdateWindow(window);
 }
 
+void show_painted_now(void)
+{
+    enum { NO_SUCH_MESSAGE = WM_APP + 0x3FFE };  // nobody posts it
+    MSG message;
+    PeekMessageA(&message, NULL, NO_SUCH_MESSAGE, NO_SUCH_MESSAGE, PM_NOREMOVE);
+}
+
 void place_window(HWND window, HWND insert_after, int x, int y, int width, int height)
 {
     SetWindowPos(window, insert_after, x, y, width, height, SWP_NOACTIVATE);

@@ -55,6 +55,11 @@ void dispatch_waiting(HWND window);
 // Invalidates a window and paints it before returning.
 void repaint_now(HWND window);
 
+// Hands what the thread has painted to the screen now rather than at its next wait for messages: a look
+// for a message that never comes. Windows shows a paint at once and only looks; Wine's X11 driver keeps
+// a window's paints in its surface until the thread finds its queue empty.
+void show_painted_now(void);
+
 // Moves, sizes and re-stacks one of the program's windows without activating it. Activation
 // would take the foreground from the user's window, and an activated window goes on top of
 // its group whatever place in the Z order was asked for.

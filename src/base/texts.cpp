@@ -143,6 +143,7 @@ const char TXT_TR_PREVIEW_UNREADABLE[] = "PREVIEW SHOW unreadable, no is used: %
 const char TXT_TR_NOT_RESPONDING[] = "NOT_RESPONDING: \"%s\"\n";
 const char TXT_TR_RESPONDING[] = "RESPONDING: \"%s\"\n";
 const char TXT_TR_ZOOM[] = "SET_ZOOM:%d\n";
+const char TXT_TR_STEP_TIMES[] = "STEPS: pointer %d, placement %d, move %d, repaint %d us\n";
 const char TXT_TR_ZOOM_FACTOR_UNREADABLE[] = "ZOOM_FACTOR unreadable, %d is used: %s\n";
 const char TXT_STATUS_ZOOM[] = ", zoom";
 // the preview's status line

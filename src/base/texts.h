@@ -143,6 +143,7 @@ extern const char TXT_TR_PREVIEW_UNREADABLE[];
 extern const char TXT_TR_NOT_RESPONDING[];
 extern const char TXT_TR_RESPONDING[];
 extern const char TXT_TR_ZOOM[];
+extern const char TXT_TR_STEP_TIMES[];
 extern const char TXT_TR_ZOOM_FACTOR_UNREADABLE[];
 extern const char TXT_STATUS_ZOOM[];
 // the preview's status line

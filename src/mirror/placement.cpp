@@ -5,6 +5,7 @@
 #include "backdrop/curtain.h"
 #include "base/compositor.h"
 #include "base/platform.h"
+#include "base/step_times.h"
 #include "base/texts.h"
 #include "base/trace.h"
 #include "capture/capture.h"
@@ -91,28 +92,11 @@ static void clip_mirror(int index, const MirrorClip &clip)
     done.clip = clip;
 }
 
-static void apply_placement(int index, const PlacementStep &s)
+// Returns whether a stretched copy was painted again.
+static bool apply_placement(int index, const PlacementStep &s)
 {
     HWND mirror = mirror_of(index), target = win_table[index].hwTarget;
-    const Box &b = s.box;
-    switch (s.action) {
-    case MIRROR_LEFT_ALONE:
-        break;
-    case MIRROR_MOVED:
-        MoveWindow(mirror, b.x, b.y, b.width, b.height, TRUE);
-        // A stretched copy is painted again at once, in its new place: while the zoom follows the pointer, a copy
-        // left to its timer would show the last place's picture for a moment.
-        if (s.clip_known && s.mapping.scale != 1.0)
-            repaint_now(mirror);
-        break;
-    case MIRROR_PLACED_UNDER_TARGET:
-        place_window(mirror, target, b.x, b.y, b.width, b.height);
-        break;
-    }
-    if (s.action == MIRROR_MOVED || s.action == MIRROR_PLACED_UNDER_TARGET) {
-        applied[index].placed = true;
-        applied[index].box = b;
-    }
+    // The mapping and the cut first: a copy painted in its new place must use the new ones.
     if (s.clip_known || s.thumbnail_known)
         set_mirror_mapping(index, s.mapping);
     if (s.clip_known)
@@ -123,6 +107,24 @@ static void apply_placement(int index, const PlacementStep &s)
         clip_mirror(index, whole);
         set_thumbnail_geometry(mirror, s.thumbnail);
     }
+    const Box &b = s.box;
+    step_begins();
+    if (s.action == MIRROR_MOVED)
+        MoveWindow(mirror, b.x, b.y, b.width, b.height, TRUE);
+    else if (s.action == MIRROR_PLACED_UNDER_TARGET)
+        place_window(mirror, target, b.x, b.y, b.width, b.height);
+    if (s.action == MIRROR_LEFT_ALONE)
+        return false;
+    step_ends(STEP_MOVE);
+    applied[index].placed = true;
+    applied[index].box = b;
+    // A stretched copy is painted again at once, in its new place: while the zoom follows the pointer, a copy
+    // left to its timer would show the last place's picture for a moment.
+    if (!s.clip_known || s.mapping.scale == 1.0)
+        return false;
+    repaint_now(mirror);
+    step_ends(STEP_REPAINT);
+    return true;
 }
 
 // Registrations follow the entries before anything is placed: the entries past the catalogue
@@ -147,13 +149,21 @@ PlacementResult place_mirrors(const AudiencePass &pass)
     follow_targets();
     check_spotlight();
     PlacementView views[MAX_WINDOWS];
+    step_begins();
     for (int i = 0; i < win_count; ++i)
         views[i] = placement_view(i);
     Screens screens = {main_area, ext_area, audience_mapping(pass.cursor)};
     PlacementPlan plan = plan_placement(views, win_count, pass.fore_is_control || pass.fore == NULL, screens,
                                         curtain_on());
+    step_ends(STEP_PLACEMENT);
+    bool repainted = false;
     for (int i = 0; i < win_count; ++i)
-        apply_placement(i, plan.steps[i]);
+        repainted = apply_placement(i, plan.steps[i]) || repainted;
+    if (repainted) {
+        step_begins();
+        show_painted_now();
+        step_ends(STEP_REPAINT);
+    }
     fore_entry = plan.fore_index;
     PlacementResult result = {plan.fore_index, plan.face};
     return result;
