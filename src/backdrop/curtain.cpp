@@ -19,10 +19,7 @@ static bool curtain;
 
 void start_curtain(void)
 {
-    char value[TEXT_LEN], shown[TEXT_LEN];
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_CURTAIN, value, shown);
-    if (!read_curtain_setting(value, &curtain))
-        trace(TXT_TR_CURTAIN_UNREADABLE, shown);
+    read_setting_with(TXT_SECTION_DISPLAY, TXT_KEY_CURTAIN, read_curtain_setting, &curtain, TXT_TR_CURTAIN_UNREADABLE);
     trace(TXT_TR_CURTAIN, curtain ? TXT_YES : TXT_NO);
 }
 

@@ -61,11 +61,8 @@ template <typename Fn> static Fn function_of(HMODULE module, const char *name)
 
 void start_capture(void)
 {
-    char value[TEXT_LEN], shown[TEXT_LEN];
     MirrorMethod method = METHOD_AUTO;
-    read_setting(TXT_SECTION_MIRROR, TXT_KEY_METHOD, value, shown);
-    if (!read_mirror_method(value, &method))
-        trace(TXT_TR_METHOD_UNREADABLE, shown);
+    read_setting_with(TXT_SECTION_MIRROR, TXT_KEY_METHOD, read_mirror_method, &method, TXT_TR_METHOD_UNREADABLE);
     if (method == METHOD_COPY) {
         trace(TXT_TR_METHOD, TXT_METHOD_COPY);
         return;

@@ -54,11 +54,8 @@ static void paint_all_now(void)
 
 void start_preview(void)
 {
-    char value[TEXT_LEN], shown[TEXT_LEN];
     bool show = false;
-    read_setting(TXT_SECTION_PREVIEW, TXT_KEY_SHOW, value, shown);
-    if (!read_preview_setting(value, &show))
-        trace(TXT_TR_PREVIEW_UNREADABLE, shown);
+    read_setting_with(TXT_SECTION_PREVIEW, TXT_KEY_SHOW, read_preview_setting, &show, TXT_TR_PREVIEW_UNREADABLE);
     if (show)
         set_preview_open(true);
 }
