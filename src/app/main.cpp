@@ -75,7 +75,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 
     // Shown without activation, like every later placement: the keyboard stays with the
     // checklist, so the user's first Alt+F4 does not go to the button.
-    create_button();
+    create_button(checklist);
     ShowWindow(button_window(), SW_SHOWNOACTIVATE);
     start_preview();
 

@@ -98,7 +98,7 @@ static void follow_desktop(void)
     button_follows(placed.fore_entry, placed.face);
     update_mirror_visibility();
     HWND audience[MOST_AUDIENCE];
-    keep_audience_screen(audience, audience_windows(audience, MOST_AUDIENCE));
+    keep_audience_screen(wallpaper_window(), audience, audience_windows(audience, MOST_AUDIENCE));
     follow_foreground(pass.fore, class_name);
     check_responding();
     follow_preview();

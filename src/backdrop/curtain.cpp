@@ -3,7 +3,6 @@
 // curtain on walks the Z order down to the wallpaper, which is short: only topmost windows stand above it.
 #include "backdrop/curtain.h"
 #include "backdrop/backdrop_rules.h"
-#include "backdrop/wallpaper.h"
 #include "base/platform.h"
 #include "base/settings.h"
 #include "base/texts.h"
@@ -20,10 +19,7 @@ static bool curtain;
 
 void start_curtain(void)
 {
-    char value[TEXT_LEN], shown[TEXT_LEN];
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_CURTAIN, value, shown);
-    if (!read_curtain_setting(value, &curtain))
-        trace(TXT_TR_CURTAIN_UNREADABLE, shown);
+    read_setting_with(TXT_SECTION_DISPLAY, TXT_KEY_CURTAIN, read_curtain_setting, &curtain, TXT_TR_CURTAIN_UNREADABLE);
     trace(TXT_TR_CURTAIN, curtain ? TXT_YES : TXT_NO);
 }
 
@@ -99,9 +95,8 @@ static void restack(HWND wallpaper, const HWND *audience, int count)
         raise_to_top(audience[i]);
 }
 
-static void keep_curtain(bool window_came, const HWND *audience, int audience_count)
+static void keep_curtain(HWND wallpaper, bool window_came, const HWND *audience, int audience_count)
 {
-    HWND wallpaper = wallpaper_window();
     if (wallpaper == NULL || !IsWindowVisible(wallpaper))
         return;
     WindowId audience_ids[MOST_AUDIENCE];
@@ -125,9 +120,9 @@ static void keep_curtain(bool window_came, const HWND *audience, int audience_co
     restack(wallpaper, audience, audience_count);
 }
 
-void keep_audience_screen(const HWND *audience, int count)
+void keep_audience_screen(HWND wallpaper, const HWND *audience, int count)
 {
     bool came = note_windows_on_external();
     if (curtain)
-        keep_curtain(came, audience, count < MOST_AUDIENCE ? count : MOST_AUDIENCE);
+        keep_curtain(wallpaper, came, audience, count < MOST_AUDIENCE ? count : MOST_AUDIENCE);
 }

@@ -13,7 +13,7 @@ bool curtain_on(void);
 enum { MOST_AUDIENCE = MAX_WINDOWS + MAX_POPUPS + 1 };
 
 // Once a pass, after the mirrors, their pop-ups and the marker are placed: names each window of others that
-// has come to lie on the external monitor, and with the curtain on puts the wallpaper back above them, the
-// audience's windows (audience: as they should stand, the lowest first) above it in their order, wherever the
-// Z order has let either slip.
-void keep_audience_screen(const HWND *audience, int count);
+// has come to lie on the external monitor, and with the curtain on puts the wallpaper (its window, null when
+// it could not be made) back above them, the audience's windows (audience: as they should stand, the lowest
+// first) above it in their order, wherever the Z order has let either slip.
+void keep_audience_screen(HWND wallpaper, const HWND *audience, int count);

@@ -1,4 +1,4 @@
-// Unsigned byte comparisons and the UTF-8 test, independent of the C library's locale.
+// Blanks, ASCII case, unsigned byte comparisons and the UTF-8 test, independent of the C library's locale.
 #include "base/byte_text.h"
 
 bool contains_bytes(const char *text, const char *part)
@@ -22,9 +22,27 @@ bool same_text(const char *a, const char *b)
     return compare_titles(a, b) == 0;
 }
 
-static char ascii_lower(char c)
+bool is_blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+void trim_blanks(const char *&begin, const char *&end)
+{
+    while (begin < end && is_blank(*begin))
+        ++begin;
+    while (end > begin && is_blank(end[-1]))
+        --end;
+}
+
+char ascii_lower(char c)
 {
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
+}
+
+char ascii_upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c;
 }
 
 bool same_text_ignoring_ascii_case(const char *a, const char *b)

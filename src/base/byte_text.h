@@ -2,6 +2,16 @@
 // them looks at double-byte character boundaries: a part may match across two characters.
 #pragma once
 
+// A space or a tab: what settings values and keys may have around them.
+bool is_blank(char c);
+
+// [begin, end) without the blanks at either end.
+void trim_blanks(const char *&begin, const char *&end);
+
+// An ASCII letter in the other case; any other byte as it is.
+char ascii_lower(char c);
+char ascii_upper(char c);
+
 // True when part occurs anywhere in text (case-sensitive). An empty part always occurs.
 bool contains_bytes(const char *text, const char *part);
 

@@ -26,10 +26,8 @@ static AttributeFn attribute_function(void)
 {
     static bool tried;
     static AttributeFn function;
-    if (!tried && compositor_module() != NULL)
-        // The usual cast for GetProcAddress: the function is called only with its own signature.
-        function = reinterpret_cast<AttributeFn>(
-            reinterpret_cast<void (*)(void)>(GetProcAddress(compositor_module(), "DwmGetWindowAttribute")));
+    if (!tried)
+        function = function_in<AttributeFn>(compositor_module(), "DwmGetWindowAttribute");
     tried = true;
     return function;
 }

@@ -2,6 +2,7 @@
 // lack the per-monitor functions (Windows 7 and 8.1: one DPI for every monitor).
 #include "base/dpi.h"
 #include "base/dpi_rules.h"
+#include "base/platform.h"
 #include "base/texts.h"
 #include "base/trace.h"
 
@@ -11,8 +12,7 @@ typedef BOOL(WINAPI *ParametersForDpiFn)(UINT, UINT, PVOID, UINT, UINT);
 
 template <typename Fn> static Fn user32_function(const char *name)
 {
-    // The usual cast for GetProcAddress: the function is called only with its own signature.
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)(void)>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+    return function_in<Fn>(GetModuleHandleA("user32.dll"), name);
 }
 
 // The one DPI of every monitor where the system has no other.

@@ -5,14 +5,6 @@
 // A window handle as a plain value; 0 is no window.
 typedef uintptr_t WindowId;
 
-// One monitor's place on the virtual screen, in pixels.
-struct MonitorArea {
-    int x;
-    int y;
-    int width;
-    int height;
-};
-
 // A window rectangle in screen coordinates, frame included.
 struct ScreenRect {
     int left;
@@ -34,6 +26,9 @@ struct Box {
     int height;
 };
 
+// One monitor's place on the virtual screen, in pixels.
+typedef Box MonitorArea;
+
 inline bool same_rect(const ScreenRect &a, const ScreenRect &b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -47,11 +42,6 @@ inline bool same_box(const Box &a, const Box &b)
 inline Box box_of(const ScreenRect &r)
 {
     return Box{r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-inline Box box_of(const MonitorArea &a)
-{
-    return Box{a.x, a.y, a.width, a.height};
 }
 
 // The part of a that lies in b, in the coordinates of both; where they do not meet, an empty rectangle

@@ -24,6 +24,13 @@ inline ScreenRect screen_rect(const RECT &r)
 }
 bool read_window_rect(HWND window, ScreenRect *rect);
 
+// A function of a module found by its name at run time, or null: for functions that older systems lack.
+template <typename Fn> Fn function_in(HMODULE module, const char *name)
+{
+    // The usual cast for GetProcAddress: the function is called only with its own signature.
+    return module != NULL ? reinterpret_cast<Fn>(reinterpret_cast<void (*)(void)>(GetProcAddress(module, name))) : NULL;
+}
+
 // Whether a window belongs to this program (its process).
 bool window_is_ours(HWND window);
 

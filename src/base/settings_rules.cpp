@@ -17,28 +17,10 @@ bool build_settings_path(const char *directory, char *out, int out_size)
     return true;
 }
 
-static bool is_blank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-static char ascii_lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
-}
-
-static void drop_blanks(const char *&begin, const char *&end)
-{
-    while (begin < end && is_blank(*begin))
-        ++begin;
-    while (end > begin && is_blank(end[-1]))
-        --end;
-}
-
 // True when [begin, end) holds name, blanks around it aside, without regard to ASCII case.
 static bool names(const char *begin, const char *end, const char *name)
 {
-    drop_blanks(begin, end);
+    trim_blanks(begin, end);
     size_t length = strlen(name);
     if ((size_t)(end - begin) != length)
         return false;
@@ -67,7 +49,7 @@ bool settings_value(const char *text, const char *section, const char *key, char
             if (equals != NULL && names(p, equals, key)) {
                 const char *v = equals + 1;
                 const char *v_end = end;
-                drop_blanks(v, v_end);
+                trim_blanks(v, v_end);
                 int length = (int)(v_end - v);
                 if (length >= 2 && v[0] == '"' && v[length - 1] == '"') {
                     ++v;

@@ -3,6 +3,7 @@
 #include "capture/capture.h"
 #include "base/compositor.h"
 #include "base/limits.h"
+#include "base/platform.h"
 #include "base/settings.h"
 #include "base/texts.h"
 #include "base/trace.h"
@@ -53,28 +54,19 @@ static Registration &slot_of(const HWND__ *mirror)
     return registrations[0];
 }
 
-template <typename Fn> static Fn function_of(HMODULE module, const char *name)
-{
-    // The usual cast for GetProcAddress: the function is called only with its own signature.
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)(void)>(GetProcAddress(module, name)));
-}
-
 void start_capture(void)
 {
-    char value[TEXT_LEN], shown[TEXT_LEN];
     MirrorMethod method = METHOD_AUTO;
-    read_setting(TXT_SECTION_MIRROR, TXT_KEY_METHOD, value, shown);
-    if (!read_mirror_method(value, &method))
-        trace(TXT_TR_METHOD_UNREADABLE, shown);
+    read_setting_with(TXT_SECTION_MIRROR, TXT_KEY_METHOD, read_mirror_method, &method, TXT_TR_METHOD_UNREADABLE);
     if (method == METHOD_COPY) {
         trace(TXT_TR_METHOD, TXT_METHOD_COPY);
         return;
     }
     HMODULE compositor = compositor_module();
     if (compositor != NULL) {
-        register_thumbnail = function_of<RegisterFn>(compositor, "DwmRegisterThumbnail");
-        update_thumbnail = function_of<UpdateFn>(compositor, "DwmUpdateThumbnailProperties");
-        unregister_thumbnail = function_of<UnregisterFn>(compositor, "DwmUnregisterThumbnail");
+        register_thumbnail = function_in<RegisterFn>(compositor, "DwmRegisterThumbnail");
+        update_thumbnail = function_in<UpdateFn>(compositor, "DwmUpdateThumbnailProperties");
+        unregister_thumbnail = function_in<UnregisterFn>(compositor, "DwmUnregisterThumbnail");
     }
     thumbnails_on = register_thumbnail != NULL && update_thumbnail != NULL && unregister_thumbnail != NULL;
     if (thumbnails_on)

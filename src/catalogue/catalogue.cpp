@@ -42,15 +42,22 @@ static void fill_entry(int index, HWND window)
     trace(TXT_TR_LINE, text);
 }
 
+void read_entry_titles(int count, char (*titles)[TEXT_LEN], const char **title_of)
+{
+    for (int i = 0; i < count; ++i) {
+        window_title(win_table[i].hwTarget, titles[i]);
+        title_of[i] = titles[i];
+    }
+}
+
 static void sort_by_title(int count)
 {
     static char titles[MAX_WINDOWS][TEXT_LEN];
     const char *title_of[MAX_WINDOWS];
     int order[MAX_WINDOWS];
     WinEntry before[MAX_WINDOWS];
+    read_entry_titles(count, titles, title_of);
     for (int i = 0; i < count; ++i) {
-        window_title(win_table[i].hwTarget, titles[i]);
-        title_of[i] = titles[i];
         order[i] = i;
         before[i] = win_table[i];
     }

@@ -29,6 +29,10 @@ int build_catalogue(const WindowId *remembered, int remembered_count, void (*fil
 // was not among the eligible windows then.
 bool entry_appeared(int index);
 
+// The titles of entries 0 .. count - 1 as their windows have them now, into titles, and title_of[i] at titles[i]:
+// what the title rules are handed.
+void read_entry_titles(int count, char (*titles)[TEXT_LEN], const char **title_of);
+
 // The catalogued entry that shows this window, or -1.
 int entry_of(const HWND__ *window);
 

@@ -1,7 +1,6 @@
 // Toggle button window. Its two faces are loaded once, at creation, into memory DCs; each
 // paint stretches the current face to the button's size (30 x 20 at 96 DPI).
 #include "controls/button.h"
-#include "backdrop/wallpaper.h"
 #include "base/compositor.h"
 #include "base/dpi.h"
 #include "base/limits.h"
@@ -11,8 +10,6 @@
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
 #include "controls/button_rules.h"
-#include "controls/checklist.h"
-#include "controls/preview.h"
 
 // Private messages to the button, below WM_USER as they always were: the window in front is shown on the
 // external monitor, or it is not.
@@ -33,11 +30,14 @@ static HDC hdcBtn2;
 static HDC hdcBtnFace;  // the face drawn on every paint; null until both faces are loaded
 static BITMAP bmBtn2;   // its size is the source size for either face
 static int fore_index;  // entry of the last catalogued foreground window; 0 until there is one
+static HWND clicks_to;  // the window that a click toggles the row in, with WM_COMMAND and the row's index
+static int listed_before;  // the catalogue's count as the last pass saw it
 
 static LRESULT CALLBACK button_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-void create_button(void)
+void create_button(HWND rows_window)
 {
+    clicks_to = rows_window;
     if (register_window_class(TXT_BUTTON_CLASS, button_proc, hInst, IDC_HAND) == 0)
         return;
     hwButton = CreateWindowExA(WS_EX_TOPMOST, TXT_BUTTON_CLASS, TXT_BUTTON_TITLE, BUTTON_STYLE, 0, 0, 1, 1,
@@ -93,7 +93,7 @@ static void on_paint(HWND window)
 static void on_click(void)
 {
     trace(TXT_TR_LBUTTONDOWN);
-    SendMessageA(checklist_window(), WM_COMMAND, (WPARAM)fore_index, 0);
+    SendMessageA(clicks_to, WM_COMMAND, (WPARAM)fore_index, 0);
     SetForegroundWindow(win_table[fore_index].hwTarget);
 }
 
@@ -169,8 +169,9 @@ void follow_foreground(HWND fore, const char *class_name)
 {
     ForegroundView f = {};
     f.none = fore == NULL;
-    f.program_window = fore == hwButton || fore == GetDesktopWindow() || fore == checklist_window() ||
-                       fore == wallpaper_window() || (fore != NULL && fore == preview_window());
+    // Of the program's other windows, only the checklist, the wallpaper and the preview can come in front: the
+    // mirrors are left by their class, and the rest never take activation.
+    f.program_window = fore == GetDesktopWindow() || (fore != NULL && window_is_ours(fore));
     f.class_name = class_name;
     f.minimised = IsIconic(fore) != 0;
     f.maximised = IsZoomed(fore) != 0;
@@ -187,6 +188,10 @@ void park_button(HWND insert_after)
 
 void button_follows(int fore_entry, ButtonFace face)
 {
+    // When a rebuild has emptied the list, nothing is left to toggle: the button goes to the bottom, out of the way.
+    if (win_count == 0 && listed_before != 0)
+        park_button(HWND_BOTTOM);
+    listed_before = win_count;
     if (fore_entry < 0)
         return;
     fore_index = fore_entry;

@@ -4,8 +4,9 @@
 #include "base/win32.h"
 #include "mirror/placement_rules.h"
 
-// Registers the class and creates the button, hidden, loading its two faces.
-void create_button(void);
+// Registers the class and creates the button, hidden, loading its two faces. A click sends rows_window
+// WM_COMMAND with the row of the window in front.
+void create_button(HWND rows_window);
 
 // The button, or null when it could not be made.
 HWND button_window(void);
@@ -18,5 +19,6 @@ void follow_foreground(HWND fore, const char *class_name);
 void park_button(HWND insert_after);
 
 // What the placement found of the window in front: its entry, the row a click toggles (-1: not catalogued,
-// the button keeps the last one), and the face to show for it.
+// the button keeps the last one), and the face to show for it. Once a pass; parks the button at the bottom
+// when the list has become empty since the last.
 void button_follows(int fore_entry, ButtonFace face);

@@ -9,7 +9,6 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/picks.h"
-#include "controls/button.h"
 #include "controls/checklist_rules.h"
 #include "controls/window_menu.h"
 #include "display/displays.h"
@@ -169,8 +168,6 @@ static void after_rebuild(void)
     trace(TXT_TR_WIN_NUM_CHANGED, win_count);
     restore_checks();
     show_ticks();
-    if (win_count == 0)
-        park_button(HWND_BOTTOM);
     hide_mirrors_past_catalogue();
 }
 
@@ -219,6 +216,9 @@ static LRESULT CALLBACK checklist_proc(HWND window, UINT message, WPARAM wParam,
     case WM_COMMAND:
         toggle_row(LOWORD(wParam));
         return 0;
+    case WM_INITMENUPOPUP:
+        mark_menu_items(window);
+        break;
     case WM_SYSCOMMAND:
         if (on_menu_command(window, wParam))
             return 0;

@@ -3,16 +3,6 @@
 #include "base/byte_text.h"
 #include <string.h>
 
-static bool is_blank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-static char ascii_upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c;
-}
-
 // The key a part names: F1 to F24, A to Z or 0 to 9; 0 for none.
 static unsigned key_of(const char *part)
 {
@@ -56,10 +46,7 @@ HotKeyReading read_hotkey(const char *value, HotKey *key)
         // One part: up to the next "+" or the end, blanks around it dropped.
         const char *end = p + strcspn(p, "+");
         const char *last = end;
-        while (is_blank(*p) && p < end)
-            ++p;
-        while (last > p && is_blank(last[-1]))
-            --last;
+        trim_blanks(p, last);
         char part[8] = "";
         size_t length = last > p ? (size_t)(last - p) : 0;
         if (length == 0 || length >= sizeof part)

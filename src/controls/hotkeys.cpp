@@ -38,7 +38,7 @@ void register_hotkeys(void)
         HotKey key;
         HotKeyReading reading = read_hotkey(value, &key);
         if (reading == HOTKEY_UNREADABLE)
-            trace(TXT_TR_HOTKEY_UNREADABLE, k.name, shown);
+            trace_unreadable(TXT_TR_HOTKEY_UNREADABLE, shown, k.name);
         if (reading != HOTKEY_SET)
             continue;
         // Held down, a key repeats: without MOD_NOREPEAT one press could toggle many times.

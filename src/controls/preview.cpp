@@ -10,9 +10,7 @@
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/responding.h"
-#include "controls/checklist.h"
 #include "controls/preview_rules.h"
-#include "controls/window_menu.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
 #include "mirror/screen_modes.h"
@@ -56,11 +54,8 @@ static void paint_all_now(void)
 
 void start_preview(void)
 {
-    char value[TEXT_LEN], shown[TEXT_LEN];
     bool show = false;
-    read_setting(TXT_SECTION_PREVIEW, TXT_KEY_SHOW, value, shown);
-    if (!read_preview_setting(value, &show))
-        trace(TXT_TR_PREVIEW_UNREADABLE, shown);
+    read_setting_with(TXT_SECTION_PREVIEW, TXT_KEY_SHOW, read_preview_setting, &show, TXT_TR_PREVIEW_UNREADABLE);
     if (show)
         set_preview_open(true);
 }
@@ -69,12 +64,15 @@ static void create_preview(void)
 {
     if (register_window_class(TXT_PREVIEW_CLASS, preview_proc, hInst, IDC_ARROW) == 0)
         return;
-    // At the DPI of the main monitor, where the checklist stands.
-    unsigned dpi = window_dpi(checklist_window());
+    // Made hidden on the main monitor, it reads that monitor's DPI as its own, then takes its place there.
+    hwPreview = CreateWindowExA(0, TXT_PREVIEW_CLASS, TXT_PREVIEW_TITLE, PREVIEW_STYLE, main_area.x, main_area.y, 1, 1,
+                                helper_owner(), NULL, hInst, NULL);
+    if (hwPreview == NULL)
+        return;
+    unsigned dpi = window_dpi(hwPreview);
     Box b = preview_place(main_area, ext_area, dpi, frame_width_for_dpi(PREVIEW_STYLE, 0, dpi),
                           frame_height_for_dpi(PREVIEW_STYLE, 0, dpi));
-    hwPreview = CreateWindowExA(0, TXT_PREVIEW_CLASS, TXT_PREVIEW_TITLE, PREVIEW_STYLE, b.x, b.y, b.width, b.height,
-                                helper_owner(), NULL, hInst, NULL);
+    SetWindowPos(hwPreview, NULL, b.x, b.y, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool preview_open(void)
@@ -96,7 +94,6 @@ void set_preview_open(bool open)
         release_capture_bitmap();
     painted_at = GetTickCount() - PREVIEW_EVERY_MS;
     trace(TXT_TR_PREVIEW, open ? 1 : 0);
-    mark_menu_item(checklist_window(), ID_PREVIEW, open);
 }
 
 HWND preview_window(void)

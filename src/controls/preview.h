@@ -8,7 +8,7 @@
 void start_preview(void);
 
 // Opens the preview (made the first time, at the main monitor's top-right corner; afterwards where the
-// presenter left it) or closes it, traced, with the window menu's check mark. Closed, it costs nothing.
+// presenter left it) or closes it, traced. Closed, it costs nothing.
 bool preview_open(void);
 void set_preview_open(bool open);
 

@@ -45,7 +45,7 @@ static int scaled(int v, int from, int to)
 
 ScreenRect in_picture(const Box &on_ext, const MonitorArea &ext, const Box &picture)
 {
-    Box cut = box_of(overlap(on_ext, box_of(ext)));
+    Box cut = box_of(overlap(on_ext, ext));
     ScreenRect r = {picture.x + scaled(cut.x - ext.x, ext.width, picture.width),
                     picture.y + scaled(cut.y - ext.y, ext.height, picture.height),
                     picture.x + scaled(cut.x + cut.width - ext.x, ext.width, picture.width),
@@ -60,7 +60,7 @@ static int clamp(int v, int low, int high)
 
 bool keep_off_external(const Box &window, const MonitorArea &main, const MonitorArea &ext, Box *moved)
 {
-    ScreenRect on_ext = overlap(window, box_of(ext));
+    ScreenRect on_ext = overlap(window, ext);
     if (on_ext.right == on_ext.left || on_ext.bottom == on_ext.top)
         return false;
     Box b = window;

@@ -23,7 +23,7 @@ static const struct {
     {TXT_MENU_MOUSE_POINTER, TXT_TR_MOUSE_POINTER, marker_switch_on, set_marker_switch, ID_MOUSE_POINTER, false},
     {TXT_MENU_MOUSE_LIMIT, TXT_TR_MOUSE_LIMIT, mouse_limit_on, set_mouse_limit, ID_MOUSE_LIMIT, false},
     {TXT_MENU_BLANK, TXT_TR_BLANK, audience_blank, set_audience_blank, ID_BLANK, true},
-    {TXT_MENU_PREVIEW, NULL, preview_open, set_preview_open, ID_PREVIEW, false},
+    {TXT_MENU_PREVIEW, NULL, preview_open, set_preview_open, ID_PREVIEW, true},
 };
 
 static void insert_item(HMENU menu, UINT position, UINT id, const char *text, UINT type, UINT state)
@@ -51,6 +51,7 @@ void add_menu_items(HWND window)
     for (int k = (int)(sizeof switches / sizeof switches[0]) - 1; k >= 0; --k)
         insert_item(menu, 0, switches[k].id, switches[k].item, MFT_STRING, MFS_ENABLED);
     list_monitors_in_menu(window);
+    mark_menu_items(window);
 }
 
 void list_monitors_in_menu(HWND window)
@@ -91,8 +92,7 @@ bool on_menu_command(HWND window, WPARAM command)
         s.set(!s.on());
         if (s.line != NULL)
             trace(s.line, s.on() ? 1 : 0);
-        if (s.marked)
-            mark_menu_item(window, s.id, s.on());
+        mark_menu_items(window);
         return true;
     }
     return false;
@@ -101,4 +101,11 @@ bool on_menu_command(HWND window, WPARAM command)
 void mark_menu_item(HWND window, UINT id, bool on)
 {
     CheckMenuItem(GetSystemMenu(window, FALSE), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void mark_menu_items(HWND window)
+{
+    for (const auto &s : switches)
+        if (s.marked)
+            mark_menu_item(window, s.id, s.on());
 }

@@ -18,6 +18,10 @@ void add_menu_items(HWND window);
 // The check mark of an item that shows whether something is on: the blank, the preview.
 void mark_menu_item(HWND window, UINT id, bool on);
 
+// Every such check mark as things stand: at the start, after each pick, and as the menu opens (the preview
+// also closes by its own close button).
+void mark_menu_items(HWND window);
+
 // Lists in the window menu the monitors the last set-up found, other than the main one (number, size and
 // place), with a check on the audience's; picking one makes it the audience's. After every set-up.
 void list_monitors_in_menu(HWND window);

@@ -88,13 +88,9 @@ static const DisplaySettings &settings(void)
     if (read)
         return s;
     read = true;
-    char value[TEXT_LEN], shown[TEXT_LEN];
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_MATCH, value, shown);
-    if (!read_display_match(value, &s.match))
-        trace(TXT_TR_MATCH_UNREADABLE, shown);
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_EXTERNAL, value, s.external_value);
-    if (!read_external_setting(value, &s.external))
-        trace(TXT_TR_EXTERNAL_UNREADABLE, s.external_value);
+    read_setting_with(TXT_SECTION_DISPLAY, TXT_KEY_MATCH, read_display_match, &s.match, TXT_TR_MATCH_UNREADABLE);
+    read_setting_shown_with(TXT_SECTION_DISPLAY, TXT_KEY_EXTERNAL, read_external_setting, &s.external,
+                            s.external_value, TXT_TR_EXTERNAL_UNREADABLE);
     return s;
 }
 

@@ -126,7 +126,7 @@ Mapping monitors_mapping(bool scale, const MonitorArea &main, const MonitorArea 
 
 MirrorClip mirror_clip(const Box &box, const MonitorArea &ext)
 {
-    ScreenRect seen = overlap(box, box_of(ext));
+    ScreenRect seen = overlap(box, ext);
     MirrorClip c;
     c.whole = same_box(box_of(seen), box);
     c.part = {seen.left - box.x, seen.top - box.y, seen.right - box.x, seen.bottom - box.y};

@@ -94,7 +94,7 @@ bool same_arrangement(const MonitorFound *a, int a_count, const MonitorFound *b,
     if (a_count != b_count)
         return false;
     for (int i = 0; i < a_count; ++i)
-        if (!same_box(box_of(a[i].area), box_of(b[i].area)))
+        if (!same_box(a[i].area, b[i].area))
             return false;
     return true;
 }

@@ -8,7 +8,6 @@
 #include "base/trace.h"
 #include "capture/capture.h"
 #include "mirror/marker_rules.h"
-#include "mirror/mirror_window.h"
 
 static int set_mousepointer = 1;
 static HWND fore_window;  // as the last pass captured it
@@ -106,10 +105,9 @@ void marker_sees(HWND fore, POINT cursor)
     cursor_pos = cursor;
 }
 
-void place_marker(HWND fore_mirror, const Box &box)
+void place_marker(HWND fore_mirror, const Box &box, const Mapping &mapping)
 {
     bool thumbnail_shown = fore_mirror != NULL && IsWindowVisible(fore_mirror) && shows_thumbnail(fore_mirror);
-    Mapping mapping = mirror_mapping(fore_mirror);
     ScreenPoint cursor = {cursor_pos.x, cursor_pos.y};
     int disc = thumbnail_shown ? scale_to_dpi(DISC_SIZE, window_dpi(fore_mirror)) : DISC_SIZE;
     show_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, mapping,
@@ -117,9 +115,8 @@ void place_marker(HWND fore_mirror, const Box &box)
 }
 
 // The disc for the pointer at (x, y), screen coordinates, with the brush selected in dc, placed for the target.
-static void draw_pointer_marker(HDC dc, HWND mirror, HWND target, int x, int y)
+static void draw_pointer_marker(HDC dc, HWND mirror, HWND target, const Mapping &mapping, int x, int y)
 {
-    Mapping mapping = mirror_mapping(mirror);
     bool maximised = IsZoomed(target) != 0;
     char class_name[TEXT_LEN];
     window_class(target, class_name);
@@ -142,7 +139,7 @@ static void draw_pointer_marker(HDC dc, HWND mirror, HWND target, int x, int y)
     Ellipse(dc, r.left, r.top, r.right, r.bottom);
 }
 
-void paint_marker(HWND mirror, HWND target)
+void paint_marker(HWND mirror, HWND target, const Mapping &mapping)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(mirror, &ps);
@@ -150,7 +147,7 @@ void paint_marker(HWND mirror, HWND target)
     HGDIOBJ previous = SelectObject(dc, brush);
     // With no foreground window and no target there is nothing to point into.
     if (target == fore_window && fore_window != NULL)
-        draw_pointer_marker(dc, mirror, target, cursor_pos.x, cursor_pos.y);
+        draw_pointer_marker(dc, mirror, target, mapping, cursor_pos.x, cursor_pos.y);
     SelectObject(dc, previous);
     DeleteObject(brush);
     EndPaint(mirror, &ps);

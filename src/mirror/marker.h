@@ -16,12 +16,13 @@ void create_marker_overlay(void);
 void marker_sees(HWND fore, POINT cursor);
 
 // Into a copying mirror being painted, with the switch on: the disc for the pointer, when the mirror's target
-// is the window in front.
-void paint_marker(HWND mirror, HWND target);
+// is the window in front, put where the mirror's mapping takes it.
+void paint_marker(HWND mirror, HWND target, const Mapping &mapping);
 
 // The disc over the mirror of the window in front where that mirror shows a thumbnail (fore_mirror: null when
-// the window in front has no mirror; box: where that mirror was put), above every mirror; else hidden.
-void place_marker(HWND fore_mirror, const Box &box);
+// the window in front has no mirror; box and mapping: where and how that mirror was put), above every mirror;
+// else hidden.
+void place_marker(HWND fore_mirror, const Box &box, const Mapping &mapping);
 
 // The disc's window while it shows, else null.
 HWND marker_window_shown(void);

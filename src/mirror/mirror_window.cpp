@@ -181,7 +181,7 @@ static void on_paint(HWND mirror)
     // Without the marker the update region stays invalid, so the mirror keeps repainting
     // on every fetch; that is what keeps it live while the marker is off.
     if (marker_switch_on())
-        paint_marker(mirror, target);
+        paint_marker(mirror, target, mirror_mapping(mirror));
 }
 
 static LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

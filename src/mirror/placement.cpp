@@ -184,7 +184,8 @@ static PopupTarget popup_target(HWND target)
 static void follow_with_marker(void)
 {
     bool catalogued = fore_entry >= 0 && fore_entry < win_count;
-    place_marker(catalogued ? mirror_of(fore_entry) : NULL, catalogued ? applied[fore_entry].box : Box{0, 0, 0, 0});
+    HWND mirror = catalogued ? mirror_of(fore_entry) : NULL;
+    place_marker(mirror, catalogued ? applied[fore_entry].box : Box{0, 0, 0, 0}, mirror_mapping(mirror));
 }
 
 void update_mirror_visibility(void)

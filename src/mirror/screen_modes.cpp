@@ -74,10 +74,8 @@ void check_spotlight(void)
 
 void start_zoom(void)
 {
-    char value[TEXT_LEN], shown[TEXT_LEN];
-    read_setting(TXT_SECTION_DISPLAY, TXT_KEY_ZOOM_FACTOR, value, shown);
-    if (!read_zoom_factor(value, &zoom_factor))
-        trace(TXT_TR_ZOOM_FACTOR_UNREADABLE, (int)ZOOM_BY_DEFAULT, shown);
+    read_setting_with(TXT_SECTION_DISPLAY, TXT_KEY_ZOOM_FACTOR, read_zoom_factor, &zoom_factor,
+                      TXT_TR_ZOOM_FACTOR_UNREADABLE, (int)ZOOM_BY_DEFAULT);
 }
 
 void press_zoom_key(void)

@@ -61,10 +61,7 @@ static LRESULT CALLBACK popup_mirror_proc(HWND window, UINT message, WPARAM wPar
 
 void start_popups(void)
 {
-    char value[TEXT_LEN], shown[TEXT_LEN];
-    read_setting(TXT_SECTION_MIRROR, TXT_KEY_POPUPS, value, shown);
-    if (!read_popups_setting(value, &popups_on))
-        trace(TXT_TR_POPUPS_UNREADABLE, shown);
+    read_setting_with(TXT_SECTION_MIRROR, TXT_KEY_POPUPS, read_popups_setting, &popups_on, TXT_TR_POPUPS_UNREADABLE);
     trace(TXT_TR_POPUPS, popups_on ? TXT_YES : TXT_NO);
     if (!popups_on || register_window_class(TXT_POPUP_MIRROR_CLASS, popup_mirror_proc, hInst, IDC_ARROW) == 0)
         return;

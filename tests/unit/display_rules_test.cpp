@@ -47,7 +47,7 @@ Asked set_up(DisplayMatch match, bool may_change_modes)
         NULL};
     MonitorSetup setup = {};
     set_up_monitors(platform, {match, {ExternalRequest::NONE, 0, ""}, "", may_change_modes}, &setup);
-    Ints areas = ints(box_of(setup.main_area)), ext = ints(box_of(setup.ext_area));
+    Ints areas = ints(setup.main_area), ext = ints(setup.ext_area);
     areas.insert(areas.end(), ext.begin(), ext.end());
     return {modes, areas};
 }
