@@ -39,6 +39,24 @@ TEST(Settings, EitherOfTwoValuesInAnyCaseTheFirstForAnythingElse)
     EXPECT_FALSE(read_either("copies", "auto", "copy", &second) || second);
 }
 
+TEST(Settings, AValueInATraceLineCutAfter40BytesItsControlBytesShownAsQuestionMarks)
+{
+    const struct {
+        std::string value;
+        int out_size;
+        std::string shown;
+    } rows[] = {{std::string(40, 'a'), 64, std::string(40, 'a')},
+                {std::string(41, 'a'), 64, std::string(40, 'a') + "..."},
+                {"\x01y\x7F\ts\x83\x41", 64, "?y??s\x83\x41"},
+                {"abcdefghij", 8, "abcd..."},  // as much as the buffer holds
+                {"", 64, ""}};
+    for (const auto &r : rows) {
+        char out[64];
+        excerpt_for_trace(r.value.c_str(), out, r.out_size);
+        EXPECT_EQ(out, r.shown);
+    }
+}
+
 TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
 {
     EXPECT_LT(compare_titles("zzz", "\x83\x5C\x83\x74"), 0);  // ASCII before double-byte

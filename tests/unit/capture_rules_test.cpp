@@ -1,9 +1,29 @@
-// What a copy takes of its window, at 1:1 and stretched.
+// When a mirror asks for a thumbnail or gives one up, and what a copy takes of its window.
 #include "capture/capture_rules.h"
 #include "rows.h"
 #include <gtest/gtest.h>
 
 namespace {
+
+TEST(Thumbnail, AskedForOnceReleasedWhenUntickedOrItsTargetChanges)
+{
+    const struct {
+        ThumbnailView v;  // thumbnails on, wanted, registered, same target, refused
+        ThumbnailAction action;
+    } rows[] = {
+        {{true, true, false, false, false}, THUMBNAIL_REGISTER},
+        {{true, true, false, true, true}, THUMBNAIL_KEEP},      // refused: copies until its target changes
+        {{true, true, false, false, true}, THUMBNAIL_REGISTER},  // another window took the row
+        {{false, true, false, false, false}, THUMBNAIL_KEEP},
+        {{true, false, false, false, false}, THUMBNAIL_KEEP},
+        {{true, true, true, true, false}, THUMBNAIL_KEEP},
+        {{true, false, true, true, false}, THUMBNAIL_RELEASE},  // unticked, or out of the catalogue
+        {{true, true, true, false, false}, THUMBNAIL_RELEASE},
+        {{false, true, true, true, false}, THUMBNAIL_RELEASE},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(plan_thumbnail(r.v), r.action) << &r - rows;
+}
 
 TEST(Copy, AtOneToOneTheMirrorsSizeAtMostTheMainMonitorsOtherwiseTheWholeWindowStretched)
 {

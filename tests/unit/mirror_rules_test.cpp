@@ -40,6 +40,26 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, 3, FACE_NOT_MIRRORED}));
 }
 
+TEST(Visibility, ExactlyTheTickedEntriesWhoseTargetIsThereShowNoneWhileBlankOrInAnotherWindowsSpotlight)
+{
+    const struct {
+        VisibilityView v;  // gone, mirror, ticked, minimised, blank, outside the spotlight
+        VisibilityAction action;
+    } rows[] = {
+        {{false, true, true, false, false, false}, MIRROR_SHOW},
+        {{false, true, false, false, false, false}, MIRROR_HIDE},  // unticked
+        {{false, false, false, false, false, false}, MIRROR_KEPT},
+        {{true, true, true, false, false, false}, MIRROR_HIDE},  // its window closed since the rebuild
+        {{true, false, true, false, false, false}, MIRROR_KEPT},
+        {{false, false, true, false, false, false}, MIRROR_MISSING},
+        {{false, true, true, true, false, false}, MIRROR_HIDE},
+        {{false, true, true, false, true, false}, MIRROR_HIDE},
+        {{false, true, true, false, false, true}, MIRROR_HIDE},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(plan_visibility(r.v), r.action) << &r - rows;
+}
+
 TEST(Stacking, TheMirrorsStandAsTheirWindowsThoseNotMetYetInFrontInTheirEntriesOrder)
 {
     const WindowId targets[] = {5, 6, 7, 8}, met[] = {7, 9, 5};  // front to back; 9 has no mirror shown
