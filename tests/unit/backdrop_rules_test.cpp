@@ -21,8 +21,6 @@ TEST(Curtain, HoldsWhileNothingOfOthersOnTheExternalMonitorIsAboveItAndTheAudien
     EXPECT_FALSE(curtain_holds(in_order + 1, 3, audience, 3));  // the lowest mirror fell below the curtain
     EXPECT_TRUE(lies_on({1000, 0, 1025, 100}, {1024, 0, 1024, 768}));
     EXPECT_FALSE(lies_on({1000, 0, 1024, 100}, {1024, 0, 1024, 768}));  // touching is not lying on it
-    bool on = true;
-    EXPECT_FALSE(read_curtain_setting("maybe", &on) || on);
 }
 
 TEST(Curtain, AFewRectanglesReadAPassInTurnNeverPastTheWindowsMet)
