@@ -4,6 +4,7 @@
 // the preview; then a 10 ms sleep.
 #include "app/main_loop.h"
 #include "app/run_time_rules.h"
+#include "backdrop/backdrop_rules.h"
 #include "backdrop/curtain.h"
 #include "backdrop/wallpaper.h"
 #include "base/platform.h"
@@ -78,9 +79,8 @@ static void follow_desktop(void)
     HWND checklist = checklist_window();
     pin_checklist();
     SendMessageA(checklist, WM_MOVE, 0, 0);
-    // While blank, around the one window in the spotlight or the zoomed region's windows, the audience sees the
-    // picture, not the desktop, whatever the switch says.
-    set_wallpaper_visible(wallpaper_switch_on() || audience_blank() || spotlit_window() != NULL || zoom_on());
+    bool spotlight = spotlit_window() != NULL;
+    set_wallpaper_visible(wallpaper_shows(wallpaper_switch_on(), audience_blank(), spotlight, zoom_on()));
 
     AudiencePass pass = {};
     step_begins();

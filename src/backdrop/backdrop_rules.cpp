@@ -1,4 +1,5 @@
-// The wallpaper picture's size, the curtain, and the windows of others on the external monitor.
+// Whether the wallpaper shows, its picture's size, the curtain, the turns of rectangle reads, and the windows
+// of others on the external monitor.
 #include "backdrop/backdrop_rules.h"
 #include "base/settings_rules.h"
 #include "base/texts.h"
@@ -7,6 +8,11 @@ PictureSize wallpaper_picture_size(int monitor_width)
 {
     PictureSize s = {monitor_width, (int)(monitor_width / 1280.0 * 700.0)};
     return s;
+}
+
+bool wallpaper_shows(bool switch_on, bool blank, bool spotlight, bool zoom)
+{
+    return switch_on || blank || spotlight || zoom;
 }
 
 bool read_curtain_setting(const char *value, bool *on)
@@ -42,6 +48,21 @@ bool curtain_holds(const AboveWallpaper *above, int above_count, const WindowId 
         --next;
     }
     return next < 0;
+}
+
+static int turn_from(int turn_start, int count)
+{
+    return turn_start >= 0 && turn_start < count ? turn_start : 0;
+}
+
+bool read_in_turn(int index, int turn_start, int count)
+{
+    return index >= 0 && index < count && (index - turn_from(turn_start, count) + count) % count < RECTS_PER_PASS;
+}
+
+int next_turn_start(int turn_start, int count)
+{
+    return count > 0 ? (turn_from(turn_start, count) + RECTS_PER_PASS) % count : 0;
 }
 
 int follow_windows_on_external(const ExternalLook *looks, int count, const WindowId *on_before, int before_count,

@@ -1,5 +1,6 @@
-// The backdrop's decisions, on plain values: the size at which the wallpaper picture is shown, whether the
-// curtain holds, and which windows of others to name as they come to lie on the external monitor.
+// The backdrop's decisions, on plain values: whether the wallpaper shows and the size of its picture, whether
+// the curtain holds, whose rectangles a pass reads, and which windows of others to name as they come to lie on
+// the external monitor.
 #pragma once
 #include "base/geometry.h"
 
@@ -10,6 +11,15 @@ bool read_curtain_setting(const char *value, bool *on);
 
 // A window lies on the external monitor when any part of it does.
 bool lies_on(const ScreenRect &window, const MonitorArea &monitor);
+
+// Each pass reads the rectangles of a few of the windows met before, in turn: all of 300 in three seconds.
+// turn_start: where this pass's turn starts, as the pass before handed it on; windows that closed since may
+// leave it at or past the count, and then it starts again from the first. read_in_turn tells whether the
+// window at `index` of the `count` met is read in this turn; next_turn_start, where the next turn starts (below
+// count, or 0 when none is met).
+enum { RECTS_PER_PASS = 4 };
+bool read_in_turn(int index, int turn_start, int count);
+int next_turn_start(int turn_start, int count);
 
 // One window that the catalogue's pass met, as the naming sees it on this pass.
 struct ExternalLook {
@@ -37,6 +47,11 @@ struct AboveWallpaper {
 // they should stand, the lowest first) all stand above it in that order. Other windows of ours (the
 // button, hidden mirrors) may stand anywhere.
 bool curtain_holds(const AboveWallpaper *above, int above_count, const WindowId *ours_bottom_up, int ours_count);
+
+// The wallpaper shows while its switch is on; and whatever the switch says, while the audience's screen is
+// blank, one window is in the spotlight or the zoom is on: the audience then sees the picture around the
+// windows shown, not the desktop.
+bool wallpaper_shows(bool switch_on, bool blank, bool spotlight, bool zoom);
 
 // The picture covers the monitor's width and a fixed 1280 : 700 proportion of it, whatever
 // its own proportions. Divided first, then multiplied, in double precision: 1792 gives 979.

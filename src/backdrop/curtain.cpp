@@ -10,10 +10,7 @@
 #include "catalogue/met_windows.h"
 #include "display/displays.h"
 
-enum {
-    RECTS_PER_PASS = 4,  // windows met before whose rectangle a pass reads again: all of 300 in three seconds
-    MOST_ABOVE = 256     // windows above the wallpaper looked at
-};
+enum { MOST_ABOVE = 256 };  // windows above the wallpaper looked at
 
 static bool curtain;
 
@@ -61,7 +58,7 @@ static bool note_windows_on_external(void)
     for (int i = 0; i < count; ++i) {
         ExternalLook &w = looks[i];
         w = {met[i].window, !met[i].ours && !met[i].traits.desktop, false, false};
-        w.looked = w.theirs && (met[i].first_met || (i - next_turn + count) % count < RECTS_PER_PASS);
+        w.looked = w.theirs && (met[i].first_met || read_in_turn(i, next_turn, count));
         if (w.looked)
             w.lies = lies_on_external((HWND)w.window);
     }
@@ -74,7 +71,7 @@ static bool note_windows_on_external(void)
     }
     for (int i = 0; i < on_external_count; ++i)
         on_external[i] = now_on[i];
-    next_turn = count > 0 ? (next_turn + RECTS_PER_PASS) % count : 0;
+    next_turn = next_turn_start(next_turn, count);
     return came;
 }
 

@@ -173,16 +173,17 @@ void set_thumbnail_shown(HWND mirror, bool shown)
     apply(r);
 }
 
-void copy_picture(HWND mirror, HWND source, const ScreenRect &part, int width, int height)
+void copy_picture(HWND mirror, HWND source, const CopyPart &copy)
 {
     HDC source_dc = GetWindowDC(source);
     HDC mirror_dc = GetWindowDC(mirror);
-    int part_width = part.right - part.left, part_height = part.bottom - part.top;
-    if (part_width == width && part_height == height) {
-        BitBlt(mirror_dc, 0, 0, width, height, source_dc, part.left, part.top, SRCCOPY);
+    const ScreenRect &part = copy.part;
+    if (!copy_stretches(copy)) {
+        BitBlt(mirror_dc, 0, 0, copy.width, copy.height, source_dc, part.left, part.top, SRCCOPY);
     } else {
         int previous = SetStretchBltMode(mirror_dc, STRETCH_MODE);
-        StretchBlt(mirror_dc, 0, 0, width, height, source_dc, part.left, part.top, part_width, part_height, SRCCOPY);
+        StretchBlt(mirror_dc, 0, 0, copy.width, copy.height, source_dc, part.left, part.top, part.right - part.left,
+                   part.bottom - part.top, SRCCOPY);
         SetStretchBltMode(mirror_dc, previous);
     }
     ReleaseDC(source, source_dc);

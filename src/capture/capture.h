@@ -33,10 +33,8 @@ ScreenRect visible_bounds_of(HWND window, const ScreenRect &window_rect);
 void set_thumbnail_geometry(HWND mirror, const MirrorGeometry &geometry);
 void set_thumbnail_shown(HWND mirror, bool shown);
 
-// The copy: the part of the source's window picture (in its window coordinates) into the mirror's
-// window from its top left corner, width x height, straight from one window DC to the other; a plain
-// block copy where the sizes are the same, else stretched.
-void copy_picture(HWND mirror, HWND source, const ScreenRect &part, int width, int height);
+// The copy, straight from one window DC to the other (see CopyPart).
+void copy_picture(HWND mirror, HWND source, const CopyPart &copy);
 
 // Releases every registration: at exit.
 void release_capture(void);

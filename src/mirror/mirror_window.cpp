@@ -147,20 +147,11 @@ static void copy_target_image(HWND mirror, HWND target)
 {
     RECT r = {0, 0, 0, 0};
     GetWindowRect(mirror, &r);
-    if (mirror_mapping(mirror).scale != 1.0) {
-        // The whole window, stretched to the mirror's size.
-        ScreenRect t = {0, 0, 0, 0};
+    bool scaled = mirror_mapping(mirror).scale != 1.0;
+    ScreenRect t = {0, 0, 0, 0};
+    if (scaled)  // a copy at 1:1 needs only the mirror's size: one read less on every paint
         read_window_rect(target, &t);
-        ScreenRect whole = {0, 0, t.right - t.left, t.bottom - t.top};
-        copy_picture(mirror, target, whole, r.right - r.left, r.bottom - r.top);
-        return;
-    }
-    // At most the main monitor's size, and no more than the mirror can show: the rest would
-    // be clipped anyway, and every pixel read costs a read back from the display.
-    int width = main_area.width < r.right - r.left ? main_area.width : r.right - r.left;
-    int height = main_area.height < r.bottom - r.top ? main_area.height : r.bottom - r.top;
-    ScreenRect whole = {0, 0, width, height};
-    copy_picture(mirror, target, whole, width, height);
+    copy_picture(mirror, target, copy_part({r.left, r.top, r.right, r.bottom}, t, scaled, main_area));
 }
 
 static void on_paint(HWND mirror)

@@ -223,28 +223,26 @@ void update_mirror_visibility(void)
 
 int audience_windows(HWND *out, int max)
 {
-    // Front to back as the catalogue's last pass met their windows; a window it has not met yet, in front.
+    // The shown mirrors as their windows stand, then the pop-up mirrors and the marker above them.
     int met_count = 0;
     const MetWindow *met = windows_met(&met_count);
-    int place[MAX_WINDOWS];
+    static WindowId met_ids[MAX_MET];
+    for (int j = 0; j < met_count; ++j)
+        met_ids[j] = met[j].window;
+    HWND mirrors[MAX_WINDOWS];
+    WindowId targets[MAX_WINDOWS];
     int n = 0;
     for (int i = 0; i < win_count && n < max; ++i) {
         HWND mirror = mirror_of(i);
         if (mirror == NULL || !IsWindowVisible(mirror))
             continue;
-        int k = n++;
-        int at = -1;
-        for (int j = 0; j < met_count && at < 0; ++j)
-            if (met[j].window == (WindowId)win_table[i].hwTarget)
-                at = j;
-        // The back-most first: sorted in as they come.
-        for (; k > 0 && place[k - 1] < at; --k) {
-            out[k] = out[k - 1];
-            place[k] = place[k - 1];
-        }
-        out[k] = mirror;
-        place[k] = at;
+        mirrors[n] = mirror;
+        targets[n++] = (WindowId)win_table[i].hwTarget;
     }
+    int order[MAX_WINDOWS];
+    stack_mirrors(targets, n, met_ids, met_count, order);
+    for (int k = 0; k < n; ++k)
+        out[k] = mirrors[order[k]];
     n += popup_mirrors_shown(out + n, max - n);
     HWND marker = marker_window_shown();
     if (marker != NULL && n < max)

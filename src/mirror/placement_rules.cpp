@@ -1,4 +1,4 @@
-// Where the mirrors stand, and which show.
+// Where the mirrors stand, which show, and in which order.
 #include "mirror/placement_rules.h"
 
 static Box mirror_box(const ScreenRect &target, const Mapping &mapping)
@@ -70,4 +70,23 @@ VisibilityAction plan_visibility(const VisibilityView &v)
     if (v.target_minimised || v.blank || v.outside_spotlight)
         return MIRROR_HIDE;
     return MIRROR_SHOW;
+}
+
+void stack_mirrors(const WindowId *targets, int count, const WindowId *met, int met_count, int *order)
+{
+    int place[MAX_WINDOWS];  // of each mirror sorted in so far: its window's place among those met, -1 for none
+    for (int i = 0; i < count && i < MAX_WINDOWS; ++i) {
+        int at = -1;
+        for (int j = 0; j < met_count && at < 0; ++j)
+            if (met[j] == targets[i])
+                at = j;
+        // The back-most first: sorted in as they come.
+        int k = i;
+        for (; k > 0 && place[k - 1] < at; --k) {
+            order[k] = order[k - 1];
+            place[k] = place[k - 1];
+        }
+        order[k] = i;
+        place[k] = at;
+    }
 }

@@ -1,5 +1,6 @@
 // The mirrors' placement and visibility, on plain values: where each catalogued mirror stands and how it is
-// cut, which ones show, and what the toggle button is told about the window in front.
+// cut, which ones show, how the shown ones are stacked, and what the toggle button is told about the window in
+// front.
 #pragma once
 #include "base/geometry.h"
 #include "base/limits.h"
@@ -79,3 +80,9 @@ enum VisibilityAction { MIRROR_KEPT, MIRROR_SHOW, MIRROR_HIDE, MIRROR_MISSING };
 // mirrored: it shows again when the blank is lifted or the spotlight ends). The one place that
 // decides whether a minimised target's mirror shows.
 VisibilityAction plan_visibility(const VisibilityView &view);
+
+// The shown mirrors' order on the audience's screen, the lowest first: as their windows stood when the
+// catalogue's last pass met them (met: front to back); a mirror whose window it has not met yet, in front,
+// and those in their entries' order. targets: the shown mirrors' windows; writes into order the indices into
+// targets, bottom up.
+void stack_mirrors(const WindowId *targets, int count, const WindowId *met, int met_count, int *order);

@@ -1,11 +1,16 @@
-// The spotlight's key and its end.
+// The spotlight's and the zoom's keys, and the spotlight's end.
 #include "mirror/screen_mode_rules.h"
 
-SpotlightPress press_spotlight(bool on, bool front_mirrored)
+ScreenModes spotlight_key_pressed(const ScreenModes &now, bool front_mirrored)
 {
-    if (on)
-        return SPOTLIGHT_ENDS;
-    return front_mirrored ? SPOTLIGHT_STARTS : SPOTLIGHT_REFUSED;
+    ScreenModes next = {!now.spotlight && front_mirrored, false};
+    return next;
+}
+
+ScreenModes zoom_key_pressed(const ScreenModes &now)
+{
+    ScreenModes next = {false, !now.zoom};
+    return next;
 }
 
 bool spotlight_holds(bool listed, bool ticked, bool minimised)

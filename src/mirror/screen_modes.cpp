@@ -44,23 +44,17 @@ static void set_zoom(bool on)
 
 void press_spotlight_key(void)
 {
-    // Whatever becomes of the spotlight, the zoom ends: the two never share the audience's screen.
-    if (zoom)
-        set_zoom(false);
     HWND front = GetForegroundWindow();
     int i = entry_of(front);
     bool mirrored = i >= 0 && row_ticked(i) && !window_out_of_view(front);
-    switch (press_spotlight(spotlit != NULL, mirrored)) {
-    case SPOTLIGHT_STARTS:
-        set_spotlight(front);
-        break;
-    case SPOTLIGHT_ENDS:
-        set_spotlight(NULL);
-        break;
-    case SPOTLIGHT_REFUSED:
+    ScreenModes now = {spotlit != NULL, zoom};
+    ScreenModes next = spotlight_key_pressed(now, mirrored);
+    if (next.zoom != now.zoom)
+        set_zoom(next.zoom);
+    if (next.spotlight != now.spotlight)
+        set_spotlight(next.spotlight ? front : NULL);
+    else if (!next.spotlight)
         trace_line(TXT_TR_SPOTLIGHT_REFUSED);
-        break;
-    }
 }
 
 void check_spotlight(void)
@@ -80,9 +74,11 @@ void start_zoom(void)
 
 void press_zoom_key(void)
 {
-    if (spotlit != NULL)
+    ScreenModes now = {spotlit != NULL, zoom};
+    ScreenModes next = zoom_key_pressed(now);
+    if (next.spotlight != now.spotlight)
         set_spotlight(NULL);
-    set_zoom(!zoom);
+    set_zoom(next.zoom);
 }
 
 bool zoom_on(void)

@@ -41,7 +41,7 @@ static void on_paint(HWND window)
     // A thumbnail paints itself; a copy is taken straight from the pop-up's window.
     const Slot *s = slot_of(window);
     if (s != NULL && s->popup != NULL && !shows_thumbnail(window) && IsWindowVisible(window))
-        copy_picture(window, s->popup, s->geometry.source, s->geometry.box.width, s->geometry.box.height);
+        copy_picture(window, s->popup, {s->geometry.source, s->geometry.box.width, s->geometry.box.height});
 }
 
 static LRESULT CALLBACK popup_mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

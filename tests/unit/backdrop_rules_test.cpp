@@ -1,6 +1,7 @@
-// The backdrop: whether the curtain holds, the windows of others named as they come onto the external monitor,
-// and the wallpaper picture's height where the division does not come out even.
+// The backdrop: whether the curtain holds, whose rectangles a pass reads, the windows of others named as they
+// come onto the external monitor, whether the wallpaper shows and its picture's height.
 #include "backdrop/backdrop_rules.h"
+#include "rows.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
@@ -20,8 +21,24 @@ TEST(Curtain, HoldsWhileNothingOfOthersOnTheExternalMonitorIsAboveItAndTheAudien
     EXPECT_FALSE(curtain_holds(in_order + 1, 3, audience, 3));  // the lowest mirror fell below the curtain
     EXPECT_TRUE(lies_on({1000, 0, 1025, 100}, {1024, 0, 1024, 768}));
     EXPECT_FALSE(lies_on({1000, 0, 1024, 100}, {1024, 0, 1024, 768}));  // touching is not lying on it
-    bool on = true;
-    EXPECT_FALSE(read_curtain_setting("maybe", &on) || on);
+}
+
+TEST(Curtain, AFewRectanglesReadAPassInTurnNeverPastTheWindowsMet)
+{
+    const struct {
+        int start, count;
+        Ints read;
+        int next;
+    } rows[] = {{0, 10, {0, 1, 2, 3}, 4}, {8, 10, {0, 1, 8, 9}, 2}, {2, 3, {0, 1, 2}, 0}, {0, 0, {}, 0},
+                {8, 5, {0, 1, 2, 3}, 4}, {5, 5, {0, 1, 2, 3}, 4}};  // windows closed since the turn was handed on
+    for (const auto &r : rows) {
+        Ints read;
+        for (int i = -1; i <= r.count; ++i)
+            if (read_in_turn(i, r.start, r.count))
+                read.push_back(i);
+        EXPECT_EQ(read, r.read) << &r - rows;
+        EXPECT_EQ(next_turn_start(r.start, r.count), r.next) << &r - rows;
+    }
 }
 
 TEST(External, EachWindowOfOthersNamedOnceWhileItStaysThereTheShellsDesktopNever)
@@ -44,8 +61,12 @@ TEST(External, EachWindowOfOthersNamedOnceWhileItStaysThereTheShellsDesktopNever
     EXPECT_EQ(named, (std::vector<bool>{true, false, false, false, false, false, false, false, true, false}));
 }
 
-TEST(Wallpaper, PictureHeightIsDividedFirst)
+TEST(Wallpaper, ShowsWithItsSwitchWhileBlankInTheSpotlightOrZoomedAndPictureHeightIsDividedFirst)
 {
+    EXPECT_EQ((Ints{wallpaper_shows(false, false, false, false), wallpaper_shows(true, false, false, false),
+                    wallpaper_shows(false, true, false, false), wallpaper_shows(false, false, true, false),
+                    wallpaper_shows(false, false, false, true)}),
+              (Ints{false, true, true, true, true}));
     EXPECT_EQ(wallpaper_picture_size(1366).height, 747);
     EXPECT_EQ(wallpaper_picture_size(1792).height, 979);  // not 980
 }

@@ -1,9 +1,15 @@
-// The settings file's text and the byte tests on raw code-page-932 text: the cases no end-to-end
-// run meets (a path at its limit, double-byte titles).
+// The settings file's text, the two-way settings read, and the byte tests on raw code-page-932 text: the
+// cases no end-to-end run meets (a path at its limit, double-byte titles).
+#include "backdrop/backdrop_rules.h"
 #include "base/byte_text.h"
 #include "base/dpi_rules.h"
 #include "base/settings_rules.h"
 #include "base/trace_queue.h"
+#include "capture/capture_rules.h"
+#include "controls/preview_rules.h"
+#include "display/monitor_rules.h"
+#include "popups/popup_rules.h"
+#include "rows.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -30,13 +36,64 @@ TEST(Settings, TheValueAsTheFileHoldsIt)
     EXPECT_STREQ(out, "");
 }
 
-TEST(Settings, EitherOfTwoValuesInAnyCaseTheFirstForAnythingElse)
+bool method_is_copy(const char *value, bool *copy)
 {
-    bool second = true;
-    EXPECT_TRUE(read_either("", "auto", "copy", &second) && !second);
-    EXPECT_TRUE(read_either("Copy", "auto", "copy", &second) && second);
-    EXPECT_TRUE(read_either("AUTO", "auto", "copy", &second) && !second);
-    EXPECT_FALSE(read_either("copies", "auto", "copy", &second) || second);
+    MirrorMethod method = *copy ? METHOD_COPY : METHOD_AUTO;
+    bool readable = read_mirror_method(value, &method);
+    *copy = method == METHOD_COPY;
+    return readable;
+}
+
+bool match_is_scale(const char *value, bool *scale)
+{
+    DisplayMatch match = *scale ? MATCH_SCALE : MATCH_RESOLUTION;
+    bool readable = read_display_match(value, &match);
+    *scale = match == MATCH_SCALE;
+    return readable;
+}
+
+TEST(Settings, EachTwoWaySettingInAnyCaseItsDefaultWhenEmptyOrUnreadable)
+{
+    const std::string long_yes(1000, 'y');
+    const struct {
+        bool (*read)(const char *, bool *);
+        const char *value;
+        bool readable, read_as;  // what the reader answers, and what it reads the value as
+    } rows[] = {
+        {read_curtain_setting, "", true, false}, {read_curtain_setting, "YES", true, true},
+        {read_curtain_setting, "No", true, false}, {read_curtain_setting, "maybe", false, false},
+        {read_preview_setting, "", true, false}, {read_preview_setting, "Yes", true, true},
+        {read_preview_setting, long_yes.c_str(), false, false}, {read_preview_setting, "\x01\xFF", false, false},
+        {read_popups_setting, "", true, true}, {read_popups_setting, "no", true, false},
+        {read_popups_setting, "YES", true, true}, {read_popups_setting, "off", false, true},
+        {method_is_copy, "", true, false}, {method_is_copy, "Copy", true, true},
+        {method_is_copy, "AUTO", true, false}, {method_is_copy, "copies", false, false},
+        {match_is_scale, "", true, false}, {match_is_scale, "Scale", true, true},
+        {match_is_scale, "RESOLUTION", true, false}, {match_is_scale, "scaled", false, false},
+    };
+    for (const auto &r : rows) {
+        bool read_as = !r.read_as;  // a reader that leaves it as it was fails
+        bool readable = r.read(r.value, &read_as);
+        EXPECT_EQ((Ints{readable, read_as}), (Ints{r.readable, r.read_as})) << &r - rows;
+    }
+}
+
+TEST(Settings, AValueInATraceLineCutAfter40BytesItsControlBytesShownAsQuestionMarks)
+{
+    const struct {
+        std::string value;
+        int out_size;
+        std::string shown;
+    } rows[] = {{std::string(40, 'a'), 64, std::string(40, 'a')},
+                {std::string(41, 'a'), 64, std::string(40, 'a') + "..."},
+                {"\x01y\x7F\ts\x83\x41", 64, "?y??s\x83\x41"},
+                {"abcdefghij", 8, "abcd..."},  // as much as the buffer holds
+                {"", 64, ""}};
+    for (const auto &r : rows) {
+        char out[64];
+        excerpt_for_trace(r.value.c_str(), out, r.out_size);
+        EXPECT_EQ(out, r.shown);
+    }
 }
 
 TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)

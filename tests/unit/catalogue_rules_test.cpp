@@ -1,8 +1,10 @@
 // The picks' bookkeeping through ticks, unticks and rebuilds (the orders of events the stories stage
-// once, and those they cannot); the shell's desktop told by its class; how often a window is asked.
+// once, and those they cannot); the shell's desktop told by its class; how often a window is asked; the
+// title order and which windows get the rows.
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/pick_rules.h"
 #include "catalogue/responding_rules.h"
+#include "rows.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
@@ -116,6 +118,39 @@ TEST(Classes, TheShellsDesktopWindowsAcrossEveryMonitorAreTheDesktop)
 {
     EXPECT_TRUE(class_traits("Progman").desktop && class_traits("WorkerW").desktop);
     EXPECT_FALSE(class_traits("Notepad").desktop || class_traits("Chrome_WidgetWin_1").desktop);
+}
+
+TEST(Titles, OneExchangePassUnsignedBytesEqualTitlesNeverExchanged)
+{
+    const struct {
+        std::vector<const char *> titles;
+        Ints order;
+    } rows[] = {
+        {{"Cherry", "Banana", "Apple"}, {1, 2, 0}},  // Banana, Apple, Cherry: not a full sort
+        {{"Apple", "Banana", "Cherry"}, {0, 1, 2}},
+        {{"Doc", "Doc"}, {0, 1}},
+        {{"b", "Z", "", "\x83\x41"}, {1, 2, 0, 3}},  // a closed window's title is empty
+    };
+    for (const auto &r : rows) {
+        int order[] = {0, 1, 2, 3};
+        order_by_title(r.titles.data(), (int)r.titles.size(), order);
+        EXPECT_EQ(Ints(order, order + r.titles.size()), r.order);
+    }
+}
+
+TEST(Listed, EveryRememberedWindowKeepsARowTheOthersFillTheRestInTheirOrder)
+{
+    bool remembered[40] = {};
+    remembered[0] = remembered[31] = remembered[33] = true;
+    int chosen[MAX_WINDOWS];
+    Ints expected;
+    for (int i = 0; i <= 27; ++i)
+        expected.push_back(i);
+    expected.push_back(31), expected.push_back(33);
+    EXPECT_EQ(Ints(chosen, chosen + choose_listed(remembered, 35, chosen)), expected);
+    EXPECT_EQ(choose_listed(remembered + 1, 10, chosen), 10);  // all fit
+    remembered[31] = remembered[33] = false;
+    EXPECT_EQ((Ints{choose_listed(remembered, 40, chosen), chosen[29]}), (Ints{30, 29}));
 }
 
 TEST(Answers, AskedAtMostOnceASecondAcrossTheTicksWrapAndNamedOnlyAsTheyChange)

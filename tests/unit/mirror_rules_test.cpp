@@ -1,7 +1,8 @@
-// Where mirrors stand, which show, how they are cut to the external monitor, and the marker:
-// the rows the end-to-end stories cannot stage or see.
+// Where mirrors stand, which show, in which order, how they are cut to the external monitor, the marker, and
+// what the spotlight and zoom keys leave on: the rows the end-to-end stories cannot stage or see.
 #include "mirror/marker_rules.h"
 #include "mirror/placement_rules.h"
+#include "mirror/screen_mode_rules.h"
 #include "rows.h"
 #include <gtest/gtest.h>
 
@@ -37,6 +38,58 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     plan = plan_placement(views, 4, false, screens, false);
     EXPECT_EQ((Ints{plan.steps[0].action, plan.steps[3].action, plan.fore_index, plan.face}),
               (Ints{MIRROR_LEFT_ALONE, MIRROR_LEFT_ALONE, 3, FACE_NOT_MIRRORED}));
+}
+
+TEST(Visibility, ExactlyTheTickedEntriesWhoseTargetIsThereShowNoneWhileBlankOrInAnotherWindowsSpotlight)
+{
+    const struct {
+        VisibilityView v;  // gone, mirror, ticked, minimised, blank, outside the spotlight
+        VisibilityAction action;
+    } rows[] = {
+        {{false, true, true, false, false, false}, MIRROR_SHOW},
+        {{false, true, false, false, false, false}, MIRROR_HIDE},  // unticked
+        {{false, false, false, false, false, false}, MIRROR_KEPT},
+        {{true, true, true, false, false, false}, MIRROR_HIDE},  // its window closed since the rebuild
+        {{true, false, true, false, false, false}, MIRROR_KEPT},
+        {{false, false, true, false, false, false}, MIRROR_MISSING},
+        {{false, true, true, true, false, false}, MIRROR_HIDE},
+        {{false, true, true, false, true, false}, MIRROR_HIDE},
+        {{false, true, true, false, false, true}, MIRROR_HIDE},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(plan_visibility(r.v), r.action) << &r - rows;
+}
+
+TEST(Stacking, TheMirrorsStandAsTheirWindowsThoseNotMetYetInFrontInTheirEntriesOrder)
+{
+    const WindowId targets[] = {5, 6, 7, 8}, met[] = {7, 9, 5};  // front to back; 9 has no mirror shown
+    int order[4];
+    stack_mirrors(targets, 4, met, 3, order);
+    EXPECT_EQ(Ints(order, order + 4), (Ints{0, 2, 1, 3}));
+}
+
+TEST(ScreenModes, TheSpotlightAndTheZoomEndEachOther)
+{
+    const struct {
+        ScreenModes now;
+        bool front_mirrored;
+        Ints after_spotlight_key, after_zoom_key;  // spotlight, zoom
+    } rows[] = {
+        {{false, false}, true, {true, false}, {false, true}},
+        {{false, false}, false, {false, false}, {false, true}},  // refused over a window not mirrored
+        {{true, false}, true, {false, false}, {false, true}},    // the spotlight ends wherever the key is pressed
+        {{true, false}, false, {false, false}, {false, true}},
+        {{false, true}, true, {true, false}, {false, false}},
+        {{false, true}, false, {false, false}, {false, false}},  // refused: the zoom ends all the same
+    };
+    for (const auto &r : rows) {
+        ScreenModes s = spotlight_key_pressed(r.now, r.front_mirrored), z = zoom_key_pressed(r.now);
+        EXPECT_EQ((Ints{s.spotlight, s.zoom}), r.after_spotlight_key) << &r - rows;
+        EXPECT_EQ((Ints{z.spotlight, z.zoom}), r.after_zoom_key) << &r - rows;
+    }
+    EXPECT_EQ((Ints{spotlight_holds(true, true, false), spotlight_holds(false, true, false),
+                    spotlight_holds(true, false, false), spotlight_holds(true, true, true)}),
+              (Ints{true, false, false, false}));
 }
 
 TEST(Thumbnail, TheMarkerIsCentredOnThePointerAndCutToTheMirror)

@@ -65,8 +65,6 @@ TEST(Popups, NeverAListedOursHiddenMinimisedOrCloakedWindowAndAtMostAPoolFull)
         many.push_back(window(40 + i, {1}, 7, {0, 0, 10, 10}));
     PopupPlan plan = plan_popups(TARGETS, 2, many.data(), (int)many.size());
     EXPECT_EQ((Ints{plan.count, plan.more, plan.follows[0].candidate}), (Ints{MAX_POPUPS, true, 0}));
-    bool on = true;
-    EXPECT_TRUE(read_popups_setting("no", &on) && !on);  // the setting that turns them off
 }
 
 } // namespace
