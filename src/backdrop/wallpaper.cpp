@@ -16,7 +16,7 @@
 static const DWORD WALLPAPER_STYLE = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU | 0x00000080;
 
 static HWND hwWallPaper;
-static int set_wp = 1;  // the switch: the picture behind the mirrors
+static bool wallpaper_switch = true;  // the picture behind the mirrors
 
 static HBITMAP wallpaper_bitmap;  // as loaded from the file
 static int bitmap_width;
@@ -41,12 +41,12 @@ HWND wallpaper_window(void)
 
 bool wallpaper_switch_on(void)
 {
-    return set_wp != 0;
+    return wallpaper_switch;
 }
 
 void set_wallpaper_switch(bool on)
 {
-    set_wp = on ? 1 : 0;
+    wallpaper_switch = on;
 }
 
 // Stretches the picture once to the size it is shown at. A photo stretched afresh on every

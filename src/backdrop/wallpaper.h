@@ -8,7 +8,7 @@ void create_wallpaper(void);
 // The window, or null when it could not be made.
 HWND wallpaper_window(void);
 
-// The switch (set_wp), toggled from the window menu: the picture behind the mirrors.
+// The switch, toggled from the window menu: the picture behind the mirrors.
 bool wallpaper_switch_on(void);
 void set_wallpaper_switch(bool on);
 

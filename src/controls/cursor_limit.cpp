@@ -3,21 +3,21 @@
 #include "controls/cursor_rules.h"
 #include "display/displays.h"
 
-static int mouse_limit = 0;
+static bool limit_switch = false;
 
 bool mouse_limit_on(void)
 {
-    return mouse_limit != 0;
+    return limit_switch;
 }
 
 void set_mouse_limit(bool on)
 {
-    mouse_limit = on ? 1 : 0;
+    limit_switch = on;
 }
 
 void apply_cursor_limit(POINT cursor)
 {
-    if (!mouse_limit)
+    if (!limit_switch)
         return;
     ScreenPoint pos = {cursor.x, cursor.y};
     CursorMoves moves = cursor_limit_moves(pos, main_area.width, main_area.height);

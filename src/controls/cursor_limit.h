@@ -1,4 +1,4 @@
-// The cursor limit: while its switch (mouse_limit) is on, the pointer is kept on the main monitor.
+// The cursor limit: while its switch is on, the pointer is kept on the main monitor.
 #pragma once
 #include "base/win32.h"
 

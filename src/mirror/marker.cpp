@@ -9,7 +9,7 @@
 #include "capture/capture.h"
 #include "mirror/marker_rules.h"
 
-static int set_mousepointer = 1;
+static bool marker_switch = true;
 static HWND fore_window;  // as the last pass captured it
 static POINT cursor_pos;
 
@@ -91,12 +91,12 @@ HWND marker_window_shown(void)
 
 bool marker_switch_on(void)
 {
-    return set_mousepointer != 0;
+    return marker_switch;
 }
 
 void set_marker_switch(bool on)
 {
-    set_mousepointer = on ? 1 : 0;
+    marker_switch = on;
 }
 
 void marker_sees(HWND fore, POINT cursor)
@@ -110,7 +110,7 @@ void place_marker(HWND fore_mirror, const Box &box, const Mapping &mapping)
     bool thumbnail_shown = fore_mirror != NULL && IsWindowVisible(fore_mirror) && shows_thumbnail(fore_mirror);
     ScreenPoint cursor = {cursor_pos.x, cursor_pos.y};
     int disc = thumbnail_shown ? scale_to_dpi(DISC_SIZE, window_dpi(fore_mirror)) : DISC_SIZE;
-    show_overlay(plan_marker_overlay(set_mousepointer != 0, thumbnail_shown, cursor, mapping,
+    show_overlay(plan_marker_overlay(marker_switch, thumbnail_shown, cursor, mapping,
                                      thumbnail_shown ? box : Box{0, 0, 0, 0}, disc));
 }
 

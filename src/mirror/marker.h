@@ -1,5 +1,5 @@
 // The pointer marker: a red disc where the pointer is, in the mirror of the window in front, while its switch
-// (set_mousepointer) is on. A mirror that copies draws it into its copy; over a thumbnail, which covers the
+// is on. A mirror that copies draws it into its copy; over a thumbnail, which covers the
 // mirror whole, it is a small click-through window of its own that never takes the keyboard.
 #pragma once
 #include "base/geometry.h"

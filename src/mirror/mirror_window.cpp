@@ -15,7 +15,7 @@
 
 enum { NAME_LEN = 32 };
 
-static HWND hwMir[MAX_WINDOWS];
+static HWND entry_mirrors[MAX_WINDOWS];
 
 // The mapping of each mirror that has been placed; one that has not uses the monitors' own.
 static Mapping mappings[MAX_WINDOWS];
@@ -34,13 +34,13 @@ static LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LP
 
 HWND mirror_of(int index)
 {
-    return index >= 0 && index < MAX_WINDOWS ? hwMir[index] : NULL;
+    return index >= 0 && index < MAX_WINDOWS ? entry_mirrors[index] : NULL;
 }
 
 static int index_of(const HWND__ *mirror)
 {
     for (int k = 0; k < MAX_WINDOWS; ++k)
-        if (mirror != NULL && hwMir[k] == mirror)
+        if (mirror != NULL && entry_mirrors[k] == mirror)
             return k;
     return -1;
 }
@@ -56,7 +56,7 @@ static HWND create_mirror(int index)
 
 void make_entry_mirror(int index)
 {
-    HWND &mirror = hwMir[index];
+    HWND &mirror = entry_mirrors[index];
     if (mirror == NULL) {
         mirror = create_mirror(index);
         if (mirror != NULL)
@@ -89,29 +89,29 @@ void apply_mirror_styles(void)
     char class_name[TEXT_LEN];
     for (int k = 0; k < win_count; ++k) {
         window_class(win_table[k].hwTarget, class_name);
-        SetWindowLongPtrA(hwMir[k], GWLP_USERDATA, is_chrome_class(class_name) ? 1 : 0);
-        restyle_mirror(hwMir[k]);
+        SetWindowLongPtrA(entry_mirrors[k], GWLP_USERDATA, is_chrome_class(class_name) ? 1 : 0);
+        restyle_mirror(entry_mirrors[k]);
     }
 }
 
 void hide_mirrors_past_catalogue(void)
 {
     for (int k = win_count; k < MAX_WINDOWS; ++k)
-        show_mirror(hwMir[k], false);
+        show_mirror(entry_mirrors[k], false);
 }
 
 void label_mirror(int index, const char *title)
 {
     char mirror_title[TEXT_LEN + 2];
     snprintf(mirror_title, sizeof mirror_title, TXT_MIRROR_TITLE_FMT, title);
-    set_text_if_changed(hwMir[index], mirror_title);
+    set_text_if_changed(entry_mirrors[index], mirror_title);
 }
 
 void refresh_mirror(int index)
 {
     // A paint request makes another program run its painting code: only for a picture that is
     // copied and seen. The compositor keeps a thumbnail live by itself.
-    HWND mirror = hwMir[index];
+    HWND mirror = entry_mirrors[index];
     if (shows_thumbnail(mirror) || !IsWindowVisible(mirror))
         return;
     nudge_paint(win_table[index].hwTarget);
@@ -204,6 +204,6 @@ static LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LP
 void pump_entry_mirrors(void)
 {
     for (int i = 0; i < entries_with_next(win_count); ++i)
-        if (hwMir[i] != NULL && IsWindowVisible(hwMir[i]))
-            fetch_and_dispatch(hwMir[i]);
+        if (entry_mirrors[i] != NULL && IsWindowVisible(entry_mirrors[i]))
+            fetch_and_dispatch(entry_mirrors[i]);
 }

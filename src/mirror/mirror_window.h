@@ -1,4 +1,4 @@
-// Mirror windows: one per catalogue entry (hwMir[i] for entry i), each showing its target's whole window
+// Mirror windows: one per catalogue entry (mirror_of(i) for entry i), each showing its target's whole window
 // image, frame and caption included. Made as the catalogue first fills an entry, kept for the whole run.
 #pragma once
 #include "base/geometry.h"

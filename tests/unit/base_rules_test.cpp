@@ -11,6 +11,7 @@
 #include "popups/popup_rules.h"
 #include "rows.h"
 #include <gtest/gtest.h>
+#include <string.h>
 #include <string>
 
 namespace {
@@ -105,6 +106,21 @@ TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
     EXPECT_TRUE(is_utf8_beyond_ascii("\xE5\xA3\x81\xE7\xB4\x99.bmp"));  // 壁紙.bmp in UTF-8
     EXPECT_FALSE(is_utf8_beyond_ascii("\x95\xC7\x8E\x86.bmp"));          // 壁紙.bmp in code page 932
     EXPECT_FALSE(is_utf8_beyond_ascii("\xE5\xA3"));                      // cut short
+}
+
+TEST(ByteText, BlanksTrimmedAtEitherEndAndAsciiCaseOnly)
+{
+    struct Row {
+        const char *text, *trimmed;
+    } rows[] = {{" \tCtrl + Alt\t ", "Ctrl + Alt"}, {"F9", "F9"}, {" \t ", ""},
+                {"\x81\x40", "\x81\x40"}};  // the last: a double-byte space, not a blank
+    for (const Row &r : rows) {
+        const char *begin = r.text, *end = r.text + strlen(r.text);
+        trim_blanks(begin, end);
+        EXPECT_EQ(std::string(begin, end), r.trimmed) << r.text;
+    }
+    EXPECT_EQ(std::string() + ascii_lower('Q') + ascii_lower('q') + ascii_lower('@') + ascii_lower('\x83'), "qq@\x83");
+    EXPECT_EQ(std::string() + ascii_upper('z') + ascii_upper('Z') + ascii_upper('{') + ascii_upper('\xE1'), "ZZ{\xE1");
 }
 
 TEST(Dpi, SizesScaledAndRoundedOnlyForAUsableDpi)
