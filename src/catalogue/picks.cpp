@@ -43,11 +43,11 @@ void restore_checks(void)
 {
     int n = entries_with_next(win_count);
     static char titles[MAX_WINDOWS][TEXT_LEN];
+    const char *title_of[MAX_WINDOWS];
+    read_entry_titles(n, titles, title_of);
     PickRow rows[MAX_WINDOWS];
-    for (int i = 0; i < n; ++i) {
-        window_title(win_table[i].hwTarget, titles[i]);
-        rows[i] = {(WindowId)win_table[i].hwTarget, titles[i], entry_appeared(i)};
-    }
+    for (int i = 0; i < n; ++i)
+        rows[i] = {(WindowId)win_table[i].hwTarget, title_of[i], entry_appeared(i)};
     bool slot_alive[MAX_WINDOWS];
     read_slot_lives(slot_alive);
     restore_picks(picks, rows, n, slot_alive);
