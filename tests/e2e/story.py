@@ -271,13 +271,18 @@ class Story:
             x0 + self.ext[0], y0 + self.ext[1], x1 - x0, y1 - y0).rows, what="the mirror's pixels", interval=0.1)
 
     def tile_centres(self, area=(0, 0, 1024, 768)):
-        # The sample wallpaper's tile centres over this area of the main monitor, on the external
-        # one (1024 x 560, tiles of 64 x 80), with the bitmap's colours.
-        return [(self.ext[0] + 64 * c + 32, self.ext[1] + 80 * r + 40, WALLPAPER.pixel(20 * c + 10, 25 * r + 12))
-                for c in range(16) for r in range(7) if area[0] <= 64 * c + 32 < area[2] and area[1] <= 80 * r + 40 < area[3]]
+        # A point of each tile of the sample wallpaper (1024 x 560 on the external monitor, tiles of 64 x 80) that
+        # overlaps this area of the main monitor, on the external one: the middle of the tile's part in the area,
+        # 4 pixels or more inside the tile (clear of its stretched edges), with the bitmap's colour.
+        parts = [(c, r, max(64 * c + 4, area[0]), max(80 * r + 4, area[1]), min(64 * c + 60, area[2] - 1),
+                  min(80 * r + 76, area[3] - 1)) for c in range(16) for r in range(7)]
+        return [(self.ext[0] + (x0 + x1) // 2, self.ext[1] + (y0 + y1) // 2, WALLPAPER.pixel(20 * c + 10, 25 * r + 12))
+                for c, r, x0, y0, x1, y1 in parts if x0 <= x1 and y0 <= y1]
 
     def wallpaper_shows(self, area=(0, 0, 1024, 768)):
-        shows = lambda img: all(img.pixel(x, y) == c for x, y, c in self.tile_centres(area))  # noqa: E731
+        points = self.tile_centres(area)
+        self.assertTrue(points, "no part of the wallpaper in %r" % (area,))  # else the check could not fail
+        shows = lambda img: all(img.pixel(x, y) == c for x, y, c in points)  # noqa: E731
         wait_for(lambda: shows(self.screen.grab(*self.ext, 1024, 560)), what="wallpaper in %r" % (area,), interval=0.1)
 
 

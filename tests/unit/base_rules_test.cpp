@@ -37,25 +37,21 @@ TEST(Settings, TheValueAsTheFileHoldsIt)
     EXPECT_STREQ(out, "");
 }
 
-bool method_is_copy(const char *value, bool *copy)
+// A reader of a setting of two named values, as a reader of yes and no: is it the second value?
+template <typename Value, bool (*read)(const char *, Value *), Value first, Value second>
+bool reads_second(const char *text, bool *is_second)
 {
-    MirrorMethod method = *copy ? METHOD_COPY : METHOD_AUTO;
-    bool readable = read_mirror_method(value, &method);
-    *copy = method == METHOD_COPY;
-    return readable;
-}
-
-bool match_is_scale(const char *value, bool *scale)
-{
-    DisplayMatch match = *scale ? MATCH_SCALE : MATCH_RESOLUTION;
-    bool readable = read_display_match(value, &match);
-    *scale = match == MATCH_SCALE;
+    Value value = *is_second ? second : first;
+    bool readable = read(text, &value);
+    *is_second = value == second;
     return readable;
 }
 
 TEST(Settings, EachTwoWaySettingInAnyCaseItsDefaultWhenEmptyOrUnreadable)
 {
     const std::string long_yes(1000, 'y');
+    const auto method_is_copy = reads_second<MirrorMethod, read_mirror_method, METHOD_AUTO, METHOD_COPY>;
+    const auto match_is_scale = reads_second<DisplayMatch, read_display_match, MATCH_RESOLUTION, MATCH_SCALE>;
     const struct {
         bool (*read)(const char *, bool *);
         const char *value;

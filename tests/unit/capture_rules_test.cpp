@@ -11,15 +11,11 @@ TEST(Thumbnail, AskedForOnceReleasedWhenUntickedOrItsTargetChanges)
         ThumbnailView v;  // thumbnails on, wanted, registered, same target, refused
         ThumbnailAction action;
     } rows[] = {
-        {{true, true, false, false, false}, THUMBNAIL_REGISTER},
-        {{true, true, false, true, true}, THUMBNAIL_KEEP},      // refused: copies until its target changes
-        {{true, true, false, false, true}, THUMBNAIL_REGISTER},  // another window took the row
-        {{false, true, false, false, false}, THUMBNAIL_KEEP},
-        {{true, false, false, false, false}, THUMBNAIL_KEEP},
-        {{true, true, true, true, false}, THUMBNAIL_KEEP},
-        {{true, false, true, true, false}, THUMBNAIL_RELEASE},  // unticked, or out of the catalogue
-        {{true, true, true, false, false}, THUMBNAIL_RELEASE},
-        {{false, true, true, true, false}, THUMBNAIL_RELEASE},
+        {{true, true, false, false, false}, THUMBNAIL_REGISTER}, {{false, true, false, false, false}, THUMBNAIL_KEEP},
+        {{true, true, false, true, true}, THUMBNAIL_KEEP},  // refused: it copies until its target changes
+        {{true, true, false, false, true}, THUMBNAIL_REGISTER}, {{true, false, false, false, false}, THUMBNAIL_KEEP},
+        {{true, true, true, true, false}, THUMBNAIL_KEEP}, {{true, true, true, false, false}, THUMBNAIL_RELEASE},
+        {{true, false, true, true, false}, THUMBNAIL_RELEASE}, {{false, true, true, true, false}, THUMBNAIL_RELEASE},
     };
     for (const auto &r : rows)
         EXPECT_EQ(plan_thumbnail(r.v), r.action) << &r - rows;

@@ -47,11 +47,11 @@ TEST(Visibility, ExactlyTheTickedEntriesWhoseTargetIsThereShowNoneWhileBlankOrIn
         VisibilityAction action;
     } rows[] = {
         {{false, true, true, false, false, false}, MIRROR_SHOW},
+        {{false, false, true, false, false, false}, MIRROR_MISSING},
         {{false, true, false, false, false, false}, MIRROR_HIDE},  // unticked
         {{false, false, false, false, false, false}, MIRROR_KEPT},
         {{true, true, true, false, false, false}, MIRROR_HIDE},  // its window closed since the rebuild
         {{true, false, true, false, false, false}, MIRROR_KEPT},
-        {{false, false, true, false, false, false}, MIRROR_MISSING},
         {{false, true, true, true, false, false}, MIRROR_HIDE},
         {{false, true, true, false, true, false}, MIRROR_HIDE},
         {{false, true, true, false, false, true}, MIRROR_HIDE},
