@@ -18,20 +18,15 @@ struct Desk {
     std::vector<std::pair<WindowId, std::string>> rows;
     std::vector<WindowId> gone;
 
-    std::vector<bool> alive()
+    // Whether each slot's window still lives.
+    const bool *alive()
     {
-        std::vector<bool> a;
-        for (const RememberedTick &t : picks.slots)
-            a.push_back(t.window != 0 && std::find(gone.begin(), gone.end(), t.window) == gone.end());
-        return a;
+        static bool lives[MAX_WINDOWS];
+        for (int j = 0; j < MAX_WINDOWS; ++j)
+            lives[j] = picks.slots[j].window != 0 && std::count(gone.begin(), gone.end(), picks.slots[j].window) == 0;
+        return lives;
     }
-    bool flip(int row)
-    {
-        std::vector<bool> a = alive();
-        bool lives[MAX_WINDOWS];
-        std::copy(a.begin(), a.end(), lives);
-        return flip_pick(picks, row, rows[row].first, rows[row].second.c_str(), lives);
-    }
+    bool flip(int row) { return flip_pick(picks, row, rows[row].first, rows[row].second.c_str(), alive()); }
     // The list rebuilt into these rows; `appeared` says which windows are new since the last rebuild.
     std::vector<bool> rebuild(const std::vector<std::pair<WindowId, std::string>> &now, std::vector<bool> appeared = {})
     {
@@ -39,10 +34,7 @@ struct Desk {
         PickRow r[MAX_WINDOWS];
         for (size_t i = 0; i < rows.size(); ++i)
             r[i] = {rows[i].first, rows[i].second.c_str(), appeared.empty() || appeared[i]};
-        std::vector<bool> a = alive();
-        bool lives[MAX_WINDOWS];
-        std::copy(a.begin(), a.end(), lives);
-        restore_picks(picks, r, (int)rows.size(), lives);
+        restore_picks(picks, r, (int)rows.size(), alive());
         return std::vector<bool>(picks.ticked, picks.ticked + rows.size());
     }
 };
