@@ -22,7 +22,10 @@
 // Sized and moved by the presenter; its children are not painted over.
 static const DWORD PREVIEW_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 static const COLORREF MARK_COLOUR = RGB(255, 176, 0);
-enum { MARK_WIDTH = 3 };
+enum {
+    MARK_WIDTH = 3,
+    READ_BAND_PIXELS = 1024 * 32  // 128 KiB at 32 bits a pixel
+};
 
 static HWND hwPreview;
 static HWND hwStatus;
@@ -285,6 +288,21 @@ static bool have_capture_bitmap(HDC screen)
     return hdcCapture != NULL;
 }
 
+// Copies a box of the screen (screen coordinates, inside the external monitor) to its place in the bitmap, in
+// bands of at most READ_BAND_PIXELS: each read of the screen passes through a buffer of the band's size, which a
+// whole monitor at once would make a few megabytes large, taken and given back with every read (Wine's X11
+// driver); on Windows the bands cost only a few more calls.
+static bool read_box(HDC screen, const Box &b)
+{
+    int rows = b.width > 0 && b.width < READ_BAND_PIXELS ? READ_BAND_PIXELS / b.width : 1;
+    for (int y = 0; y < b.height; y += rows) {
+        int band = b.height - y < rows ? b.height - y : rows;
+        if (!BitBlt(hdcCapture, b.x - ext_area.x, b.y + y - ext_area.y, b.width, band, screen, b.x, b.y + y, SRCCOPY))
+            return false;
+    }
+    return true;
+}
+
 // Reads the screen as it is composed over the external monitor, the whole of it or these boxes (screen
 // coordinates, inside the monitor) into their places in the bitmap: the wallpaper, the mirrors, their pop-ups,
 // the marker, the curtain, and any window of others lying there.
@@ -293,13 +311,9 @@ static bool read_external(bool whole, const Box *boxes, int count)
     HDC screen = GetDC(NULL);
     bool read = have_capture_bitmap(screen);
     if (read && whole)
-        read = BitBlt(hdcCapture, 0, 0, captured_width, captured_height, screen, ext_area.x, ext_area.y, SRCCOPY) !=
-               FALSE;
-    for (int i = 0; read && !whole && i < count; ++i) {
-        const Box &b = boxes[i];
-        read = BitBlt(hdcCapture, b.x - ext_area.x, b.y - ext_area.y, b.width, b.height, screen, b.x, b.y,
-                      SRCCOPY) != FALSE;
-    }
+        read = read_box(screen, box_of(ext_area));
+    for (int i = 0; read && !whole && i < count; ++i)
+        read = read_box(screen, boxes[i]);
     ReleaseDC(NULL, screen);
     return read;
 }
