@@ -2,6 +2,7 @@
 // the marks of windows that do not answer, and the status line, a static control below the picture.
 #include "controls/preview.h"
 #include "backdrop/curtain.h"
+#include "backdrop/wallpaper.h"
 #include "base/dpi.h"
 #include "base/dpi_rules.h"
 #include "base/platform.h"
@@ -9,6 +10,7 @@
 #include "base/texts.h"
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/met_windows.h"
 #include "catalogue/responding.h"
 #include "controls/preview_rules.h"
 #include "display/displays.h"
@@ -18,11 +20,18 @@
 // Sized and moved by the presenter; its children are not painted over.
 static const DWORD PREVIEW_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 static const COLORREF MARK_COLOUR = RGB(255, 176, 0);
-enum { MARK_WIDTH = 3 };
+enum {
+    MARK_WIDTH = 3,
+    READ_BAND_PIXELS = 1024 * 32  // 128 KiB at 32 bits a pixel
+};
 
 static HWND hwPreview;
 static HWND hwStatus;
 static DWORD painted_at;
+
+// The scene the picture was last read for, when it last changed, and when the whole monitor was last read.
+static PreviewScene shown_scene;
+static DWORD scene_changed_at, whole_read_at;
 
 // The external monitor's pixels as last read, at their own size, in a bitmap of the screen's format: the read is
 // one plain block copy, the stretch to the picture's size works on memory alone.
@@ -32,6 +41,7 @@ static HGDIOBJ bmpBefore;  // what the memory DC held before the capture's bitma
 static int captured_width, captured_height;
 
 static LRESULT CALLBACK preview_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+static bool read_external(bool whole, const Box *boxes, int count);
 
 static void release_capture_bitmap(void)
 {
@@ -93,6 +103,7 @@ void set_preview_open(bool open)
     else
         release_capture_bitmap();
     painted_at = GetTickCount() - PREVIEW_EVERY_MS;
+    scene_changed_at = GetTickCount();
     trace(TXT_TR_PREVIEW, open ? 1 : 0);
 }
 
@@ -119,6 +130,91 @@ static int audience_monitor_number(void)
     return external_index + 1;
 }
 
+// The modes and marks the picture shows, as they are now.
+static void gather_modes(PreviewScene *scene)
+{
+    scene->ext = ext_area;
+    scene->blank = audience_blank();
+    scene->spotlight = spotlit_window() != NULL;
+    scene->zoom = zoom_on();
+    scene->curtain = curtain_on();
+    scene->wallpaper = wallpaper_window() != NULL && IsWindowVisible(wallpaper_window());
+    scene->not_responding = 0;
+    for (int i = 0; i < win_count && i < 32; ++i)
+        if (entry_not_responding(i))
+            scene->not_responding |= 1u << i;
+}
+
+static void add_place(PreviewScene *scene, HWND window)
+{
+    ScreenRect r;
+    if (!read_window_rect(window, &r))
+        return;
+    ScreenRect on_ext = overlap(box_of(r), box_of(ext_area));
+    if (on_ext.right == on_ext.left || on_ext.bottom == on_ext.top)
+        return;
+    if (scene->place_count < PREVIEW_MOST_PLACES)
+        scene->places[scene->place_count] = box_of(r);
+    scene->place_count++;
+}
+
+// The scene: the modes, and the places of the windows on the external monitor whose pixels may change, the
+// audience's (mirrors, pop-ups, marker) in their order, then those of others that the catalogue's pass met.
+static void gather_scene(PreviewScene *scene)
+{
+    gather_modes(scene);
+    scene->place_count = 0;
+    HWND audience[MOST_AUDIENCE];
+    int count = audience_windows(audience, MOST_AUDIENCE);
+    for (int i = 0; i < count; ++i)
+        add_place(scene, audience[i]);
+    const MetWindow *met = windows_met(&count);
+    for (int i = 0; i < count; ++i)
+        if (!met[i].ours && !met[i].traits.desktop)
+            add_place(scene, (HWND)met[i].window);
+}
+
+// Reads what the plan asks of the external monitor and paints it: all of the preview after a whole read,
+// else only the picture's parts that were read, a pixel wider each side for the stretch's rounding.
+static void read_and_paint(const PreviewRead &plan)
+{
+    RECT c = {0, 0, 0, 0};
+    GetClientRect(hwPreview, &c);
+    Box p = {0, 0, 0, 0};
+    if (audience_monitor_number() > 0)
+        p = preview_picture(c.right, c.bottom, status_height(hwPreview), ext_area);
+    if (p.width <= 0 || p.height <= 0 || plan.whole) {
+        if (p.width > 0 && p.height > 0)
+            read_external(true, NULL, 0);
+        paint_all_now();
+        return;
+    }
+    if (!read_external(false, plan.boxes, plan.count))
+        return;
+    for (int i = 0; i < plan.count; ++i) {
+        ScreenRect r = in_picture(plan.boxes[i], ext_area, p);
+        RECT part = {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
+        InvalidateRect(hwPreview, &part, FALSE);
+    }
+    RedrawWindow(hwPreview, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// A new picture: the whole monitor when the scene changed or a whole read is due, else only the places.
+static void refresh_picture(void)
+{
+    static PreviewScene now;
+    gather_scene(&now);
+    DWORD t = GetTickCount();
+    if (!same_scene(now, shown_scene))
+        scene_changed_at = t;
+    PreviewClock clock = {hdcCapture != NULL, t - scene_changed_at, t - whole_read_at};
+    PreviewRead plan = plan_preview_read(shown_scene, now, clock);
+    shown_scene = now;
+    if (plan.whole)
+        whole_read_at = t;
+    read_and_paint(plan);
+}
+
 void follow_preview(void)
 {
     if (!preview_open())
@@ -131,10 +227,13 @@ void follow_preview(void)
     preview_status(status, sizeof status, audience_monitor_number(), ext_area, audience_blank(),
                    spotlit_window() != NULL, zoom_on(), curtain_on());
     set_text_if_changed(hwStatus, status);
-    if (GetTickCount() - painted_at < (DWORD)PREVIEW_EVERY_MS)
+    // A change of what the preview shows is read and painted in this pass; otherwise a refresh when one is due.
+    PreviewScene modes = {};
+    gather_modes(&modes);
+    if (GetTickCount() - painted_at < (DWORD)PREVIEW_EVERY_MS && same_modes(modes, shown_scene))
         return;
     painted_at = GetTickCount();
-    paint_all_now();
+    refresh_picture();
 }
 
 // Black wherever the picture does not reach: the bands beside it, or all of it without an external monitor.
@@ -168,26 +267,51 @@ static void mark_not_responding(HDC dc, const Box &picture)
         DeleteObject(brush);
 }
 
-// Reads the screen as it is composed over the external monitor: the wallpaper, the mirrors, their pop-ups, the
-// marker, the curtain, and any window of others lying there. The bitmap is made again when the monitor's size
-// changes.
-static bool capture(HDC like)
+// The bitmap the external monitor is read into, at its size, made again when that changes. False when it
+// cannot be had for now (out of memory): the next refresh tries again.
+static bool have_capture_bitmap(HDC screen)
 {
     if (hdcCapture != NULL && (captured_width != ext_area.width || captured_height != ext_area.height))
         release_capture_bitmap();
-    HDC screen = GetDC(NULL);
     if (hdcCapture == NULL) {
-        hdcCapture = CreateCompatibleDC(like);
+        hdcCapture = CreateCompatibleDC(screen);
         bmpCapture = CreateCompatibleBitmap(screen, ext_area.width, ext_area.height);
         bmpBefore = SelectObject(hdcCapture, bmpCapture);
         captured_width = ext_area.width;
         captured_height = ext_area.height;
     }
-    bool read = bmpCapture != NULL && BitBlt(hdcCapture, 0, 0, captured_width, captured_height, screen, ext_area.x,
-                                             ext_area.y, SRCCOPY);
-    ReleaseDC(NULL, screen);
-    if (bmpCapture == NULL)  // out of memory for now: the next paint tries again
+    if (bmpCapture == NULL)
         release_capture_bitmap();
+    return hdcCapture != NULL;
+}
+
+// Copies a box of the screen (screen coordinates, inside the external monitor) to its place in the bitmap, in
+// bands of at most READ_BAND_PIXELS: each read of the screen passes through a buffer of the band's size, which a
+// whole monitor at once would make a few megabytes large, taken and given back with every read (Wine's X11
+// driver); on Windows the bands cost only a few more calls.
+static bool read_box(HDC screen, const Box &b)
+{
+    int rows = b.width > 0 && b.width < READ_BAND_PIXELS ? READ_BAND_PIXELS / b.width : 1;
+    for (int y = 0; y < b.height; y += rows) {
+        int band = b.height - y < rows ? b.height - y : rows;
+        if (!BitBlt(hdcCapture, b.x - ext_area.x, b.y + y - ext_area.y, b.width, band, screen, b.x, b.y + y, SRCCOPY))
+            return false;
+    }
+    return true;
+}
+
+// Reads the screen as it is composed over the external monitor, the whole of it or these boxes (screen
+// coordinates, inside the monitor) into their places in the bitmap: the wallpaper, the mirrors, their pop-ups,
+// the marker, the curtain, and any window of others lying there.
+static bool read_external(bool whole, const Box *boxes, int count)
+{
+    HDC screen = GetDC(NULL);
+    bool read = have_capture_bitmap(screen);
+    if (read && whole)
+        read = read_box(screen, box_of(ext_area));
+    for (int i = 0; read && !whole && i < count; ++i)
+        read = read_box(screen, boxes[i]);
+    ReleaseDC(NULL, screen);
     return read;
 }
 
@@ -202,7 +326,9 @@ static void on_paint(HWND window)
     if (audience_monitor_number() > 0)
         p = preview_picture(c.right, c.bottom, status_height(window), ext_area);
     fill_around(dc, c.right, room, p);
-    if (p.width > 0 && p.height > 0 && capture(dc)) {
+    // A paint before the first refresh (on opening) reads the monitor itself; later ones show what the last
+    // refresh read.
+    if (p.width > 0 && p.height > 0 && (hdcCapture != NULL || read_external(true, NULL, 0))) {
         int previous = SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, p.x, p.y, p.width, p.height, hdcCapture, 0, 0, captured_width, captured_height, SRCCOPY);
         SetStretchBltMode(dc, previous);

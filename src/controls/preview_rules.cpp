@@ -1,4 +1,4 @@
-// The preview's place and picture, and its status line.
+// The preview's place and picture, its status line, and the parts of the external monitor it reads.
 #include "controls/preview_rules.h"
 #include "base/dpi_rules.h"
 #include "base/settings_rules.h"
@@ -88,4 +88,43 @@ void preview_status(char *out, int size, int monitor_number, const MonitorArea &
     for (const auto &m : modes)
         if (m.on && n >= 0 && n < size)
             n += snprintf(out + n, (size_t)(size - n), "%s", m.text);
+}
+
+bool same_modes(const PreviewScene &a, const PreviewScene &b)
+{
+    return same_box(box_of(a.ext), box_of(b.ext)) && a.blank == b.blank && a.spotlight == b.spotlight &&
+           a.zoom == b.zoom && a.curtain == b.curtain && a.wallpaper == b.wallpaper &&
+           a.not_responding == b.not_responding;
+}
+
+bool same_scene(const PreviewScene &a, const PreviewScene &b)
+{
+    if (!same_modes(a, b) || a.place_count != b.place_count)
+        return false;
+    for (int i = 0; i < a.place_count && i < PREVIEW_MOST_PLACES; ++i)
+        if (!same_box(a.places[i], b.places[i]))
+            return false;
+    return true;
+}
+
+PreviewRead plan_preview_read(const PreviewScene &before, const PreviewScene &now, const PreviewClock &clock)
+{
+    PreviewRead read = {};
+    read.whole = !clock.have_picture || !same_scene(before, now) || clock.since_change_ms < PREVIEW_SETTLE_MS ||
+                 clock.since_whole_ms >= PREVIEW_WHOLE_EVERY_MS || now.place_count > PREVIEW_MOST_PLACES;
+    if (read.whole)
+        return read;
+    long long area = 0;
+    for (int i = 0; i < now.place_count; ++i) {
+        Box cut = box_of(overlap(now.places[i], box_of(now.ext)));
+        if (cut.width == 0 || cut.height == 0)
+            continue;
+        read.boxes[read.count++] = cut;
+        area += (long long)cut.width * cut.height;
+    }
+    if (2 * area >= (long long)now.ext.width * now.ext.height) {
+        read.whole = true;
+        read.count = 0;
+    }
+    return read;
 }

@@ -5,7 +5,7 @@ import os
 import re
 import time
 
-from .story import ASSETS, ID_BLANK, ID_MOUSE_POINTER, ID_PREVIEW, ID_WALLPAPER, RED, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
+from .story import ASSETS, EXES, ID_BLANK, ID_MOUSE_POINTER, ID_PREVIEW, ID_WALLPAPER, RED, WM_CLOSE, WM_SYSCOMMAND, Story, both, wait_for
 from desk.probe import Probe
 from desk.screen import load_bmp
 from desk.churn import MIRROR, Churn, visible_mirrors
@@ -364,6 +364,12 @@ class PreviewStory(Audience):
             shown = lambda img, at: at(1374, 250) == RED_ and all(at(x, y) == c for x, y, c in tiles) and not (  # noqa
                 GREEN in {c for row in img.rows for c in row})
             wait_for(lambda: shown(*self.picture()), what="the picture", interval=0.1)
+        with self.step("about 30 refreshes keep the program's GDI objects flat"):
+            if self.exe == EXES["x64"]:  # the probe reads the 64-bit handle table's layout only
+                gdi = lambda: self.probe.gdi_objects(self.probe.info(p.checklist)["pid"])  # noqa: E731
+                before = gdi()
+                p.wait_iterations(160)
+                self.assertLessEqual(gdi() - before, 5, "GDI objects grew from %d" % before)
         with self.step("the blank reaches the preview within a second"):
             self.press("ctrl+alt+F10", "SET_BLANK:1")
             wait_for(lambda: self.picture()[1](1374, 250) != RED_, 1, "the blank in the preview", interval=0.05)

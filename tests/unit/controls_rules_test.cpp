@@ -1,5 +1,5 @@
 // The presenter's controls: where the toggle button goes for foreground windows the stories do not stage,
-// every way of writing a key, the checklist's size at every scale, and the preview's place and status.
+// every way of writing a key, the checklist's size at every scale, and the preview's place, status and reads.
 #include "controls/button_rules.h"
 #include "controls/checklist_rules.h"
 #include "controls/hotkey_rules.h"
@@ -118,6 +118,65 @@ TEST(Preview, AtTheMainMonitorsCornerInTheAudiencesProportionsAndNeverOnTheirMon
     EXPECT_STREQ(status, "Monitor 2: 1024 \x81\x7E 768, blank, zoom, curtain");
     preview_status(status, sizeof status, 0, none, true, true, true, true);
     EXPECT_STREQ(status, "No external monitor");
+}
+
+// A scene on a 1024 x 768 external monitor right of a 1920-wide main one: a mirror at (2020, 100) 300 x 200,
+// and one reaching past the monitor's bottom edge.
+PreviewScene two_places()
+{
+    PreviewScene s = {};
+    s.ext = {1920, 0, 1024, 768};
+    s.wallpaper = true;
+    s.place_count = 2;
+    s.places[0] = {2020, 100, 300, 200};
+    s.places[1] = {2500, 700, 200, 200};
+    return s;
+}
+
+TEST(Preview, ReadsOnlyThePlacesWhileTheSceneStaysAndTheWholeMonitorOtherwise)
+{
+    const PreviewClock settled = {true, 5000, 500};
+    struct Row {
+        const char *what;
+        void (*change)(PreviewScene &s);
+        bool seen_before;  // the refresh before already read the changed scene
+        PreviewClock clock;
+        bool whole;
+    } rows[] = {
+        {"the same scene: the places", [](PreviewScene &) {}, false, settled, false},
+        {"no picture yet", [](PreviewScene &) {}, false, {false, 5000, 500}, true},
+        {"a whole read due", [](PreviewScene &) {}, false, {true, 5000, 2000}, true},
+        {"settling after a change", [](PreviewScene &) {}, false, {true, 999, 500}, true},
+        {"settled", [](PreviewScene &) {}, false, {true, 1000, 1999}, false},
+        {"blank", [](PreviewScene &s) { s.blank = true; }, false, settled, true},
+        {"spotlight", [](PreviewScene &s) { s.spotlight = true; }, false, settled, true},
+        {"zoom", [](PreviewScene &s) { s.zoom = true; }, false, settled, true},
+        {"curtain", [](PreviewScene &s) { s.curtain = true; }, false, settled, true},
+        {"wallpaper hidden", [](PreviewScene &s) { s.wallpaper = false; }, false, settled, true},
+        {"a window marked", [](PreviewScene &s) { s.not_responding = 4; }, false, settled, true},
+        {"the monitor", [](PreviewScene &s) { s.ext.width = 1280; }, false, settled, true},
+        {"a place moved", [](PreviewScene &s) { s.places[0].x++; }, false, settled, true},
+        {"a place gone", [](PreviewScene &s) { s.place_count = 1; }, false, settled, true},
+        {"a place came", [](PreviewScene &s) { s.places[s.place_count++] = {1920, 0, 10, 10}; }, false, settled, true},
+        {"blank, settled", [](PreviewScene &s) { s.blank = true; }, true, settled, false},
+        {"more places than told apart", [](PreviewScene &s) { s.place_count = PREVIEW_MOST_PLACES + 1; }, true,
+         settled, true},
+        {"half the monitor in places", [](PreviewScene &s) { s.places[0] = {1920, 0, 1024, 384}; }, true, settled,
+         true},
+        {"a little less than half", [](PreviewScene &s) { s.places[0] = {1920, 0, 1024, 300}; }, true, settled,
+         false},
+    };
+    for (const Row &row : rows) {
+        PreviewScene now = two_places();
+        row.change(now);
+        PreviewRead read = plan_preview_read(row.seen_before ? now : two_places(), now, row.clock);
+        EXPECT_EQ(read.whole, row.whole) << row.what;
+        EXPECT_EQ(read.count, row.whole ? 0 : 2) << row.what;
+    }
+    PreviewRead read = plan_preview_read(two_places(), two_places(), settled);
+    ASSERT_EQ(read.count, 2);
+    EXPECT_EQ(ints(read.boxes[0]), (Ints{2020, 100, 300, 200}));
+    EXPECT_EQ(ints(read.boxes[1]), (Ints{2500, 700, 200, 68}));  // cut to the monitor
 }
 
 } // namespace
