@@ -150,7 +150,7 @@ static void add_place(PreviewScene *scene, HWND window)
     ScreenRect r;
     if (!read_window_rect(window, &r))
         return;
-    ScreenRect on_ext = overlap(box_of(r), box_of(ext_area));
+    ScreenRect on_ext = overlap(box_of(r), ext_area);
     if (on_ext.right == on_ext.left || on_ext.bottom == on_ext.top)
         return;
     if (scene->place_count < PREVIEW_MOST_PLACES)
@@ -308,7 +308,7 @@ static bool read_external(bool whole, const Box *boxes, int count)
     HDC screen = GetDC(NULL);
     bool read = have_capture_bitmap(screen);
     if (read && whole)
-        read = read_box(screen, box_of(ext_area));
+        read = read_box(screen, ext_area);
     for (int i = 0; read && !whole && i < count; ++i)
         read = read_box(screen, boxes[i]);
     ReleaseDC(NULL, screen);

@@ -92,7 +92,7 @@ void preview_status(char *out, int size, int monitor_number, const MonitorArea &
 
 bool same_modes(const PreviewScene &a, const PreviewScene &b)
 {
-    return same_box(box_of(a.ext), box_of(b.ext)) && a.blank == b.blank && a.spotlight == b.spotlight &&
+    return same_box(a.ext, b.ext) && a.blank == b.blank && a.spotlight == b.spotlight &&
            a.zoom == b.zoom && a.curtain == b.curtain && a.wallpaper == b.wallpaper &&
            a.not_responding == b.not_responding;
 }
@@ -116,7 +116,7 @@ PreviewRead plan_preview_read(const PreviewScene &before, const PreviewScene &no
         return read;
     long long area = 0;
     for (int i = 0; i < now.place_count; ++i) {
-        Box cut = box_of(overlap(now.places[i], box_of(now.ext)));
+        Box cut = box_of(overlap(now.places[i], now.ext));
         if (cut.width == 0 || cut.height == 0)
             continue;
         read.boxes[read.count++] = cut;
