@@ -13,6 +13,7 @@
 #include "controls/checklist.h"
 #include "controls/preview_rules.h"
 #include "controls/window_menu.h"
+#include "display/audience_window.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
 #include "mirror/screen_modes.h"
@@ -116,6 +117,8 @@ static int status_height(HWND window)
 
 static int audience_monitor_number(void)
 {
+    if (audience_host() != NULL)
+        return AUDIENCE_IN_WINDOW;
     const MonitorFound *monitors = NULL;
     int main_index = -1, external_index = -1;
     monitors_found(&monitors, &main_index, &external_index);
@@ -128,11 +131,12 @@ void follow_preview(void)
         return;
     ScreenRect r;
     Box moved;
-    if (read_window_rect(hwPreview, &r) && keep_off_external(box_of(r), main_area, ext_area, &moved))
+    // The audience's window paints its own picture: the preview may stand over it.
+    if (audience_host() == NULL && read_window_rect(hwPreview, &r) && keep_off_external(box_of(r), main_area, ext_area, &moved))
         SetWindowPos(hwPreview, NULL, moved.x, moved.y, moved.width, moved.height, SWP_NOZORDER | SWP_NOACTIVATE);
     char status[TEXT_LEN];
     preview_status(status, sizeof status, audience_monitor_number(), ext_area, audience_blank(),
-                   spotlit_window() != NULL, zoom_on(), curtain_on());
+                   spotlit_window() != NULL, zoom_on(), curtain_on() && audience_host() == NULL);
     set_text_if_changed(hwStatus, status);
     if (GetTickCount() - painted_at < (DWORD)PREVIEW_EVERY_MS)
         return;
@@ -186,6 +190,12 @@ static bool capture(HDC like)
         captured_width = ext_area.width;
         captured_height = ext_area.height;
     }
+    // The audience's window is asked for its own picture, whatever covers it, as a meeting app asks.
+    if (bmpCapture != NULL && audience_host() != NULL) {
+        ReleaseDC(NULL, screen);
+        SendMessageA(audience_host(), WM_PRINTCLIENT, (WPARAM)hdcCapture, PRF_CLIENT);
+        return true;
+    }
     bool read = bmpCapture != NULL && BitBlt(hdcCapture, 0, 0, captured_width, captured_height, screen, ext_area.x,
                                              ext_area.y, SRCCOPY);
     ReleaseDC(NULL, screen);
@@ -202,7 +212,7 @@ static void on_paint(HWND window)
     GetClientRect(window, &c);
     int room = c.bottom - status_height(window);
     Box p = {0, 0, 0, 0};
-    if (audience_monitor_number() > 0)
+    if (audience_monitor_number() != 0)
         p = preview_picture(c.right, c.bottom, status_height(window), ext_area);
     fill_around(dc, c.right, room, p);
     if (p.width > 0 && p.height > 0 && capture(dc)) {

@@ -18,6 +18,8 @@ void marker_sees(HWND fore, POINT cursor);
 // Into a copying mirror being painted, with the switch on: the disc for the pointer, when the mirror's target
 // is the window in front.
 void paint_marker(HWND mirror, HWND target);
+// The same disc into any device context: a copying mirror asked to print itself.
+void print_marker(HDC dc, HWND mirror, HWND target);
 
 // The disc over the mirror of the window in front where that mirror shows a thumbnail (fore_mirror: null when
 // the window in front has no mirror; box: where that mirror was put), above every mirror; else hidden.
