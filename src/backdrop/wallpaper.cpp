@@ -121,6 +121,9 @@ static void on_timer(HWND window)
 {
     RECT picture = {0, 0, scaled_size.width, scaled_size.height};
     InvalidateRect(window, curtain_on() ? &picture : NULL, TRUE);
+    // Painted now: a window system may hand the loop's window-filtered fetches the paint of only the front-most
+    // window that needs one (Wine does), and as a child of the audience's window the wallpaper's would wait.
+    UpdateWindow(window);
 }
 
 static void on_destroy(void)

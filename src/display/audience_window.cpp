@@ -11,6 +11,12 @@
 static const DWORD HOST_STYLE = WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX;
 static const DWORD HOST_EX_STYLE = WS_EX_APPWINDOW;
 
+// A child keeps no frame: a mirror's copy shows its window's own, and a frame would leave a small child (the window
+// sized small) no client area to paint. Given back, it has its frame again.
+static const DWORD FRAME_STYLE = WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME;
+static const DWORD FRAME_EX_STYLE = WS_EX_STATICEDGE | WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+static const UINT FRAME_CHANGED = SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+
 enum { MOST_JOINED = MAX_WINDOWS + MAX_POPUPS + 2 };
 
 // A joined window as it stood on the desktop before it was taken in, to be given back so.
@@ -54,10 +60,12 @@ static void take_in(Joined &j)
         GetLayeredWindowAttributes(w, &j.key, &j.alpha, &j.layered_flags);
     // A child cannot be topmost, and a layered child needs what older systems lack: a plain child it is, clipped
     // to the window like any other.
-    SetWindowLongA(w, GWL_EXSTYLE, (LONG)(j.ex_style & ~(WS_EX_TOPMOST | WS_EX_LAYERED)));
+    SetWindowLongA(w, GWL_EXSTYLE, (LONG)(j.ex_style & ~(WS_EX_TOPMOST | WS_EX_LAYERED | FRAME_EX_STYLE)));
     // The style first, then the parent, as the platform asks of a pop-up becoming a child.
-    SetWindowLongA(w, GWL_STYLE, (LONG)((j.style & ~WS_POPUP) | WS_CHILD));
+    // Clipped by its siblings above it: the wallpaper, repainted on every tick, would paint over the mirrors.
+    SetWindowLongA(w, GWL_STYLE, (LONG)((j.style & ~(WS_POPUP | FRAME_STYLE)) | WS_CHILD | WS_CLIPSIBLINGS));
     SetParent(w, host);
+    SetWindowPos(w, NULL, 0, 0, 0, 0, FRAME_CHANGED);
 }
 
 static void give_back(const Joined &j)
@@ -68,8 +76,11 @@ static void give_back(const Joined &j)
     SetParent(w, NULL);
     // The style as it is now (the room may have changed its frame meanwhile), a pop-up again where it was one.
     DWORD style = (DWORD)GetWindowLongA(w, GWL_STYLE);
-    SetWindowLongA(w, GWL_STYLE, (LONG)((style & ~WS_CHILD) | (j.style & WS_POPUP)));
-    SetWindowLongA(w, GWL_EXSTYLE, (LONG)(GetWindowLongA(w, GWL_EXSTYLE) | (j.ex_style & WS_EX_LAYERED)));
+    DWORD kept = WS_POPUP | WS_CLIPSIBLINGS | FRAME_STYLE;
+    SetWindowLongA(w, GWL_STYLE, (LONG)((style & ~(WS_CHILD | WS_CLIPSIBLINGS)) | (j.style & kept)));
+    SetWindowLongA(w, GWL_EXSTYLE,
+                   (LONG)(GetWindowLongA(w, GWL_EXSTYLE) | (j.ex_style & (WS_EX_LAYERED | FRAME_EX_STYLE))));
+    SetWindowPos(w, NULL, 0, 0, 0, 0, FRAME_CHANGED);
     if (j.ex_style & WS_EX_LAYERED)
         SetLayeredWindowAttributes(w, j.key, j.alpha, j.layered_flags);
     // The owner keeps it off the task bar, as it was made.
@@ -112,7 +123,8 @@ void host_audience(bool on, const MonitorArea &main, SurfaceSize client)
             return;
         // At the back of the desktop, where it hides none of the presenter's windows, without taking the keyboard.
         Box b = frame_for(main, wanted);
-        SetWindowPos(host, HWND_BOTTOM, b.x, b.y, b.width, b.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        ShowWindow(host, SW_SHOWNOACTIVATE);
+        SetWindowPos(host, HWND_BOTTOM, b.x, b.y, b.width, b.height, SWP_NOACTIVATE);
         hosting = true;
         for (int i = 0; i < joined_count; ++i)
             take_in(joined[i]);

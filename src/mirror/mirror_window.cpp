@@ -77,10 +77,11 @@ void restyle_mirror(HWND mirror)
                                           : chrome_class ? MIRROR_STYLE_BARE : MIRROR_STYLE_FRAMED;
     // The visibility bit is kept: cleared under a shown window, it would leave the window on the
     // screen while the system takes it for hidden, so that hiding it would do nothing.
-    // A mirror in the audience's window stays its child.
-    DWORD kept = (DWORD)GetWindowLongA(mirror, GWL_STYLE) & (WS_VISIBLE | WS_CHILD);
+    // A mirror in the audience's window stays its child, without a frame: its copy shows its window's own, and
+    // the window may be sized so small that a frame would leave no client area to paint.
+    DWORD kept = (DWORD)GetWindowLongA(mirror, GWL_STYLE) & (WS_VISIBLE | WS_CHILD | WS_CLIPSIBLINGS);
     if (kept & WS_CHILD)
-        style &= ~WS_POPUP;
+        style = MIRROR_STYLE_THUMBNAIL & ~WS_POPUP;
     SetWindowLongA(mirror, GWL_STYLE, (LONG)(style | kept));
     // The new style word has no WS_DISABLED, so it enables the mirror again: a click on the
     // external monitor would make the mirror the foreground window and bring the button there.
