@@ -172,7 +172,7 @@ class TwoMonitorsStory(Meeting):
             p.wait_line("AUDIENCE:monitor", mark)
             for text in self.mode_failures():
                 self.assertEqual(self.probe.box(CAPTION, 30)[1], text)
-            self.wallpaper_shows()
+            self.wallpaper_shows((0, 0, 1024, 480))  # above the mirror
             self.shows(picked)
             wait_for(lambda: not self.probe.shown(HOST), what="the window hidden")
 
