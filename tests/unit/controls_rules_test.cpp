@@ -119,6 +119,8 @@ TEST(Preview, AtTheMainMonitorsCornerInTheAudiencesProportionsAndNeverOnTheirMon
     EXPECT_STREQ(status, "Monitor 2: 1024 \x81\x7E 768, blank, zoom, curtain");
     preview_status(status, sizeof status, 0, none, true, true, true, true);
     EXPECT_STREQ(status, "No external monitor");
+    preview_status(status, sizeof status, AUDIENCE_IN_WINDOW, {0, 0, 1280, 720}, true, false, false, false);
+    EXPECT_STREQ(status, "Audience window: 1280 \x81\x7E 720, blank");
     bool show = true;
     EXPECT_TRUE(read_preview_setting("", &show) || show);
     EXPECT_FALSE(read_preview_setting(std::string(1000, 'y').c_str(), &show) || show);
