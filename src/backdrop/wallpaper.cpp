@@ -100,8 +100,9 @@ static void draw_picture(HDC dc)
         SelectObject(picture, previous);
         DeleteDC(picture);
     }
-    // A curtain hides what lies behind it: the part the picture leaves (all of it without a picture) is black.
-    if (curtain_on()) {
+    // A curtain hides what lies behind it: the part the picture leaves (all of it without a picture) is black. So
+    // is it in the audience's window, whose picture the wallpaper is part of: nothing of the desktop lies behind.
+    if (curtain_on() || (GetWindowLongA(hwWallPaper, GWL_STYLE) & WS_CHILD) != 0) {
         RECT strip = {0, wallpaper_bitmap != NULL ? scaled_size.height : 0, ext_area.width, ext_area.height};
         FillRect(dc, &strip, (HBRUSH)GetStockObject(BLACK_BRUSH));
     }

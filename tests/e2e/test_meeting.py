@@ -92,14 +92,19 @@ class OneMonitorStory(Meeting):
             normal = self.count(RED)
             self.keys_to(picked)
             self.d.pointer(80, 550)
+            x0, y0, x1, y1 = self.place(picked)
+            disc = lambda: {c for row in self.picture().rows[y0:y1] for c in row[x0:x1]} - {RED}  # noqa: E731
+            wait_for(disc, what="the pointer's disc, outlined, in the picked window's place")
             self.press("ctrl+alt+F8", "SET_ZOOM:1")
             wait_for(lambda: self.count(RED) > 3 * normal, what="the zoomed picture")
             self.press("ctrl+alt+F8", "SET_ZOOM:0")
             self.press("ctrl+alt+F11", "SET_SPOTLIGHT:1")
             wait_for(lambda: self.count(RED) > 20 * normal, what="the picked window in the spotlight")
             self.press("ctrl+alt+F11", "SET_SPOTLIGHT:0")
+            self.d.pointer(1000, 740)
             self.fills(picked, RED)
             self.assertNotIn(GREEN, self.colours())
+            self.assertEqual(self.picture().rows[-8][200:1000], [(0, 0, 0)] * 800)  # the band below the wallpaper
         with self.step("sized very small and very large, the picture follows; traced"):
             host, mark = self.host(), p.mark()
             self.probe.move(host, 0, 0, 50, 50)
