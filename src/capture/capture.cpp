@@ -220,11 +220,10 @@ bool print_thumbnail(HWND mirror, HDC dc)
         return false;
     if (r.geometry_known && r.shown && !r.geometry.empty) {
         const ScreenRect &d = r.geometry.destination;
-        HDC at = dc;
-        int saved = SaveDC(at);
-        OffsetViewportOrgEx(at, d.left, d.top, NULL);
-        copy_picture_into(at, r.target, r.geometry.source, d.right - d.left, d.bottom - d.top);
-        RestoreDC(at, saved);
+        int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, d.left, d.top, NULL);
+        copy_picture_into(dc, r.target, r.geometry.source, d.right - d.left, d.bottom - d.top);
+        RestoreDC(dc, saved);
     }
     return true;
 }
