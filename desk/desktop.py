@@ -116,6 +116,25 @@ class Desktop:
             if os.path.exists(stand_in) and os.path.isdir(system):
                 shutil.copyfile(stand_in, os.path.join(system, "dwmapi.dll"))
 
+    @contextlib.contextmanager
+    def composited(self):
+        # A compositing manager on the desktop (Debian's xcompmgr): it keeps each window's own pixels, covered or
+        # not, as Windows' compositor does, so that a window's own picture can be read (Screen.window_picture).
+        proc = self.spawn(["xcompmgr"], env={**os.environ, MARK: self.prefix, "DISPLAY": self.display}, **QUIET)
+        try:
+            yield
+        finally:
+            with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
+                os.killpg(proc.pid, signal.SIGTERM)
+                proc.wait(5)
+            self.procs.remove(proc)
+
+    def x_window(self, title):
+        # The X window that Wine made for the top-level window of this title.
+        found = subprocess.run(["xdotool", "search", "--name", "^%s$" % title], env=dict(os.environ, DISPLAY=self.display),
+                               capture_output=True, timeout=30).stdout.split()
+        return int(found[0]) if found else None
+
     def start_program(self, exe, *args, **kwargs):
         # A Windows program of this desktop, started as this machine's Wine starts it.
         return self.spawn(wine.command(exe, *[str(a) for a in args]), **kwargs)

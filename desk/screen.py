@@ -29,6 +29,15 @@ class Screen:
             w, h, x0, y0), "-depth", "8", "rgb:-"], capture_output=True, check=True, timeout=30).stdout
         return Image(x0, y0, [[tuple(raw[o:o + 3]) for o in range(3 * w * r, 3 * w * (r + 1), 3)] for r in range(h)])
 
+    def window_picture(self, x_window):
+        # A window's own pixels, as the compositing manager keeps them, whatever covers it.
+        out = subprocess.run(["import", "-display", self.display, "-window", str(x_window), "-depth", "8", "ppm:-"],
+                             capture_output=True, check=True, timeout=30).stdout
+        head = out.split(b"\n", 3)
+        w, h = (int(v) for v in head[1].split())
+        raw = head[3]
+        return Image(0, 0, [[tuple(raw[o:o + 3]) for o in range(3 * w * r, 3 * w * (r + 1), 3)] for r in range(h)])
+
 
 def load_bmp(path):
     # A 24-bit bitmap file, its top row at y = 0.

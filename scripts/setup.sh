@@ -10,7 +10,7 @@ PACKAGES=(
     cmake ninja-build g++ libgtest-dev googletest
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine wine64 fonts-wine fonts-ipafont-gothic locales
-    xvfb xserver-xephyr x11-xkb-utils xdotool imagemagick
+    xvfb xserver-xephyr x11-xkb-utils xdotool imagemagick xcompmgr
     python3 zip unzip cppcheck clang-tidy
 )
 

@@ -18,6 +18,7 @@
 #include "controls/hotkeys.h"
 #include "controls/preview.h"
 #include "controls/window_menu.h"
+#include "display/audience_window.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
 #include "mirror/screen_modes.h"
@@ -48,6 +49,9 @@ int pump_messages(void)
     // without waiting.
     dispatch_waiting(helper_owner());
     pump_mirrors();
+    // The audience's window and what is left of its children's messages: last, so that the children's own
+    // fetches above find their timers' messages.
+    dispatch_waiting(audience_host());
     return 0;
 }
 
@@ -69,7 +73,12 @@ static void check_displays(void)
     DisplayChange change = displays_changed();
     if (change == DISPLAYS_SAME)
         return;
+    HWND host = audience_host();
     setup_displays(may_change_modes_after(change), checklist_window());
+    // A thumbnail is drawn into a top-level window: moved between the monitor and the window, every mirror
+    // registers anew, with its new top-level window.
+    if (audience_host() != host)
+        release_mirrors();
     show_wallpaper();
     list_monitors_in_menu(checklist_window());
 }
@@ -92,13 +101,21 @@ static void follow_desktop(void)
     window_class(pass.fore, class_name);
     trace(TXT_TR_CLASS, class_name);
 
-    apply_cursor_limit(pass.cursor);
+    // In the window the audience sees no monitor: the pointer has nowhere to be kept from.
+    if (audience_host() == NULL)
+        apply_cursor_limit(pass.cursor);
 
     PlacementResult placed = place_mirrors(pass);
     button_follows(placed.fore_entry, placed.face);
     update_mirror_visibility();
     HWND audience[MOST_AUDIENCE];
-    keep_audience_screen(wallpaper_window(), audience, audience_windows(audience, MOST_AUDIENCE));
+    int audience_count = audience_windows(audience, MOST_AUDIENCE);
+    // In the window nothing of others stands among the audience's windows: the window clips them, and only
+    // their order within it needs keeping.
+    if (audience_host() == NULL)
+        keep_audience_screen(wallpaper_window(), audience, audience_count);
+    else
+        stack_on_surface(wallpaper_window(), audience, audience_count);
     follow_foreground(pass.fore, class_name);
     check_responding();
     follow_preview();

@@ -9,6 +9,7 @@
 #include "base/settings.h"
 #include "base/texts.h"
 #include "base/trace.h"
+#include "display/audience_window.h"
 #include "display/displays.h"
 
 // A bordered popup with a window menu, made visible; bit 0x80 has no meaning for this class
@@ -32,6 +33,7 @@ void create_wallpaper(void)
         return;
     hwWallPaper = CreateWindowExA(WS_EX_STATICEDGE, TXT_WALLPAPER_CLASS, TXT_WALLPAPER_TITLE, WALLPAPER_STYLE, 0, 0, 1,
                                   1, helper_owner(), NULL, hInst, NULL);
+    join_audience_surface(hwWallPaper);
 }
 
 HWND wallpaper_window(void)
@@ -87,10 +89,8 @@ static void on_create(HWND window)
     ReleaseDC(window, dc);
 }
 
-static void on_paint(HWND window)
+static void draw_picture(HDC dc)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
     // Without a picture the area stays as it is: the background is never erased.
     if (wallpaper_bitmap != NULL) {
         scale_picture(dc);
@@ -100,11 +100,19 @@ static void on_paint(HWND window)
         SelectObject(picture, previous);
         DeleteDC(picture);
     }
-    // A curtain hides what lies behind it: the part the picture leaves (all of it without a picture) is black.
-    if (curtain_on()) {
+    // A curtain hides what lies behind it: the part the picture leaves (all of it without a picture) is black. So
+    // is it in the audience's window, whose picture the wallpaper is part of: nothing of the desktop lies behind.
+    if (curtain_on() || (GetWindowLongA(hwWallPaper, GWL_STYLE) & WS_CHILD) != 0) {
         RECT strip = {0, wallpaper_bitmap != NULL ? scaled_size.height : 0, ext_area.width, ext_area.height};
         FillRect(dc, &strip, (HBRUSH)GetStockObject(BLACK_BRUSH));
     }
+}
+
+static void on_paint(HWND window)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    draw_picture(dc);
     EndPaint(window, &ps);
 }
 
@@ -114,6 +122,9 @@ static void on_timer(HWND window)
 {
     RECT picture = {0, 0, scaled_size.width, scaled_size.height};
     InvalidateRect(window, curtain_on() ? &picture : NULL, TRUE);
+    // Painted now: a window system may hand the loop's window-filtered fetches the paint of only the front-most
+    // window that needs one (Wine does), and as a child of the audience's window the wallpaper's would wait.
+    UpdateWindow(window);
 }
 
 static void on_destroy(void)
@@ -138,6 +149,9 @@ static LRESULT CALLBACK wallpaper_proc(HWND window, UINT message, WPARAM wParam,
         return 0;
     case WM_PAINT:
         on_paint(window);
+        return 0;
+    case WM_PRINTCLIENT:
+        draw_picture((HDC)wParam);
         return 0;
     case WM_ERASEBKGND:
         return 0;

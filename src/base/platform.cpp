@@ -123,7 +123,14 @@ void show_painted_now(void)
 
 void place_window(HWND window, HWND insert_after, int x, int y, int width, int height)
 {
-    SetWindowPos(window, insert_after, x, y, width, height, SWP_NOACTIVATE);
+    UINT flags = SWP_NOACTIVATE;
+    // A child stands among its siblings alone: the topmost group, or a window of another parent to stand
+    // under, would fail the whole move. Its parent keeps the children's order.
+    bool special = insert_after == HWND_TOP || insert_after == HWND_BOTTOM;
+    if ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0 && !special &&
+        (insert_after == HWND_TOPMOST || insert_after == HWND_NOTOPMOST || GetParent(insert_after) != GetParent(window)))
+        flags |= SWP_NOZORDER;
+    SetWindowPos(window, insert_after, x, y, width, height, flags);
 }
 
 void place_on_top(HWND window, int x, int y, int width, int height)

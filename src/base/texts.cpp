@@ -152,3 +152,16 @@ const char TXT_STATUS_NO_EXTERNAL[] = "No external monitor";
 const char TXT_STATUS_BLANK[] = ", blank";
 const char TXT_STATUS_SPOTLIGHT[] = ", spotlight";
 const char TXT_STATUS_CURTAIN[] = ", curtain";
+// the audience's screen as a window
+const char TXT_KEY_AUDIENCE[] = "AUDIENCE";
+const char TXT_KEY_AUDIENCE_SIZE[] = "AUDIENCE_SIZE";
+const char TXT_AUDIENCE_MONITOR[] = "monitor";
+const char TXT_AUDIENCE_WINDOW[] = "window";
+const char TXT_TR_AUDIENCE_WINDOW[] = "AUDIENCE:window %dx%d\n";
+const char TXT_TR_AUDIENCE_MONITOR[] = "AUDIENCE:monitor\n";
+const char TXT_TR_AUDIENCE_UNREADABLE[] = "AUDIENCE unreadable, monitor is used: %s\n";
+const char TXT_TR_AUDIENCE_SIZE_UNREADABLE[] = "AUDIENCE_SIZE unreadable, 1280x720 is used: %s\n";
+const char TXT_AUDIENCE_CLASS[] = "VantoscopeAudience";
+const char TXT_AUDIENCE_TITLE[] = "VantoscopeAudience";
+const char TXT_MENU_AUDIENCE_WINDOW[] = "AUDIENCE WINDOW ON/OFF";
+const char TXT_STATUS_AUDIENCE_WINDOW_FMT[] = "Audience window: %d × %d";

@@ -152,3 +152,16 @@ extern const char TXT_STATUS_NO_EXTERNAL[];
 extern const char TXT_STATUS_BLANK[];
 extern const char TXT_STATUS_SPOTLIGHT[];
 extern const char TXT_STATUS_CURTAIN[];
+// the audience's screen as a window
+extern const char TXT_KEY_AUDIENCE[];
+extern const char TXT_KEY_AUDIENCE_SIZE[];
+extern const char TXT_AUDIENCE_MONITOR[];
+extern const char TXT_AUDIENCE_WINDOW[];
+extern const char TXT_TR_AUDIENCE_WINDOW[];
+extern const char TXT_TR_AUDIENCE_MONITOR[];
+extern const char TXT_TR_AUDIENCE_UNREADABLE[];
+extern const char TXT_TR_AUDIENCE_SIZE_UNREADABLE[];
+extern const char TXT_AUDIENCE_CLASS[];
+extern const char TXT_AUDIENCE_TITLE[];
+extern const char TXT_MENU_AUDIENCE_WINDOW[];
+extern const char TXT_STATUS_AUDIENCE_WINDOW_FMT[];

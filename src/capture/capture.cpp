@@ -87,7 +87,9 @@ static void release(Registration &r)
 static void try_register(Registration &r, HWND source, CaptureChange &change)
 {
     HTHUMBNAIL id = NULL;
-    HRESULT result = register_thumbnail(r.mirror, source, &id);
+    // A thumbnail is drawn into a top-level window: a mirror that is a child has it drawn into its top-level
+    // window, at the mirror's place there.
+    HRESULT result = register_thumbnail(GetAncestor(r.mirror, GA_ROOT), source, &id);
     r.target = source;
     r.refused = FAILED(result) || id == NULL;
     if (!r.refused) {
@@ -138,7 +140,14 @@ static void apply(Registration &r)
 {
     if (r.id == NULL || !r.geometry_known)
         return;
-    const MirrorGeometry &g = r.geometry;
+    MirrorGeometry g = r.geometry;
+    HWND root = GetAncestor(r.mirror, GA_ROOT);
+    if (root != NULL && root != r.mirror) {
+        POINT at = {0, 0};
+        MapWindowPoints(r.mirror, root, &at, 1);
+        g.destination = {g.destination.left + at.x, g.destination.top + at.y, g.destination.right + at.x,
+                         g.destination.bottom + at.y};
+    }
     bool visible = r.shown && !g.empty;
     if (r.told && same_rect(g.destination, r.told_geometry.destination) && same_rect(g.source, r.told_geometry.source) &&
         visible == r.told_visible)
@@ -175,8 +184,14 @@ void set_thumbnail_shown(HWND mirror, bool shown)
 
 void copy_picture(HWND mirror, HWND source, const CopyPart &copy)
 {
-    HDC source_dc = GetWindowDC(source);
     HDC mirror_dc = GetWindowDC(mirror);
+    copy_picture_into(mirror_dc, source, copy);
+    ReleaseDC(mirror, mirror_dc);
+}
+
+void copy_picture_into(HDC mirror_dc, HWND source, const CopyPart &copy)
+{
+    HDC source_dc = GetWindowDC(source);
     const ScreenRect &part = copy.part;
     if (!copy_stretches(copy)) {
         BitBlt(mirror_dc, 0, 0, copy.width, copy.height, source_dc, part.left, part.top, SRCCOPY);
@@ -187,7 +202,23 @@ void copy_picture(HWND mirror, HWND source, const CopyPart &copy)
         SetStretchBltMode(mirror_dc, previous);
     }
     ReleaseDC(source, source_dc);
-    ReleaseDC(mirror, mirror_dc);
+}
+
+bool print_thumbnail(HWND mirror, HDC dc)
+{
+    if (mirror == NULL)
+        return false;
+    const Registration &r = slot_of(mirror);
+    if (r.id == NULL || r.target == NULL)
+        return false;
+    if (r.geometry_known && r.shown && !r.geometry.empty) {
+        const ScreenRect &d = r.geometry.destination;
+        int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, d.left, d.top, NULL);
+        copy_picture_into(dc, r.target, {r.geometry.source, d.right - d.left, d.bottom - d.top});
+        RestoreDC(dc, saved);
+    }
+    return true;
 }
 
 void release_capture(void)

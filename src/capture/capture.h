@@ -36,5 +36,12 @@ void set_thumbnail_shown(HWND mirror, bool shown);
 // The copy, straight from one window DC to the other (see CopyPart).
 void copy_picture(HWND mirror, HWND source, const CopyPart &copy);
 
-// Releases every registration: at exit.
+// The same copy into any device context, from its origin: a picture asked to print itself.
+void copy_picture_into(HDC dc, HWND source, const CopyPart &copy);
+
+// What a thumbnail mirror shows, copied from its source into dc at the thumbnail's place in the mirror: a
+// mirror asked to print itself, whose thumbnail only the compositor draws. False for a mirror that copies.
+bool print_thumbnail(HWND mirror, HDC dc);
+
+// Releases every registration: at exit, and when the mirrors move to another top-level window.
 void release_capture(void);

@@ -4,10 +4,10 @@
 #include "base/texts.h"
 
 // Several entries are the program's own windows, by their titles: the checklist, the
-// wallpaper, the preview, the toggle button, and every mirror by its class name.
+// wallpaper, the preview, the audience's window, the toggle button, and every mirror by its class name.
 static const char *const excluded_titles[] = {
     TXT_EXCL_PROGRAM_MANAGER, TXT_EXCL_CLICK, TXT_CHECKLIST_TITLE, TXT_WALLPAPER_TITLE, TXT_EXCL_SPLITTER,
-    TXT_PREVIEW_TITLE,
+    TXT_PREVIEW_TITLE, TXT_AUDIENCE_TITLE,
 };
 
 static const char *const excluded_title_parts[] = {

@@ -13,6 +13,7 @@
 #include "catalogue/met_windows.h"
 #include "catalogue/responding.h"
 #include "controls/preview_rules.h"
+#include "display/audience_window.h"
 #include "display/displays.h"
 #include "mirror/placement.h"
 #include "mirror/screen_modes.h"
@@ -124,6 +125,8 @@ static int status_height(HWND window)
 
 static int audience_monitor_number(void)
 {
+    if (audience_host() != NULL)
+        return AUDIENCE_IN_WINDOW;
     const MonitorFound *monitors = NULL;
     int main_index = -1, external_index = -1;
     monitors_found(&monitors, &main_index, &external_index);
@@ -209,6 +212,9 @@ static void refresh_picture(void)
         scene_changed_at = t;
     PreviewClock clock = {hdcCapture != NULL, t - scene_changed_at, t - whole_read_at};
     PreviewRead plan = plan_preview_read(shown_scene, now, clock);
+    // The audience's window prints its whole picture at once, without reading the screen.
+    if (audience_host() != NULL)
+        plan.whole = true;
     shown_scene = now;
     if (plan.whole)
         whole_read_at = t;
@@ -221,11 +227,13 @@ void follow_preview(void)
         return;
     ScreenRect r;
     Box moved;
-    if (read_window_rect(hwPreview, &r) && keep_off_external(box_of(r), main_area, ext_area, &moved))
+    // The audience's window paints its own picture: the preview may stand over it.
+    if (audience_host() == NULL && read_window_rect(hwPreview, &r) &&
+        keep_off_external(box_of(r), main_area, ext_area, &moved))
         SetWindowPos(hwPreview, NULL, moved.x, moved.y, moved.width, moved.height, SWP_NOZORDER | SWP_NOACTIVATE);
     char status[TEXT_LEN];
     preview_status(status, sizeof status, audience_monitor_number(), ext_area, audience_blank(),
-                   spotlit_window() != NULL, zoom_on(), curtain_on());
+                   spotlit_window() != NULL, zoom_on(), curtain_on() && audience_host() == NULL);
     set_text_if_changed(hwStatus, status);
     // A change of what the preview shows is read and painted in this pass; otherwise a refresh when one is due.
     PreviewScene modes = {};
@@ -307,9 +315,12 @@ static bool read_external(bool whole, const Box *boxes, int count)
 {
     HDC screen = GetDC(NULL);
     bool read = have_capture_bitmap(screen);
-    if (read && whole)
+    // The audience's window is asked for its own picture, whatever covers it, as a meeting app asks.
+    if (read && audience_host() != NULL)
+        SendMessageA(audience_host(), WM_PRINTCLIENT, (WPARAM)hdcCapture, PRF_CLIENT);
+    else if (read && whole)
         read = read_box(screen, ext_area);
-    for (int i = 0; read && !whole && i < count; ++i)
+    for (int i = 0; read && !whole && audience_host() == NULL && i < count; ++i)
         read = read_box(screen, boxes[i]);
     ReleaseDC(NULL, screen);
     return read;
@@ -323,7 +334,7 @@ static void on_paint(HWND window)
     GetClientRect(window, &c);
     int room = c.bottom - status_height(window);
     Box p = {0, 0, 0, 0};
-    if (audience_monitor_number() > 0)
+    if (audience_monitor_number() != 0)
         p = preview_picture(c.right, c.bottom, status_height(window), ext_area);
     fill_around(dc, c.right, room, p);
     // A paint before the first refresh (on opening) reads the monitor itself; later ones show what the last

@@ -75,11 +75,13 @@ bool keep_off_external(const Box &window, const MonitorArea &main, const Monitor
 void preview_status(char *out, int size, int monitor_number, const MonitorArea &ext, bool blank, bool spotlight,
                     bool zoom, bool curtain)
 {
-    if (monitor_number <= 0) {
+    if (monitor_number <= 0 && monitor_number != AUDIENCE_IN_WINDOW) {
         snprintf(out, (size_t)size, "%s", TXT_STATUS_NO_EXTERNAL);
         return;
     }
-    int n = snprintf(out, (size_t)size, TXT_STATUS_MONITOR_FMT, monitor_number, ext.width, ext.height);
+    int n = monitor_number == AUDIENCE_IN_WINDOW
+                ? snprintf(out, (size_t)size, TXT_STATUS_AUDIENCE_WINDOW_FMT, ext.width, ext.height)
+                : snprintf(out, (size_t)size, TXT_STATUS_MONITOR_FMT, monitor_number, ext.width, ext.height);
     const struct {
         bool on;
         const char *text;

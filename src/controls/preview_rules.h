@@ -30,7 +30,9 @@ ScreenRect in_picture(const Box &on_ext, const MonitorArea &ext, const Box &pict
 // it goes back onto the main monitor, as near as it can, no larger than it. False when it may stay.
 bool keep_off_external(const Box &window, const MonitorArea &main, const MonitorArea &ext, Box *moved);
 
-// The status line: the audience's monitor ("Monitor 2: 1920 × 1080"; number 0: there is none) and what is on.
+// The status line: the audience's monitor ("Monitor 2: 1920 × 1080"; number 0: there is none; AUDIENCE_IN_WINDOW:
+// the audience's window, "Audience window: 1280 × 720", ext its client area) and what is on.
+enum { AUDIENCE_IN_WINDOW = -1 };
 void preview_status(char *out, int size, int monitor_number, const MonitorArea &ext, bool blank, bool spotlight,
                     bool zoom, bool curtain);
 

@@ -24,6 +24,8 @@ static const struct {
     {TXT_MENU_MOUSE_LIMIT, TXT_TR_MOUSE_LIMIT, mouse_limit_on, set_mouse_limit, ID_MOUSE_LIMIT, false},
     {TXT_MENU_BLANK, TXT_TR_BLANK, audience_blank, set_audience_blank, ID_BLANK, true},
     {TXT_MENU_PREVIEW, NULL, preview_open, set_preview_open, ID_PREVIEW, true},
+    // Traced by the set-up that moves the audience, on the next pass.
+    {TXT_MENU_AUDIENCE_WINDOW, NULL, audience_in_window, move_audience_to_window, ID_AUDIENCE_WINDOW, true},
 };
 
 static void insert_item(HMENU menu, UINT position, UINT id, const char *text, UINT type, UINT state)
@@ -56,10 +58,12 @@ void add_menu_items(HWND window)
 
 void list_monitors_in_menu(HWND window)
 {
-    enum { FIRST_PLACE = 5 };  // below the switches, the blank and the preview
+    enum { FIRST_PLACE = 6 };  // below the switches, the blank, the preview and the audience's window
     HMENU menu = GetSystemMenu(window, FALSE);
     if (menu == NULL)
         return;
+    // Moved by the window's own close button too: marked after each set-up.
+    mark_menu_item(window, ID_AUDIENCE_WINDOW, audience_in_window());
     for (int id = ID_MONITORS; id <= ID_MONITORS + MOST_MONITORS; ++id)
         DeleteMenu(menu, (UINT)id, MF_BYCOMMAND);
     const MonitorFound *monitors = NULL;

@@ -8,6 +8,7 @@ enum {
     ID_WALLPAPER = 1021,
     ID_BLANK = 1022,
     ID_PREVIEW = 1023,
+    ID_AUDIENCE_WINDOW = 1024,
     ID_MONITORS = 1040  // the monitors' separator; monitor n is ID_MONITORS + n
 };
 

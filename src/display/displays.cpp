@@ -2,6 +2,7 @@
 // leaves their modes alone, notices when they change, and says where the main monitor's picture lands
 // on the external one.
 #include "display/displays.h"
+#include "display/audience_window.h"
 #include "base/limits.h"
 #include "base/settings.h"
 #include "base/texts.h"
@@ -24,6 +25,10 @@ static char picked_device[DEVICE_LEN];  // picked in the window menu for this ru
 static bool picked_now;                 // picked since the last set-up
 static bool change_noted;
 static bool setting_up;
+static AudienceKind audience_kind;  // asked for: by the setting at start, then by the window menu or the window
+static AudienceKind set_up_kind;    // as the last set-up left the audience
+static SurfaceSize set_up_size;     // the window's client size at the last set-up, while it is the audience's
+static bool audience_traced;
 
 // With data's `described` set, each monitor's description too (its device, whether it is the primary): a
 // read of its own per monitor, which the check on every pass, comparing places alone, does without.
@@ -79,6 +84,8 @@ struct DisplaySettings {
     DisplayMatch match;
     ExternalRequest external;
     char external_value[TEXT_LEN];
+    AudienceKind audience;
+    SurfaceSize audience_size;
 };
 
 static const DisplaySettings &settings(void)
@@ -91,6 +98,11 @@ static const DisplaySettings &settings(void)
     read_setting_with(TXT_SECTION_DISPLAY, TXT_KEY_MATCH, read_display_match, &s.match, TXT_TR_MATCH_UNREADABLE);
     read_setting_shown_with(TXT_SECTION_DISPLAY, TXT_KEY_EXTERNAL, read_external_setting, &s.external,
                             s.external_value, TXT_TR_EXTERNAL_UNREADABLE);
+    read_setting_with(TXT_SECTION_DISPLAY, TXT_KEY_AUDIENCE, read_audience_setting, &s.audience,
+                      TXT_TR_AUDIENCE_UNREADABLE);
+    read_setting_with(TXT_SECTION_DISPLAY, TXT_KEY_AUDIENCE_SIZE, read_audience_size, &s.audience_size,
+                      TXT_TR_AUDIENCE_SIZE_UNREADABLE);
+    audience_kind = s.audience;
     return s;
 }
 
@@ -124,7 +136,8 @@ static void trace_choice(const MonitorFound *monitors, const MonitorChoice &c, c
 static void tell_found(const MonitorFound *monitors, int count, const MonitorChoice &c, void *)
 {
     trace_monitors(monitors, count, c.main);
-    if (count == 1)
+    // In the window the audience needs no second monitor: nothing to warn about.
+    if (count == 1 && audience_kind == AUDIENCE_MONITOR)
         MessageBoxA(box_owner, TXT_BOX_NO_EXTERNAL, TXT_BOX_CAPTION, MB_OK | MB_ICONWARNING);
     trace_choice(monitors, c, settings());
     if (c.picked_gone)
@@ -135,21 +148,49 @@ void setup_displays(bool may_change_modes, HWND owner)
 {
     const DisplaySettings &s = settings();
     static const MonitorPlatform platform = {enumerate_described, tell_found, change_mode, NULL};
-    MonitorRequest request = {s.match, s.external, picked_device, may_change_modes};
+    bool window = audience_kind == AUDIENCE_WINDOW;
+    // In the window no monitor is touched: no mode is changed for it.
+    MonitorRequest request = {s.match, s.external, picked_device, may_change_modes && !window};
     setting_up = true;
     box_owner = owner;
     set_up_monitors(platform, request, &last);
     main_area = last.main_area;
-    ext_area = last.ext_area;
+    host_audience(window, main_area, s.audience_size);
+    window = audience_host() != NULL;  // a window that could not be made leaves the audience on the monitor
+    AudienceKind kind = window ? AUDIENCE_WINDOW : AUDIENCE_MONITOR;
+    SurfaceSize client = audience_client_size();
+    AudienceScreen screen = audience_screen(kind, s.match == MATCH_SCALE, main_area, last.ext_area, client);
+    ext_area = screen.area;
     picked_now = false;
     change_noted = false;
     setting_up = false;
-    mapping = monitors_mapping(s.match == MATCH_SCALE, main_area, ext_area);
+    mapping = screen.mapping;
     trace(TXT_TR_MATCH, s.match == MATCH_SCALE ? TXT_MATCH_SCALE : TXT_MATCH_RESOLUTION, mapping.scale);
+    bool resized = window && (client.width != set_up_size.width || client.height != set_up_size.height);
+    if (!audience_traced || kind != set_up_kind || resized) {
+        if (window)
+            trace(TXT_TR_AUDIENCE_WINDOW, client.width, client.height);
+        else
+            trace(TXT_TR_AUDIENCE_MONITOR);
+    }
+    audience_traced = true;
+    audience_kind = set_up_kind = kind;
+    set_up_size = window ? client : SurfaceSize{0, 0};
 }
 
 DisplayChange displays_changed(void)
 {
+    if (audience_close_asked())
+        audience_kind = AUDIENCE_MONITOR;
+    // The audience moved between the monitor and the window: set up as at start. The window sized anew: the
+    // surface is read again, and the picture follows.
+    if (audience_kind != set_up_kind)
+        return DISPLAYS_CAME_OR_WENT;
+    if (set_up_kind == AUDIENCE_WINDOW) {
+        SurfaceSize now = audience_client_size();
+        if (now.width != set_up_size.width || now.height != set_up_size.height)
+            return DISPLAYS_MOVED;
+    }
     MonitorFound now[MOST_MONITORS];
     int count = picked_now ? 0 : enumerate(now, false);  // a pick needs no look
     return display_change(last.monitors, last.count, now, count, picked_now, change_noted);
@@ -180,4 +221,14 @@ void pick_external_monitor(int number)
         return;
     memcpy(picked_device, last.monitors[number - 1].device, DEVICE_LEN);
     picked_now = number - 1 != last.choice.external;  // the one in use is kept for the run, as it stands
+}
+
+bool audience_in_window(void)
+{
+    return audience_kind == AUDIENCE_WINDOW;
+}
+
+void move_audience_to_window(bool window)
+{
+    audience_kind = window ? AUDIENCE_WINDOW : AUDIENCE_MONITOR;
 }

@@ -32,3 +32,9 @@ int monitors_found(const MonitorFound **monitors, int *main_index, int *external
 
 // The audience's monitor, picked by its number for the rest of the run; the next pass sets up again.
 void pick_external_monitor(int number);
+
+// Where the audience's screen is: true while it is, or is about to be, the window "VantoscopeAudience" (the
+// setting at start, the window menu's item, the window's close button). move_audience_to_window asks for one
+// or the other; the next pass sets up as at start, and the set-up traces where the audience is.
+bool audience_in_window(void);
+void move_audience_to_window(bool window);

@@ -7,6 +7,7 @@
 #include "base/texts.h"
 #include "base/trace.h"
 #include "capture/capture.h"
+#include "display/audience_window.h"
 #include "mirror/marker_rules.h"
 
 static bool marker_switch = true;
@@ -30,6 +31,12 @@ static LRESULT CALLBACK marker_proc(HWND window, UINT message, WPARAM wParam, LP
         EndPaint(window, &ps);
         return 0;
     }
+    case WM_PRINTCLIENT: {  // the disc's region cuts it, as on the screen
+        RECT all = {0, 0, 0, 0};
+        GetClientRect(window, &all);
+        FillRect((HDC)wParam, &all, red);
+        return 0;
+    }
     case WM_ERASEBKGND:
     case WM_CLOSE:  // lives as long as the program, like the other helpers
         return 0;
@@ -51,6 +58,7 @@ void create_marker_overlay(void)
                               TXT_MARKER_CLASS, "", WS_POPUP, 0, 0, 20, 20, helper_owner(), NULL, hInst, NULL);
     // A layered window shows nothing until its attributes are set.
     SetLayeredWindowAttributes(overlay, 0, 255, LWA_ALPHA);
+    join_audience_surface(overlay);
 }
 
 static void show_overlay(const MarkerOverlay &plan)
@@ -143,6 +151,12 @@ void paint_marker(HWND mirror, HWND target, const Mapping &mapping)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(mirror, &ps);
+    print_marker(dc, mirror, target, mapping);
+    EndPaint(mirror, &ps);
+}
+
+void print_marker(HDC dc, HWND mirror, HWND target, const Mapping &mapping)
+{
     HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
     HGDIOBJ previous = SelectObject(dc, brush);
     // With no foreground window and no target there is nothing to point into.
@@ -150,5 +164,4 @@ void paint_marker(HWND mirror, HWND target, const Mapping &mapping)
         draw_pointer_marker(dc, mirror, target, mapping, cursor_pos.x, cursor_pos.y);
     SelectObject(dc, previous);
     DeleteObject(brush);
-    EndPaint(mirror, &ps);
 }

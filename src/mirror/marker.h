@@ -18,6 +18,8 @@ void marker_sees(HWND fore, POINT cursor);
 // Into a copying mirror being painted, with the switch on: the disc for the pointer, when the mirror's target
 // is the window in front, put where the mirror's mapping takes it.
 void paint_marker(HWND mirror, HWND target, const Mapping &mapping);
+// The same disc into any device context: a copying mirror asked to print itself.
+void print_marker(HDC dc, HWND mirror, HWND target, const Mapping &mapping);
 
 // The disc over the mirror of the window in front where that mirror shows a thumbnail (fore_mirror: null when
 // the window in front has no mirror; box and mapping: where and how that mirror was put), above every mirror;

@@ -8,6 +8,7 @@
 #include "capture/capture.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_rules.h"
+#include "display/audience_window.h"
 #include "display/displays.h"
 #include "mirror/marker.h"
 #include "mirror/marker_rules.h"
@@ -61,6 +62,7 @@ void make_entry_mirror(int index)
         mirror = create_mirror(index);
         if (mirror != NULL)
             trace(TXT_TR_MIRROR_CREATED, index);
+        join_audience_surface(mirror);
     }
     EnableWindow(mirror, FALSE);
     show_mirror(mirror, false);
@@ -75,7 +77,12 @@ void restyle_mirror(HWND mirror)
                                           : chrome_class ? MIRROR_STYLE_BARE : MIRROR_STYLE_FRAMED;
     // The visibility bit is kept: cleared under a shown window, it would leave the window on the
     // screen while the system takes it for hidden, so that hiding it would do nothing.
-    SetWindowLongA(mirror, GWL_STYLE, (LONG)(style | (GetWindowLongA(mirror, GWL_STYLE) & WS_VISIBLE)));
+    // A mirror in the audience's window stays its child, without a frame: its copy shows its window's own, and
+    // the window may be sized so small that a frame would leave no client area to paint.
+    DWORD kept = (DWORD)GetWindowLongA(mirror, GWL_STYLE) & (WS_VISIBLE | WS_CHILD | WS_CLIPSIBLINGS);
+    if (kept & WS_CHILD)
+        style = MIRROR_STYLE_THUMBNAIL & ~WS_POPUP;
+    SetWindowLongA(mirror, GWL_STYLE, (LONG)(style | kept));
     // The new style word has no WS_DISABLED, so it enables the mirror again: a click on the
     // external monitor would make the mirror the foreground window and bring the button there.
     EnableWindow(mirror, FALSE);
@@ -143,7 +150,8 @@ Mapping mirror_mapping(const HWND__ *mirror)
     return k >= 0 && mapped[k] ? mappings[k] : main_to_external();
 }
 
-static void copy_target_image(HWND mirror, HWND target)
+// Into the mirror's window, or into `into` where given (the mirror asked to print itself).
+static void copy_target_image(HWND mirror, HWND target, HDC into = NULL)
 {
     RECT r = {0, 0, 0, 0};
     GetWindowRect(mirror, &r);
@@ -151,7 +159,24 @@ static void copy_target_image(HWND mirror, HWND target)
     ScreenRect t = {0, 0, 0, 0};
     if (scaled)  // a copy at 1:1 needs only the mirror's size: one read less on every paint
         read_window_rect(target, &t);
-    copy_picture(mirror, target, copy_part({r.left, r.top, r.right, r.bottom}, t, scaled, main_area));
+    CopyPart copy = copy_part({r.left, r.top, r.right, r.bottom}, t, scaled, main_area);
+    if (into != NULL)
+        copy_picture_into(into, target, copy);
+    else
+        copy_picture(mirror, target, copy);
+}
+
+// The mirror's picture into a device context that asks for it: the thumbnail's part of the window, or the copy
+// with its disc.
+static void on_print(HWND mirror, HDC dc)
+{
+    int k = index_of(mirror);
+    HWND target = k >= 0 ? win_table[k].hwTarget : NULL;
+    if (target == NULL || print_thumbnail(mirror, dc))
+        return;
+    copy_target_image(mirror, target, dc);
+    if (marker_switch_on())
+        print_marker(dc, mirror, target, mirror_mapping(mirror));
 }
 
 static void on_paint(HWND mirror)
@@ -188,6 +213,9 @@ static LRESULT CALLBACK mirror_proc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_PAINT:
         on_paint(window);
+        return 0;
+    case WM_PRINTCLIENT:
+        on_print(window, (HDC)wParam);
         return 0;
     case WM_ERASEBKGND:
         return 0;

@@ -9,6 +9,7 @@
 #include "base/trace.h"
 #include "capture/capture.h"
 #include "catalogue/met_windows.h"
+#include "display/audience_window.h"
 #include "display/displays.h"
 #include <stdio.h>
 
@@ -44,11 +45,22 @@ static void on_paint(HWND window)
         copy_picture(window, s->popup, {s->geometry.source, s->geometry.box.width, s->geometry.box.height});
 }
 
+// The same picture into a device context that asks for it.
+static void on_print(HWND window, HDC dc)
+{
+    const Slot *s = slot_of(window);
+    if (s != NULL && s->popup != NULL && !print_thumbnail(window, dc))
+        copy_picture_into(dc, s->popup, {s->geometry.source, s->geometry.box.width, s->geometry.box.height});
+}
+
 static LRESULT CALLBACK popup_mirror_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:
         on_paint(window);
+        return 0;
+    case WM_PRINTCLIENT:
+        on_print(window, (HDC)wParam);
         return 0;
     case WM_ERASEBKGND:
     case WM_CLOSE:  // lives as long as the program, like the other helpers
@@ -72,6 +84,7 @@ void start_popups(void)
         snprintf(title, sizeof title, TXT_POPUP_MIRROR_TITLE_FMT, i);
         pool[i].mirror = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, TXT_POPUP_MIRROR_CLASS, title,
                                          WS_POPUP | WS_DISABLED, 0, 0, 1, 1, helper_owner(), NULL, hInst, NULL);
+        join_audience_surface(pool[i].mirror);
     }
 }
 

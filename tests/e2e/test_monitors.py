@@ -75,7 +75,8 @@ class ThreeMonitorsStory(Story):
             self.probe.foreground(self.p.checklist)
             mark = self.p.mark()
             self.d.click(12, 11)  # the checklist's icon opens its window menu
-            self.d.xdotool("key", *["Down"] * 7 + ["Return"])  # the switches, the blank, the preview, monitor 2 and 3
+            self.d.xdotool("key", *["Down"] * 8 + ["Return"])  # the switches, the blank, the preview, the audience's
+            # window, monitor 2 and 3
             for text in self.mode_failures(by_name, external=3):
                 self.assertEqual(self.probe.box(CAPTION, 30)[1], text)
             self.p.wait_line("EXTERNAL:3 \\\\.\\DISPLAY3 (picked in the window menu)", mark)

@@ -63,7 +63,8 @@ class TroubleStory(Story):
             self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
             self.addCleanup(self.probe.hotkey, 0, 0)
             ini = JAPANESE_INI + "[HOTKEYS]\nTOGGLE=\n[MIRROR]\nMETHOD=fancy\nPOPUPS=maybe\n[DISPLAY]\nMATCH=fit\n" \
-                "EXTERNAL=%s\nCURTAIN=per\x01haps%s\nZOOM_FACTOR=2,5\n[PREVIEW]\nSHOW=maybe\n" % ("7" * 1000, "s" * 60)
+                "EXTERNAL=%s\nCURTAIN=per\x01haps%s\nZOOM_FACTOR=2,5\nAUDIENCE=win\x02dow\nAUDIENCE_SIZE=%s\n[PREVIEW]\n" \
+                "SHOW=maybe\n" % ("7" * 1000, "s" * 60, "1280*720" * 125)
             self.start(self.settings(ini, pictures))
             for line in (b"HOTKEY BLANK Ctrl+Alt+F10 is taken by another program, the key is off",
                          b"MIRROR_METHOD unreadable, auto is used: fancy", b"MIRROR_METHOD:auto",
@@ -72,7 +73,9 @@ class TroubleStory(Story):
                          b"EXTERNAL unreadable, the last monitor is used: " + b"7" * 40 + b"...",
                          b"EXTERNAL:2 \\\\.\\DISPLAY2 (the last monitor found)",
                          b"CURTAIN unreadable, no is used: per?haps" + b"s" * 32 + b"...", b"CURTAIN:no",
-                         b"PREVIEW SHOW unreadable, no is used: maybe", b"ZOOM_FACTOR unreadable, 2 is used: 2,5"):
+                         b"PREVIEW SHOW unreadable, no is used: maybe", b"ZOOM_FACTOR unreadable, 2 is used: 2,5",
+                         b"AUDIENCE unreadable, monitor is used: win?dow", b"AUDIENCE:monitor",
+                         b"AUDIENCE_SIZE unreadable, 1280x720 is used: " + b"1280*720" * 5 + b"..."):
                 self.assertIn(line, self.p.lines)
             self.keys_to(hwnd)
             mark = self.p.mark()

@@ -118,6 +118,8 @@ TEST(Preview, AtTheMainMonitorsCornerInTheAudiencesProportionsAndNeverOnTheirMon
     EXPECT_STREQ(status, "Monitor 2: 1024 \x81\x7E 768, blank, zoom, curtain");
     preview_status(status, sizeof status, 0, none, true, true, true, true);
     EXPECT_STREQ(status, "No external monitor");
+    preview_status(status, sizeof status, AUDIENCE_IN_WINDOW, {0, 0, 1280, 720}, true, false, false, false);
+    EXPECT_STREQ(status, "Audience window: 1280 \x81\x7E 720, blank");
 }
 
 // A scene on a 1024 x 768 external monitor right of a 1920-wide main one: a mirror at (2020, 100) 300 x 200,

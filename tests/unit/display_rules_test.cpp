@@ -2,6 +2,7 @@
 // and on heights, the set-up's modes and the areas after them (the test desktops never grant a mode that
 // moves a monitor), no mode changed when the monitors are matched by scale or merely moved, and where the
 // main monitor's picture lands.
+#include "display/audience_rules.h"
 #include "display/mapping_rules.h"
 #include "display/monitor_rules.h"
 #include "rows.h"
@@ -220,6 +221,83 @@ TEST(Mapping, AScaledMirrorIsCutToTheExternalMonitorAndShowsTheMatchingPart)
     MirrorGeometry g = mirror_geometry({-100, 700, 300, 900}, {-100, 700, 300, 900}, ext, m);
     EXPECT_EQ(ints(g.box), (Ints{1280, 624, 240, 144}));
     EXPECT_EQ(ints(g.source), (Ints{100, 0, 400, 180}));
+}
+
+TEST(Audience, TheMonitorOrTheWindowInAnyCaseAndBlanksAnythingElseTheMonitor)
+{
+    const struct {
+        const char *value;
+        bool readable;
+        AudienceKind kind;
+    } rows[] = {
+        {"", true, AUDIENCE_MONITOR},          {"monitor", true, AUDIENCE_MONITOR}, {"window", true, AUDIENCE_WINDOW},
+        {"WINDOW", true, AUDIENCE_WINDOW},     {" Window\t", true, AUDIENCE_WINDOW}, {"MONITOR ", true, AUDIENCE_MONITOR},
+        {"windows", false, AUDIENCE_MONITOR},  {"win dow", false, AUDIENCE_MONITOR}, {"win\x01dow", false, AUDIENCE_MONITOR},
+        {"\xFF\xFE", false, AUDIENCE_MONITOR}, {"1", false, AUDIENCE_MONITOR},
+    };
+    for (const auto &r : rows) {
+        AudienceKind kind = AUDIENCE_WINDOW;
+        EXPECT_EQ(read_audience_setting(r.value, &kind), r.readable) << r.value;
+        EXPECT_EQ(kind, r.kind) << r.value;
+    }
+    AudienceKind kind = AUDIENCE_WINDOW;
+    EXPECT_TRUE(read_audience_setting((std::string(996, ' ') + "window").c_str(), &kind));
+    EXPECT_EQ(kind, AUDIENCE_WINDOW);
+    EXPECT_FALSE(read_audience_setting(std::string(1000, 'w').c_str(), &kind));
+    EXPECT_EQ(kind, AUDIENCE_MONITOR);
+}
+
+TEST(Audience, TheWindowsSizeWithinItsLimitsAnythingElse1280x720)
+{
+    const struct {
+        const char *value;
+        bool readable;
+        Ints size;
+    } rows[] = {
+        {"", true, {1280, 720}},          {"1280x720", true, {1280, 720}},  {"1920X1080", true, {1920, 1080}},
+        {" 800 x 600 ", true, {800, 600}}, {"320x180", true, {320, 180}},   {"3840x2160", true, {3840, 2160}},
+        {"319x180", false, {1280, 720}},  {"320x179", false, {1280, 720}},  {"3841x2160", false, {1280, 720}},
+        {"0x0", false, {1280, 720}},      {"99999x99999", false, {1280, 720}}, {"1280*720", false, {1280, 720}},
+        {"1280x", false, {1280, 720}},    {"x720", false, {1280, 720}},     {"-1280x720", false, {1280, 720}},
+        {"1280x720x2", false, {1280, 720}}, {"12 80x720", false, {1280, 720}}, {"\x01\xFFx\x02", false, {1280, 720}},
+        {"000001280x720", false, {1280, 720}},
+    };
+    for (const auto &r : rows) {
+        SurfaceSize size = {1, 1};
+        EXPECT_EQ(read_audience_size(r.value, &size), r.readable) << r.value;
+        EXPECT_EQ((Ints{size.width, size.height}), r.size) << r.value;
+    }
+    SurfaceSize size = {1, 1};
+    EXPECT_FALSE(read_audience_size(std::string(1000, '9').c_str(), &size));
+    EXPECT_FALSE(read_audience_size((std::string(500, '1') + "x" + std::string(499, '1')).c_str(), &size));
+    EXPECT_EQ((Ints{size.width, size.height}), (Ints{1280, 720}));
+}
+
+TEST(Audience, TheSurfaceIsTheMonitorOrTheWindowsClientAreaTheMainMonitorFittedInIt)
+{
+    const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768}, laptop = {0, 0, 1920, 1200};
+    const struct {
+        AudienceKind kind;
+        bool scale;
+        MonitorArea main;
+        SurfaceSize client;
+        Ints area, window;  // the surface; where a window at (100, 100)-(300, 200) lands on it
+    } rows[] = {
+        {AUDIENCE_MONITOR, false, main, {1280, 720}, {1024, 0, 1024, 768}, {1124, 100, 1324, 200}},
+        {AUDIENCE_MONITOR, true, main, {1280, 720}, {1024, 0, 1024, 768}, {1124, 100, 1324, 200}},
+        // Bands left and right, whatever MATCH says: the window has no mode to match.
+        {AUDIENCE_WINDOW, false, main, {1280, 720}, {0, 0, 1280, 720}, {254, 94, 441, 188}},
+        // A 16:10 main monitor: narrower bands.
+        {AUDIENCE_WINDOW, true, laptop, {1280, 720}, {0, 0, 1280, 720}, {124, 60, 244, 120}},
+        {AUDIENCE_WINDOW, true, main, {320, 180}, {0, 0, 320, 180}, {63, 23, 110, 47}},
+        // A client area sized to nothing is a surface of one pixel.
+        {AUDIENCE_WINDOW, true, main, {0, -5}, {0, 0, 1, 1}, {0, 0, 0, 0}},
+    };
+    for (const auto &r : rows) {
+        AudienceScreen s = audience_screen(r.kind, r.scale, r.main, ext, r.client);
+        EXPECT_EQ((Ints{s.area.x, s.area.y, s.area.width, s.area.height}), r.area);
+        EXPECT_EQ(ints(map_rect(s.mapping, {100, 100, 300, 200})), r.window);
+    }
 }
 
 } // namespace
