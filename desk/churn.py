@@ -101,10 +101,12 @@ class Churn:
             self.act()
         self.check()
         before, end = self.resources(), time.monotonic() + seconds
+        self.private = []  # (seconds since the warm-up, private resident KiB) after each check
         while time.monotonic() < end:
             for _ in range(self.rng.randint(1, 4)):
                 self.act()
             self.check()
+            self.private.append((seconds - (end - time.monotonic()), self.p.rss_kib("RssAnon")))
         self.probe.close_all()
         self.check()
         for _ in range(20):  # the wallpaper hidden and shown again: it paints each time it shows

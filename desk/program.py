@@ -95,9 +95,11 @@ class Program:
             raise RuntimeError("cannot tell the program's process among %r" % sorted(pids))
         return pids.pop()
 
-    def rss_kib(self):
+    def rss_kib(self, kind="VmRSS"):
+        # Resident memory; "RssAnon": only the process's private part, without the memory it shares with the
+        # X server (Wine's window surfaces, which come and go with the windows on the screen).
         with open("/proc/%d/status" % self.unix_pid()) as f:
-            return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
+            return int(re.search(kind + r":\s+(\d+)", f.read()).group(1))
 
     def wait_exit(self, timeout=30):
         # Waits for the end and for the last of the trace; answers the exit code.

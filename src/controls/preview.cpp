@@ -184,7 +184,7 @@ static void read_and_paint(const PreviewRead &plan)
     RECT c = {0, 0, 0, 0};
     GetClientRect(hwPreview, &c);
     Box p = {0, 0, 0, 0};
-    if (audience_monitor_number() > 0)
+    if (audience_monitor_number() != 0)
         p = preview_picture(c.right, c.bottom, status_height(hwPreview), ext_area);
     if (p.width <= 0 || p.height <= 0 || plan.whole) {
         if (p.width > 0 && p.height > 0)

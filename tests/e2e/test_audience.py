@@ -401,7 +401,7 @@ class PreviewStory(Audience):
             self.press("ctrl+alt+F10", "SET_BLANK:0")
             p.wait_line('RESPONDING: "Red"', mark, timeout=15)
             wait_for(lambda: not self.picture()[0].count((255, 176, 0)), 2, "the mark gone")
-            self.assertEqual([line for line in p.lines[mark:] if b"Green" in line], [])
+            self.assertEqual([line for line in p.lines[mark:] if b'RESPONDING: "Green"' in line], [])
         with self.step("the window menu's item and the preview's own close button close it, traced"):
             for close in (lambda: self.probe.send(p.checklist, WM_SYSCOMMAND, ID_PREVIEW),
                           lambda: self.probe.post(self.preview, WM_CLOSE, 0, 0)):
