@@ -22,13 +22,11 @@ class Meeting(Story):
         return c[0] - r[0], c[1] - r[1], c[2] - c[0], c[3] - c[1]
 
     def picture(self):
-        # The window's own pixels, covered or not (the part on the screen: the compositing manager's picture of
-        # a window ends at the screen's edge).
+        # The window's own pixels, covered or not (the compositing manager's picture ends at the screen's edge).
         return self.screen.window_picture(self.d.x_window(HOST))
 
     def place(self, hwnd, inset=2):
-        # Where the window's client area lands in the picture: the main monitor fitted into the client area with
-        # its proportions kept, centred; inset, so that a rounded edge does not count.
+        # Where a client area lands in the picture (the main monitor fitted, centred); inset past rounded edges.
         x, y, w, h = self.client()
         s = min(w / 1024, h / 768)
         o = (x + (w - s * 1024) / 2, y + (h - s * 768) / 2)
@@ -62,8 +60,7 @@ class OneMonitorStory(Meeting):
             self.meeting()
 
     def meeting(self):
-        # The picked window on the left; the unpicked one right of it, over the picked window's place in the
-        # window's picture, but not over the picked window itself (a copy reads the screen under Wine).
+        # The unpicked window over the picked one's place in the picture, not over it (a copy reads the screen).
         picked = self.probe.open("Picked", 20, 500, 120, 100, fill=0xFF0000)
         unpicked = self.probe.open("Unpicked", 170, 470, 150, 130, fill=0x00FF00)
         self.start(self.sample_settings("[DISPLAY]\nAUDIENCE=window\n", preview=True))

@@ -1,6 +1,5 @@
-# Monitor set-ups other than two equal ones: a single monitor, three of unequal sizes with the
-# external one lower than the main one, and an external monitor smaller than the main one that the
-# main monitor's picture is scaled to fit.
+# Monitor set-ups other than two equal ones: a single monitor, three unequal ones (the external lower than the
+# main one), and a smaller external monitor that the main monitor's picture is scaled to fit.
 
 from .story import CAPTION, MODE_FAILED, MODE_REQUEST, WALLPAPER, Story, both, monitor_line, t, wait_for
 
@@ -60,8 +59,7 @@ class ThreeMonitorsStory(Story):
             self.tick("Three heads")
             self.probe.foreground(hwnd)
             self.shows(hwnd, pixels=hwnd)
-        # EXTERNAL by device name: the audience's things stand on that monitor, and it and the main one alone are
-        # asked for a mode.
+        # EXTERNAL by device name: the audience's things on that monitor; only it and the main one asked for a mode.
         with self.step("EXTERNAL by device name"):
             self.p.close()
             by_name = self.sample_settings("[DISPLAY]\nEXTERNAL=\\\\.\\DISPLAY2\n")
@@ -131,8 +129,7 @@ class ScaledMonitorsStory(Story):
         with self.step("the red disc is at the pointer's scaled place"):
             self.d.pointer(450, 350)
             self.disc_at(*self.land((450, 350, 450, 350))[:2])
-        # The external monitor turns 800 x 600, then is plugged out and in: the wallpaper and the mirror stand on its
-        # new area, fitted anew, and no mode is ever requested.
+        # The external monitor turns 800 x 600, is plugged out and in: all fitted anew on it, no mode ever requested.
         with self.step("the external monitor changes, goes and comes"):
             self.addCleanup(self.probe.monitor, 1, 1280, 0, 2304, 768)
             wallpaper, mark = self.probe.find("WallPaper")[0], self.p.mark()
@@ -162,8 +159,8 @@ both(ScaledMonitorsStory, thumbnails=True)
 
 
 class WindowsDesktopStory(Story):
-    # What Windows 10 and 11 have and the test desktop lacks, from the stand-in compositor: cloaked windows and
-    # caption buttons 46 pixels wide at 96 DPI; at the desktop's DPI, the checklist, the button and the disc.
+    # From the stand-in compositor, what Windows 10 and 11 have: cloaked windows, caption buttons 46 wide at 96 DPI;
+    # at the desktop's DPI, the checklist, the button and the disc.
     thumbnails = True
 
     def ink(self, title):
@@ -203,8 +200,7 @@ class WindowsDesktopStory(Story):
             self.thumbnails = True
             self.assertEqual(self.texts(2), [b"Other", b"Typing"])
             self.probe.prop(other, "VtRefuse", 0)
-        # A ticked window cloaked loses its row and mirror, and gets both back with its tick; an unticked window
-        # cloaked leaves the list; the disc is scaled.
+        # Cloaked, a ticked window loses row and mirror till uncloaked, an unticked one leaves; the disc is scaled.
         with self.step("cloaked and back"):
             self.tick("Typing")
             self.probe.foreground(typing)

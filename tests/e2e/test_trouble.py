@@ -1,5 +1,4 @@
-# Trouble: broken or foreign settings, extreme titles, a hung window, a second copy, a crowded and a
-# restless desktop.
+# Trouble: broken or foreign settings, extreme titles, a hung window, a second copy, a crowded, restless desktop.
 # The program says what went wrong where it has words for it, and goes on listing, ticking, mirroring.
 
 import os
@@ -56,9 +55,8 @@ class TroubleStory(Story):
                 self.assertNotIn(BITMAP_LINE, self.p.lines)
                 self.wallpaper_shows()
                 self.still_works(hwnd)
-        # A key set to empty does nothing; a key that another program holds, settings that cannot be read (printed
-        # cut short, control bytes as "?") and the spotlight over an unticked window are named in the trace; the
-        # program runs on.
+        # A key set to empty does nothing; a key another program holds, unreadable settings (cut short, control bytes
+        # as "?") and the spotlight over an unticked window are named in the trace; the program runs on.
         with self.step("keys off or taken, settings unreadable"):
             self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
             self.addCleanup(self.probe.hotkey, 0, 0)
@@ -105,8 +103,7 @@ class TroubleStory(Story):
             wait_for(lambda: self.ticked() == sorted([long_title[:1023], titles[2]]),
                      what=lambda: "both ticks kept (now %r)" % [x[:20] for x in self.ticked()])
         self.clear()
-        # While nobody reads the trace for 30 s, the program runs on: a mirror follows its window, a key and a tick
-        # work; read again, a line says how many lines were dropped, then the usual ones come.
+        # With the trace unread for 30 s the program runs on; read again, a line counts those dropped, then as usual.
         with self.step("while nobody reads the trace for 30 s"):
             moving = self.probe.open("Moving", 100, 100, 300, 200, seed=5)
             busy = self.probe.open("Busy", 500, 300, 300, 200, cls="C" * 250, seed=6)  # its class on every turn
