@@ -42,19 +42,16 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
 
 TEST(Visibility, ExactlyTheTickedEntriesWhoseTargetIsThereShowNoneWhileBlankOrInAnotherWindowsSpotlight)
 {
+    const bool F = false, T = true;
     const struct {
         VisibilityView v;  // gone, mirror, ticked, minimised, blank, outside the spotlight
         VisibilityAction action;
     } rows[] = {
-        {{false, true, true, false, false, false}, MIRROR_SHOW},
-        {{false, false, true, false, false, false}, MIRROR_MISSING},
-        {{false, true, false, false, false, false}, MIRROR_HIDE},  // unticked
-        {{false, false, false, false, false, false}, MIRROR_KEPT},
-        {{true, true, true, false, false, false}, MIRROR_HIDE},  // its window closed since the rebuild
-        {{true, false, true, false, false, false}, MIRROR_KEPT},
-        {{false, true, true, true, false, false}, MIRROR_HIDE},
-        {{false, true, true, false, true, false}, MIRROR_HIDE},
-        {{false, true, true, false, false, true}, MIRROR_HIDE},
+        {{F, T, T, F, F, F}, MIRROR_SHOW}, {{F, F, T, F, F, F}, MIRROR_MISSING}, {{F, F, F, F, F, F}, MIRROR_KEPT},
+        {{F, T, F, F, F, F}, MIRROR_HIDE},  // unticked
+        {{T, T, T, F, F, F}, MIRROR_HIDE},  // its window closed since the rebuild
+        {{T, F, T, F, F, F}, MIRROR_KEPT},  {{F, T, T, T, F, F}, MIRROR_HIDE},  {{F, T, T, F, T, F}, MIRROR_HIDE},
+        {{F, T, T, F, F, T}, MIRROR_HIDE},
     };
     for (const auto &r : rows)
         EXPECT_EQ(plan_visibility(r.v), r.action) << &r - rows;
@@ -75,10 +72,9 @@ TEST(ScreenModes, TheSpotlightAndTheZoomEndEachOther)
         bool front_mirrored;
         Ints after_spotlight_key, after_zoom_key;  // spotlight, zoom
     } rows[] = {
-        {{false, false}, true, {true, false}, {false, true}},
+        {{false, false}, true, {true, false}, {false, true}}, {{true, false}, false, {false, false}, {false, true}},
         {{false, false}, false, {false, false}, {false, true}},  // refused over a window not mirrored
         {{true, false}, true, {false, false}, {false, true}},    // the spotlight ends wherever the key is pressed
-        {{true, false}, false, {false, false}, {false, true}},
         {{false, true}, true, {true, false}, {false, false}},
         {{false, true}, false, {false, false}, {false, false}},  // refused: the zoom ends all the same
     };
