@@ -7,9 +7,7 @@ namespace {
 
 TEST(Elapsed, BorrowsAcrossMinutesHoursAndMidnight)
 {
-    const struct {
-        int start[3], now[3], seconds, minutes, hours;
-    } cases[] = {
+    const struct { int start[3], now[3], seconds, minutes, hours; } cases[] = {
         {{10, 0, 0}, {11, 2, 3}, 3, 2, 1},
         {{10, 59, 30}, {11, 0, 10}, 40, 0, 0},
         {{23, 59, 50}, {0, 0, 5}, 15, 0, 0},

@@ -25,12 +25,9 @@ TEST(Curtain, HoldsWhileNothingOfOthersOnTheExternalMonitorIsAboveItAndTheAudien
 
 TEST(Curtain, AFewRectanglesReadAPassInTurnNeverPastTheWindowsMet)
 {
-    const struct {
-        int start, count;
-        Ints read;
-        int next;
-    } rows[] = {{0, 10, {0, 1, 2, 3}, 4}, {8, 10, {0, 1, 8, 9}, 2}, {2, 3, {0, 1, 2}, 0}, {0, 0, {}, 0},
-                {8, 5, {0, 1, 2, 3}, 4}, {5, 5, {0, 1, 2, 3}, 4}};  // windows closed since the turn was handed on
+    const struct { int start, count; Ints read; int next; } rows[] = {
+        {0, 10, {0, 1, 2, 3}, 4}, {8, 10, {0, 1, 8, 9}, 2}, {2, 3, {0, 1, 2}, 0}, {0, 0, {}, 0},
+        {8, 5, {0, 1, 2, 3}, 4}, {5, 5, {0, 1, 2, 3}, 4}};  // windows closed since the turn was handed on
     for (const auto &r : rows) {
         Ints read;
         for (int i = -1; i <= r.count; ++i)

@@ -114,10 +114,7 @@ TEST(Classes, TheShellsDesktopWindowsAcrossEveryMonitorAreTheDesktop)
 
 TEST(Titles, OneExchangePassUnsignedBytesEqualTitlesNeverExchanged)
 {
-    const struct {
-        std::vector<const char *> titles;
-        Ints order;
-    } rows[] = {
+    const struct { std::vector<const char *> titles; Ints order; } rows[] = {
         {{"Cherry", "Banana", "Apple"}, {1, 2, 0}},  // Banana, Apple, Cherry: not a full sort
         {{"Apple", "Banana", "Cherry"}, {0, 1, 2}},
         {{"Doc", "Doc"}, {0, 1}},
@@ -150,10 +147,8 @@ TEST(Answers, AskedAtMostOnceASecondAcrossTheTicksWrapAndNamedOnlyAsTheyChange)
     Answering a = {false, false, 0};
     EXPECT_TRUE(ask_now(a, 4294966000u));
     std::vector<int> changes;
-    const struct {
-        unsigned now;
-        bool hung;
-    } answers[] = {{4294966000u, false}, {4294966999u, true}, {704u, true}, {1704u, true}, {2704u, false}};
+    const struct { unsigned now; bool hung; } answers[] = {
+        {4294966000u, false}, {4294966999u, true}, {704u, true}, {1704u, true}, {2704u, false}};
     for (const auto &x : answers)
         changes.push_back(ask_now(a, x.now) ? record_answer(a, x.hung, x.now) : -1);
     // Not again within the second; past the wrap a second later; the hang said once; its end.

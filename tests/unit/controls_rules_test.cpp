@@ -52,11 +52,7 @@ TEST(Button, LeftOfTheCaptionButtonsWithinTheirHeightAtEveryScale)
 
 TEST(HotKeys, ModifiersKeysBlanksCaseAndWhatCannotBeRead)
 {
-    const struct {
-        const char *value;
-        HotKeyReading reading;
-        unsigned modifiers, key;
-    } cases[] = {
+    const struct { const char *value; HotKeyReading reading; unsigned modifiers, key; } cases[] = {
         {"Ctrl+Alt+F9", HOTKEY_SET, HOTKEY_CTRL | HOTKEY_ALT, 0x78}, {"F24", HOTKEY_SET, 0, 0x87},
         {" shift + WIN + f1 ", HOTKEY_SET, HOTKEY_SHIFT | HOTKEY_WIN, 0x70}, {"Alt+a", HOTKEY_SET, HOTKEY_ALT, 'A'},
         {"Ctrl+Z", HOTKEY_SET, HOTKEY_CTRL, 'Z'}, {"Win+0", HOTKEY_SET, HOTKEY_WIN, '0'},
@@ -129,13 +125,9 @@ PreviewScene two_places()
 TEST(Preview, ReadsOnlyThePlacesWhileTheSceneStaysAndTheWholeMonitorOtherwise)
 {
     const PreviewClock settled = {true, 5000, 500};
-    struct Row {
-        const char *what;
-        void (*change)(PreviewScene &s);
-        bool seen_before;  // the refresh before already read the changed scene
-        PreviewClock clock;
-        bool whole;
-    } rows[] = {
+    // seen_before: the refresh before already read the changed scene.
+    struct Row { const char *what; void (*change)(PreviewScene &s); bool seen_before; PreviewClock clock; bool whole; };
+    const Row rows[] = {
         {"the same scene: the places", [](PreviewScene &) {}, false, settled, false},
         {"no picture yet", [](PreviewScene &) {}, false, {false, 5000, 500}, true},
         {"a whole read due", [](PreviewScene &) {}, false, {true, 5000, 2000}, true},

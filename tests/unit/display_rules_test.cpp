@@ -112,12 +112,7 @@ Ints mapped(const Mapping &m, const ScreenRect &r)
 
 TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
 {
-    const struct {
-        MonitorArea main, ext;
-        bool fit;
-        ScreenRect window;
-        Ints lands;
-    } cases[] = {
+    const struct { MonitorArea main, ext; bool fit; ScreenRect window; Ints lands; } cases[] = {
         {{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}, false, {100, 50, 900, 650}, {2020, 50, 2820, 650}},
         // 0.8, bands of 64 above and below
         {{0, 0, 1280, 800}, {1280, 0, 1024, 768}, true, {100, 50, 600, 450}, {1360, 104, 1760, 424}},
@@ -139,10 +134,7 @@ TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
 TEST(Mapping, TheSpotlightFitsAWindowOfAnyShapeCentred)
 {
     const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768};
-    const struct {
-        ScreenRect window;
-        Ints lands;
-    } cases[] = {
+    const struct { ScreenRect window; Ints lands; } cases[] = {
         {{100, 100, 300, 250}, {1024, 0, 2048, 768}},  // small: scaled up to the whole monitor
         {{0, 300, 1000, 500}, {1024, 282, 2048, 486}},  // wide: the whole width, centred in height
         {{500, 0, 700, 768}, {1436, 0, 1636, 768}},     // tall: the whole height, centred in width
@@ -156,12 +148,7 @@ TEST(Mapping, TheZoomMagnifiesTheRegionAroundThePointerKeptOnTheMainMonitor)
     const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768}, laptop = {0, 0, 1280, 800};
     const Mapping one = one_to_one(main, ext), fit = fitted({0, 0, 1280, 800}, laptop, {1280, 0, 1024, 768});
     const struct {
-        Mapping base;
-        MonitorArea main;
-        ScreenPoint pointer;
-        double factor;
-        ScreenRect window;
-        Ints lands;
+        Mapping base; MonitorArea main; ScreenPoint pointer; double factor; ScreenRect window; Ints lands;
     } cases[] = {
         {one, main, {512, 384}, 2, {300, 250, 500, 400}, {1112, 116, 1512, 416}},
         {one, main, {100, 100}, 2, {300, 250, 500, 400}, {1624, 500, 2024, 800}},  // the region stops at the corner
@@ -186,11 +173,8 @@ TEST(Mapping, TheZoomMagnifiesTheRegionAroundThePointerKeptOnTheMainMonitor)
 
 TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
 {
-    const struct {
-        ScreenRect window, visible;
-        MonitorArea ext;
-        Ints box, source;  // x, y, width, height; left, top, right, bottom
-    } cases[] = {
+    // box: x, y, width, height; source: left, top, right, bottom.
+    const struct { ScreenRect window, visible; MonitorArea ext; Ints box, source; } cases[] = {
         // Invisible borders of 7 left, right and below: the source starts 7 in.
         {{100, 50, 900, 650}, {107, 50, 893, 643}, {1920, 0, 1920, 1080}, {2027, 50, 786, 593}, {7, 0, 793, 593}},
         // Past the main monitor's left and top edges: cut where the external monitor starts.
@@ -225,11 +209,7 @@ TEST(Mapping, AScaledMirrorIsCutToTheExternalMonitorAndShowsTheMatchingPart)
 
 TEST(Audience, TheMonitorOrTheWindowInAnyCaseAndBlanksAnythingElseTheMonitor)
 {
-    const struct {
-        const char *value;
-        bool readable;
-        AudienceKind kind;
-    } rows[] = {
+    const struct { const char *value; bool readable; AudienceKind kind; } rows[] = {
         {"", true, AUDIENCE_MONITOR},          {"monitor", true, AUDIENCE_MONITOR}, {"window", true, AUDIENCE_WINDOW},
         {"WINDOW", true, AUDIENCE_WINDOW},     {" Window\t", true, AUDIENCE_WINDOW}, {"MONITOR ", true, AUDIENCE_MONITOR},
         {"windows", false, AUDIENCE_MONITOR},  {"win dow", false, AUDIENCE_MONITOR}, {"win\x01dow", false, AUDIENCE_MONITOR},
@@ -249,11 +229,7 @@ TEST(Audience, TheMonitorOrTheWindowInAnyCaseAndBlanksAnythingElseTheMonitor)
 
 TEST(Audience, TheWindowsSizeWithinItsLimitsAnythingElse1280x720)
 {
-    const struct {
-        const char *value;
-        bool readable;
-        Ints size;
-    } rows[] = {
+    const struct { const char *value; bool readable; Ints size; } rows[] = {
         {"", true, {1280, 720}},          {"1280x720", true, {1280, 720}},  {"1920X1080", true, {1920, 1080}},
         {" 800 x 600 ", true, {800, 600}}, {"320x180", true, {320, 180}},   {"3840x2160", true, {3840, 2160}},
         {"319x180", false, {1280, 720}},  {"320x179", false, {1280, 720}},  {"3841x2160", false, {1280, 720}},
@@ -276,13 +252,8 @@ TEST(Audience, TheWindowsSizeWithinItsLimitsAnythingElse1280x720)
 TEST(Audience, TheSurfaceIsTheMonitorOrTheWindowsClientAreaTheMainMonitorFittedInIt)
 {
     const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768}, laptop = {0, 0, 1920, 1200};
-    const struct {
-        AudienceKind kind;
-        bool scale;
-        MonitorArea main;
-        SurfaceSize client;
-        Ints area, window;  // the surface; where a window at (100, 100)-(300, 200) lands on it
-    } rows[] = {
+    // area: the surface; window: where a window at (100, 100)-(300, 200) lands on it.
+    const struct { AudienceKind kind; bool scale; MonitorArea main; SurfaceSize client; Ints area, window; } rows[] = {
         {AUDIENCE_MONITOR, false, main, {1280, 720}, {1024, 0, 1024, 768}, {1124, 100, 1324, 200}},
         {AUDIENCE_MONITOR, true, main, {1280, 720}, {1024, 0, 1024, 768}, {1124, 100, 1324, 200}},
         // Bands left and right, whatever MATCH says: the window has no mode to match.

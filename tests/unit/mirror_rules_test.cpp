@@ -43,10 +43,8 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
 TEST(Visibility, ExactlyTheTickedEntriesWhoseTargetIsThereShowNoneWhileBlankOrInAnotherWindowsSpotlight)
 {
     const bool F = false, T = true;
-    const struct {
-        VisibilityView v;  // gone, mirror, ticked, minimised, blank, outside the spotlight
-        VisibilityAction action;
-    } rows[] = {
+    // v: gone, mirror, ticked, minimised, blank, outside the spotlight.
+    const struct { VisibilityView v; VisibilityAction action; } rows[] = {
         {{F, T, T, F, F, F}, MIRROR_SHOW}, {{F, F, T, F, F, F}, MIRROR_MISSING}, {{F, F, F, F, F, F}, MIRROR_KEPT},
         {{F, T, F, F, F, F}, MIRROR_HIDE},  // unticked
         {{T, T, T, F, F, F}, MIRROR_HIDE},  // its window closed since the rebuild
@@ -67,11 +65,8 @@ TEST(Stacking, TheMirrorsStandAsTheirWindowsThoseNotMetYetInFrontInTheirEntriesO
 
 TEST(ScreenModes, TheSpotlightAndTheZoomEndEachOther)
 {
-    const struct {
-        ScreenModes now;
-        bool front_mirrored;
-        Ints after_spotlight_key, after_zoom_key;  // spotlight, zoom
-    } rows[] = {
+    // after_...: spotlight, zoom.
+    const struct { ScreenModes now; bool front_mirrored; Ints after_spotlight_key, after_zoom_key; } rows[] = {
         {{false, false}, true, {true, false}, {false, true}}, {{true, false}, false, {false, false}, {false, true}},
         {{false, false}, false, {false, false}, {false, true}},  // refused over a window not mirrored
         {{true, false}, true, {false, false}, {false, true}},    // the spotlight ends wherever the key is pressed
