@@ -1,12 +1,12 @@
-// The picks' bookkeeping through ticks, unticks and rebuilds (the orders of events the stories stage
-// once, and those they cannot); the shell's desktop told by its class; how often a window is asked; the
-// title order and which windows get the rows.
+// The picks through ticks, unticks and rebuilds (in orders the stories cannot stage); the shell's desktop by its
+// class; how often a window is asked; the title order and which windows get the rows.
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/pick_rules.h"
 #include "catalogue/responding_rules.h"
 #include "rows.h"
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -44,8 +44,7 @@ TEST(Picks, ATickStaysWithItsWindowThroughTicksUnticksAndRebuilds)
 {
     Desk d;
     d.rebuild({{1, "Banana"}, {2, "Cherry"}});
-    EXPECT_TRUE(d.flip(0));
-    EXPECT_TRUE(d.flip(1));
+    EXPECT_EQ((Ints{d.flip(0), d.flip(1)}), (Ints{true, true}));
     // Apple opens above them: the rows move, both ticks follow their windows.
     EXPECT_EQ(d.rebuild({{3, "Apple"}, {1, "Banana"}, {2, "Cherry"}}, {true, false, false}), (B{false, true, true}));
     // Banana, now in row 1, is unticked: its slot 0 is freed, Cherry's slot 1 is left alone.
@@ -63,18 +62,15 @@ TEST(Picks, ATickMadeWhereAnotherLivingWindowsTickIsRememberedMovesThatTickFirst
     d.flip(0);  // Banana's tick in slot 0
     d.rebuild({{3, "Apple"}, {1, "Banana"}, {2, "Cherry"}}, {true, false, false});
     d.flip(0);  // Apple ticked in row 0: Banana's tick moves to the first empty slot
-    EXPECT_EQ(d.picks.slots[0].window, 3u);
-    EXPECT_EQ(d.picks.slots[1].window, 1u);
+    EXPECT_EQ((Ints{(int)d.picks.slots[0].window, (int)d.picks.slots[1].window}), (Ints{3, 1}));
     EXPECT_EQ(d.rebuild({{1, "Banana"}, {2, "Cherry"}, {3, "Apple"}}), (B{true, false, true}));
     // With every slot taken by a living window's tick but one of a window that has gone, that one gives way.
     Desk full;
     for (int j = 0; j < MAX_WINDOWS; ++j)
         full.picks.slots[j] = {"T", WindowId(100 + j)};
-    full.gone = {WindowId(120)};
-    full.rows = {{7, "New"}};
+    full.gone = {WindowId(120)}, full.rows = {{7, "New"}};
     full.flip(0);
-    EXPECT_EQ(full.picks.slots[0].window, 7u);
-    EXPECT_EQ(full.picks.slots[20].window, 100u);
+    EXPECT_EQ((Ints{(int)full.picks.slots[0].window, (int)full.picks.slots[20].window}), (Ints{7, 100}));
 }
 
 TEST(Picks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
@@ -92,17 +88,13 @@ TEST(Picks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     EXPECT_EQ(d.rebuild({{11, "Doc"}}, {false}), (B{false}));
     // Only the first row_count slots are looked up by title; a window's own tick counts in any slot.
     Desk six;
-    six.picks.slots[1] = {"Doc", 9};
-    six.picks.slots[5] = {"B", 2};
-    six.gone = {9};
+    six.picks.slots[1] = {"Doc", 9}, six.picks.slots[5] = {"B", 2}, six.gone = {9};
     EXPECT_EQ(six.rebuild({{2, "B"}}), (B{true}));
     EXPECT_EQ(six.rebuild({{8, "Doc"}}), (B{false}));
     // An unticked row's slot never ticks anything by title.
     Desk u;
     u.rebuild({{5, "Doc"}});
-    u.flip(0);
-    u.flip(0);
-    u.gone = {5};
+    u.flip(0), u.flip(0), u.gone = {5};
     EXPECT_EQ(u.rebuild({{6, "Doc"}}), (B{false}));
 }
 
@@ -132,10 +124,8 @@ TEST(Listed, EveryRememberedWindowKeepsARowTheOthersFillTheRestInTheirOrder)
     bool remembered[40] = {};
     remembered[0] = remembered[31] = remembered[33] = true;
     int chosen[MAX_WINDOWS];
-    Ints expected;
-    for (int i = 0; i <= 27; ++i)
-        expected.push_back(i);
-    expected.push_back(31), expected.push_back(33);
+    Ints expected(28);
+    std::iota(expected.begin(), expected.end(), 0), expected.push_back(31), expected.push_back(33);
     EXPECT_EQ(Ints(chosen, chosen + choose_listed(remembered, 35, chosen)), expected);
     EXPECT_EQ(choose_listed(remembered + 1, 10, chosen), 10);  // all fit
     remembered[31] = remembered[33] = false;

@@ -1,7 +1,5 @@
-// Which monitor the audience sees and when the monitors have changed, the common resolution on equal widths
-// and on heights, the set-up's modes and the areas after them (the test desktops never grant a mode that
-// moves a monitor), no mode changed when the monitors are matched by scale or merely moved, and where the
-// main monitor's picture lands.
+// Which monitor the audience sees, when the monitors have changed, the common resolution, the set-up's modes and
+// areas (no test desktop grants a mode that moves a monitor), and where the main monitor's picture lands.
 #include "display/audience_rules.h"
 #include "display/mapping_rules.h"
 #include "display/monitor_rules.h"
@@ -14,11 +12,9 @@ namespace {
 
 TEST(CommonResolution, OnEqualWidthsTheExternalOnesAndHeightsNeverCompare)
 {
-    Resolution equal = choose_common_resolution({0, 0, 1280, 1024}, {1280, 0, 1280, 720});
-    EXPECT_EQ(equal.height, 720);
+    EXPECT_EQ(choose_common_resolution({0, 0, 1280, 1024}, {1280, 0, 1280, 720}).height, 720);
     Resolution taller = choose_common_resolution({0, 0, 1024, 1280}, {1024, 0, 1280, 720});
-    EXPECT_EQ(taller.width, 1024);
-    EXPECT_EQ(taller.height, 1280);
+    EXPECT_EQ((Ints{taller.width, taller.height}), (Ints{1024, 1280}));
 }
 
 // Three monitors as a dock gives them: the primary enumerated second.
@@ -30,8 +26,7 @@ const MonitorFound DOCK[] = {{{-1920, 0, 1920, 1080}, false, "\\\\.\\DISPLAY2"},
 const MonitorFound DOCK_AFTER[] = {DOCK[0], {{0, 0, 1280, 720}, true, "\\\\.\\DISPLAY1"},
                                    {{1280, 0, 1280, 720}, false, "\\\\.\\DISPLAY3"}};
 
-// A set-up on the dock, whose enumerations find the monitors where the modes asked for so far put them: the
-// modes asked for ("device width"), then the main area and the audience's.
+// A set-up on the dock, its monitors where the modes asked for put them: those modes, the main and audience's areas.
 struct Asked {
     std::vector<std::string> modes;
     Ints areas;
@@ -105,10 +100,7 @@ TEST(Monitors, TheAudiencesMonitorByNumberByNameOrPickedElseTheLastFound)
 }
 
 // A rectangle of the main monitor on the external one.
-Ints mapped(const Mapping &m, const ScreenRect &r)
-{
-    return ints(map_rect(m, r));
-}
+Ints mapped(const Mapping &m, const ScreenRect &r) { return ints(map_rect(m, r)); }
 
 TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
 {
