@@ -1,5 +1,4 @@
-# What the end-to-end stories share: the desktop, the program (64-bit and 32-bit), steps, checks.
-# Each story runs on both builds; each step is a subTest whose failure shows the trace's tail.
+# What the stories share: the desktop, the program on both builds, steps (failing with the trace's tail), checks.
 
 import atexit
 import contextlib

@@ -1,5 +1,4 @@
-# What the audience sees on the external monitor, and the button the presenter clicks: with mirrors
-# that copy their windows, and again with the compositor's thumbnails (a stand-in under Wine).
+# What the audience sees and the presenter's button: with mirrors that copy, and with thumbnails (a stand-in).
 
 import os
 import re

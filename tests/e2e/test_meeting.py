@@ -1,5 +1,4 @@
-# The audience's screen as a window that a meeting app shares: its own picture (read as a compositing manager
-# keeps it, whatever covers the window), on one monitor and moved to and from the external one at run time.
+# The audience's screen as a window a meeting app shares (its own picture, however covered), moved between monitors.
 
 import math
 import re

@@ -1,5 +1,4 @@
-# Monitor set-ups other than two equal ones: a single monitor, three unequal ones (the external lower than the
-# main one), and a smaller external monitor that the main monitor's picture is scaled to fit.
+# Monitor set-ups: a single monitor, three unequal ones, and a smaller external one the picture is scaled to fit.
 
 from .story import CAPTION, MODE_FAILED, MODE_REQUEST, WALLPAPER, Story, both, monitor_line, t, wait_for
 
@@ -159,8 +158,7 @@ both(ScaledMonitorsStory, thumbnails=True)
 
 
 class WindowsDesktopStory(Story):
-    # From the stand-in compositor, what Windows 10 and 11 have: cloaked windows, caption buttons 46 wide at 96 DPI;
-    # at the desktop's DPI, the checklist, the button and the disc.
+    # Windows 10 and 11's cloaking and caption buttons (from the stand-in); the checklist, button and disc at this DPI.
     thumbnails = True
 
     def ink(self, title):

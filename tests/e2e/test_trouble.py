@@ -1,5 +1,4 @@
-# Trouble: broken or foreign settings, extreme titles, a hung window, a second copy, a crowded, restless desktop.
-# The program says what went wrong where it has words for it, and goes on listing, ticking, mirroring.
+# Trouble (bad settings, extreme titles, a hung window, a second copy, a crowded desktop): told; the program runs on.
 
 import os
 import re
