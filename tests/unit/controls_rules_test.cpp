@@ -109,16 +109,12 @@ TEST(Preview, AtTheMainMonitorsCornerInTheAudiencesProportionsAndNeverOnTheirMon
     EXPECT_STREQ(status, "Audience window: 1280 \x81\x7E 720, blank");
 }
 
-// A scene on a 1024 x 768 external monitor right of a 1920-wide main one: a mirror at (2020, 100) 300 x 200,
-// and one reaching past the monitor's bottom edge.
+// A 1024 x 768 external monitor right of a 1920-wide main one: a mirror at (2020, 100), one past its bottom edge.
 PreviewScene two_places()
 {
     PreviewScene s = {};
-    s.ext = {1920, 0, 1024, 768};
-    s.wallpaper = true;
-    s.place_count = 2;
-    s.places[0] = {2020, 100, 300, 200};
-    s.places[1] = {2500, 700, 200, 200};
+    s.ext = {1920, 0, 1024, 768}, s.wallpaper = true, s.place_count = 2;
+    s.places[0] = {2020, 100, 300, 200}, s.places[1] = {2500, 700, 200, 200};
     return s;
 }
 
