@@ -27,10 +27,7 @@ const MonitorFound DOCK_AFTER[] = {DOCK[0], {{0, 0, 1280, 720}, true, "\\\\.\\DI
                                    {{1280, 0, 1280, 720}, false, "\\\\.\\DISPLAY3"}};
 
 // A set-up on the dock, its monitors where the modes asked for put them: those modes, the main and audience's areas.
-struct Asked {
-    std::vector<std::string> modes;
-    Ints areas;
-};
+struct Asked { std::vector<std::string> modes; Ints areas; };
 
 Asked set_up(DisplayMatch match, bool may_change_modes)
 {
