@@ -168,9 +168,8 @@ TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
         {{100, 50, 900, 650}, {107, 50, 893, 643}, {1920, 0, 1920, 1080}, {2027, 50, 786, 593}, {7, 0, 793, 593}},
         // Past the main monitor's left and top edges: cut where the external monitor starts.
         {{-207, -20, 193, 280}, {-200, -20, 186, 273}, {1024, 0, 1024, 768}, {1024, 0, 186, 273}, {207, 20, 393, 293}},
-        // Past the far and lower edges of an external monitor that is lower than the main one.
+        // Past the far and lower edges of an external monitor lower than the main one; one higher; one left of it.
         {{900, 700, 1300, 1000}, {900, 700, 1300, 1000}, {1024, 200, 1024, 768}, {1924, 900, 124, 68}, {0, 0, 124, 68}},
-        // An external monitor higher than the main one, and one left of it.
         {{10, 10, 110, 60}, {10, 10, 110, 60}, {1920, -300, 1280, 1024}, {1930, -290, 100, 50}, {0, 0, 100, 50}},
         {{-8, -8, 1928, 1048}, {0, 0, 1920, 1040}, {-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, {8, 8, 1288, 1032}},
     };

@@ -14,9 +14,8 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     const ScreenRect rects[4] = {{-8, -8, 1928, 1048}, {10, 10, 20, 20}, {0, 0, 1, 1}, {100, 100, 300, 300}};
     for (int i = 0; i < 4; ++i)
         views[i].has_mirror = views[i].ticked = views[i].target_rect_known = true, views[i].target_rect = rects[i];
-    views[1].target_minimised = true;  // hidden by the visibility pass, not moved
-    views[2].has_mirror = false;
-    views[3].target_is_foreground = true;
+    // The minimised window's mirror is hidden by the visibility pass, not moved.
+    views[1].target_minimised = true, views[2].has_mirror = false, views[3].target_is_foreground = true;
     const MonitorArea main = {0, 0, 1920, 1080}, below_right = {1920, 200, 1920, 1080};
     const Screens screens = {main, below_right, one_to_one(main, below_right)};
     PlacementPlan plan = plan_placement(views, 4, false, screens, false);
