@@ -98,8 +98,9 @@ TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
 
 TEST(ByteText, BlanksTrimmedAtEitherEndAndAsciiCaseOnly)
 {
-    struct Row { const char *text, *trimmed; } rows[] = {{" \tCtrl + Alt\t ", "Ctrl + Alt"}, {"F9", "F9"}, {" \t ", ""},
-                {"\x81\x40", "\x81\x40"}};  // the last: a double-byte space, not a blank
+    struct Row { const char *text, *trimmed; } rows[] = {
+        {" \tCtrl + Alt\t ", "Ctrl + Alt"}, {"F9", "F9"}, {" \t ", ""},
+        {"\x81\x40", "\x81\x40"}};  // the last: a double-byte space, not a blank
     for (const Row &r : rows) {
         const char *begin = r.text, *end = r.text + strlen(r.text);
         trim_blanks(begin, end);
