@@ -76,8 +76,7 @@ class Story:
         return [MODE_FAILED] * 2 if self.exe == EXES["x86"] or common != main[:2] else []
 
     def start(self, cwd=None, env=None, boxes=()):
-        # Starts the program (in cwd, else the sample settings), answers the warning boxes it must show (the refused
-        # modes', then these; any other fails at once), waits for its main loop; answers the boxes' owners.
+        # Starts the program, answers the boxes it must show (any other fails at once); answers the boxes' owners.
         cwd = cwd or self.sample_settings("")
         if self.p and self.p.proc.poll() is None:
             self.p.kill()  # left by a step that failed
@@ -164,7 +163,6 @@ class Story:
         return self.probe.shown("#32768")
 
     def ticked(self):
-        # Titles of the ticked rows of listed windows.
         return sorted(r["text"] for r in self.probe.rows(self.p.checklist)[:listed(self.p)] if r["check"])
 
     def wait_rows(self, texts):
@@ -198,13 +196,11 @@ class Story:
         self.d.pointer(1000, 740)
 
     def click_row(self, title, ticked):
-        # Clicks the title's row with the mouse; waits for these ticked titles.
         r = self.probe.rows(self.p.checklist)[self.row_of(title)]["rect"]
         self.d.click(r[0] + 12, (r[1] + r[3]) // 2)
         wait_for(lambda: self.ticked() == sorted(t(x) for x in ticked), what=lambda: "ticks %r" % self.ticked())
 
     def clear(self):
-        # Closes every sample and waits for the empty catalogue: the next step starts afresh.
         self.probe.close_all()
         wait_for(lambda: listed(self.p) == 0, what="an empty catalogue")
 
@@ -215,8 +211,7 @@ class Story:
         return tuple(v + d for v, d in zip(info["rect"], (inset, 0, -inset, -inset)))
 
     def land(self, r, shown=None):
-        # Where a rectangle of the main monitor lands on the external one: 1:1, or fitted and centred (the main monitor
-        # when matched by scale, the window in the spotlight), each edge rounded as the program rounds it.
+        # Where a rectangle lands on the external monitor: 1:1, or fitted, centred and rounded as the program does.
         shown, (ex, ey, ew, eh) = shown or (self.scaled and self.main), self.ext_area
         if not shown:
             return r[0] + ex, r[1] + ey, r[2] + ex, r[3] + ey
@@ -243,8 +238,7 @@ class Story:
             "mirrors of %r only (now %r)" % (self.places(hwnds, spotlight), visible_mirrors(self.probe))))
 
     def disc_at(self, x, y):
-        # A red disc of 20 (scaled) centred there, no red around; the first capture that shows it counts (one may
-        # fall between a paint's copy and its disc).
+        # A red disc of 20 (scaled) there, no red around; a capture may fall between a paint's copy and its disc.
         d = self.sc(20)
 
         def disc():
@@ -261,8 +255,7 @@ class Story:
             x0 + self.ext[0], y0 + self.ext[1], x1 - x0, y1 - y0).rows, what="the mirror's pixels", interval=0.1)
 
     def tile_centres(self, area=(0, 0, 1024, 768)):
-        # For each wallpaper tile (64 x 80 on the external monitor) over this area: the middle of its part in the area,
-        # 4 pixels or more inside the tile (clear of its stretched edges), with the bitmap's colour.
+        # Each wallpaper tile's middle of its part in this area, clear of its stretched edges, with the bitmap's colour.
         parts = [(c, r, max(64 * c + 4, area[0]), max(80 * r + 4, area[1]), min(64 * c + 60, area[2] - 1),
                   min(80 * r + 76, area[3] - 1)) for c in range(16) for r in range(7)]
         return [(self.ext[0] + (x0 + x1) // 2, self.ext[1] + (y0 + y1) // 2, WALLPAPER.pixel(20 * c + 10, 25 * r + 12))
@@ -276,8 +269,7 @@ class Story:
 
 
 def both(story, thumbnails=False):
-    # The story as a test case for the 64-bit program and, where this machine runs them, the 32-bit one; with
-    # thumbnails, on the stand-in compositor.
+    # The story as a test case of the 64-bit program and, where this machine runs them, of the 32-bit one.
     module = sys.modules[story.__module__]
     for k, exe in EXES.items():
         if k == "x64" or wine.runs_32bit():

@@ -36,8 +36,8 @@ class Audience(Story):
         return wait_for(mirrors, what="the mirror %r" % title)[0]
 
     def popups(self, *hwnds):
-        # Waits until exactly these windows have pop-up mirrors at their places cut to the external monitor, stacked
-        # as the pop-ups are, showing their pixels (where they overlap, a copy reads the screen: order not seen).
+        # Waits for exactly these pop-ups' mirrors, cut to the monitor, stacked as they are, showing their pixels
+        # (stacked is read from the mirrors' order: where they overlap, a copy reads the screen with the sub-menu).
         x, y = self.ext
         cut = lambda r: (max(r[0] + x, x), max(r[1] + y, y), min(r[2] + x, x + 1024), min(r[3] + y, y + 768))  # noqa: E731
         want = [cut(self.probe.info(h)["rect"]) for h, v, c, title in self.probe.top() if h in hwnds]

@@ -54,8 +54,7 @@ class TroubleStory(Story):
                 self.assertNotIn(BITMAP_LINE, self.p.lines)
                 self.wallpaper_shows()
                 self.still_works(hwnd)
-        # A key set to empty does nothing; a key another program holds, unreadable settings (cut short, control bytes
-        # as "?") and the spotlight over an unticked window are named in the trace; the program runs on.
+        # An empty key does nothing; a taken key, unreadable settings and a refused spotlight are named; it runs on.
         with self.step("keys off or taken, settings unreadable"):
             self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
             self.addCleanup(self.probe.hotkey, 0, 0)
