@@ -29,8 +29,7 @@ TEST(Button, InsideAMaximisedCaptionParkedForAMinimisedWindowStaysForItsOwn)
               (Ints{BUTTON_PARKED, BUTTON_STAYS, BUTTON_STAYS, BUTTON_STAYS}));
 }
 
-// The button's box beside the compositor's caption buttons: 3 x 46 x 30 at 96 DPI inside a 7-pixel invisible
-// border, scaled.
+// The button's box beside the compositor's caption buttons: 3 x 46 x 30 at 96 DPI in a 7-pixel border, scaled.
 Ints on_caption(ScreenRect window, ScreenRect buttons, unsigned dpi, bool maximised = false)
 {
     ForegroundView f = {};

@@ -45,8 +45,7 @@ TEST(Visibility, ExactlyTheTickedEntriesWhoseTargetIsThereShowNoneWhileBlankOrIn
     // v: gone, mirror, ticked, minimised, blank, outside the spotlight.
     const struct { VisibilityView v; VisibilityAction action; } rows[] = {
         {{F, T, T, F, F, F}, MIRROR_SHOW}, {{F, F, T, F, F, F}, MIRROR_MISSING}, {{F, F, F, F, F, F}, MIRROR_KEPT},
-        {{F, T, F, F, F, F}, MIRROR_HIDE},  // unticked
-        {{T, T, T, F, F, F}, MIRROR_HIDE},  // its window closed since the rebuild
+        {{F, T, F, F, F, F}, MIRROR_HIDE}, {{T, T, T, F, F, F}, MIRROR_HIDE},  // unticked; closed since the rebuild
         {{T, F, T, F, F, F}, MIRROR_KEPT},  {{F, T, T, T, F, F}, MIRROR_HIDE},  {{F, T, T, F, T, F}, MIRROR_HIDE},
         {{F, T, T, F, F, T}, MIRROR_HIDE},
     };
