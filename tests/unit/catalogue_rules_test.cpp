@@ -108,8 +108,7 @@ TEST(Titles, OneExchangePassUnsignedBytesEqualTitlesNeverExchanged)
 {
     const struct { std::vector<const char *> titles; Ints order; } rows[] = {
         {{"Cherry", "Banana", "Apple"}, {1, 2, 0}},  // Banana, Apple, Cherry: not a full sort
-        {{"Apple", "Banana", "Cherry"}, {0, 1, 2}},
-        {{"Doc", "Doc"}, {0, 1}},
+        {{"Apple", "Banana", "Cherry"}, {0, 1, 2}}, {{"Doc", "Doc"}, {0, 1}},
         {{"b", "Z", "", "\x83\x41"}, {1, 2, 0, 3}},  // a closed window's title is empty
     };
     for (const auto &r : rows) {
