@@ -178,11 +178,13 @@ class Story:
             return before == self.texts() and t(title) in before and [before.index(t(title))]
         return wait_for(lambda: still(self.texts()), what="row %r" % title)[0]
 
-    def tick(self, title):
-        # Ticks the title's row with a message, as a click would; waits for the trace of the tick.
+    def tick(self, title, front=None):
+        # Ticks the title's row with a message, as a click would, and waits for its trace; brings `front` forward.
         mark, row = self.p.mark(), self.row_of(title)
         self.probe.send(self.p.checklist, WM_COMMAND, row)
         self.assertEqual(self.p.next_lines(self.p.wait_line("check ID: %d" % row, mark), 1), [t(title)])
+        if front:
+            self.probe.foreground(front)
 
     def press(self, keys, line, start=None):
         # Presses keys as a user does; waits for this trace line after start (default: now); answers its index.

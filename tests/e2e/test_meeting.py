@@ -69,8 +69,7 @@ class OneMonitorStory(Meeting):
             self.assertEqual(self.client()[2:], (1280, 720))
             self.assertNotIn(t(HOST), self.texts())
         with self.step("the picked window fills its place in the window's own picture, covered by the unpicked one"):
-            self.tick("Picked")
-            self.probe.foreground(picked)
+            self.tick("Picked", front=picked)
             self.fills(picked, RED)
             x0, y0, x1, y1 = self.place(picked)
             r = self.probe.info(self.host())["rect"]
@@ -142,8 +141,7 @@ class TwoMonitorsStory(Meeting):
         picked = self.probe.open("Picked", 20, 500, 120, 100, fill=0xFF0000)
         self.start(env=self.d.env(WINEDEBUG="trace+system"))
         p = self.p
-        self.tick("Picked")
-        self.probe.foreground(picked)
+        self.tick("Picked", front=picked)
         self.shows(picked)
         self.assertIn(b"AUDIENCE:monitor", p.lines)
         modes = MODE_REQUEST.findall(p.stderr)

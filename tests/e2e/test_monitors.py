@@ -19,8 +19,7 @@ class OneMonitorStory(Story):
             c = self.probe.info(self.preview_says("No external monitor"))["client"]
             self.assertEqual({px for row in self.screen.grab(c[0], c[1], 320, 240).rows for px in row}, {(0, 0, 0)})
         with self.step("a ticked window's mirror stands left of the screen"):
-            self.tick("Lonely")
-            self.probe.foreground(hwnd)
+            self.tick("Lonely", front=hwnd)
             self.shows(hwnd)
 
 
@@ -55,8 +54,7 @@ class ThreeMonitorsStory(Story):
             self.assertEqual(self.p.stderr.count(b"dmFields=PELSWIDTH,PELSHEIGHT dmPelsWidth=800 dmPelsHeight=600"), 2)
             self.assertEqual(owners, [0, 0])
         with self.step("mirrors go to the last monitor, at its height, pixel for pixel"):
-            self.tick("Three heads")
-            self.probe.foreground(hwnd)
+            self.tick("Three heads", front=hwnd)
             self.shows(hwnd, pixels=hwnd)
         # EXTERNAL by device name: the audience's things on that monitor; only it and the main one asked for a mode.
         with self.step("EXTERNAL by device name"):
@@ -65,8 +63,7 @@ class ThreeMonitorsStory(Story):
             self.start(by_name, env=self.d.env(WINEDEBUG="trace+system"))
             self.assertIn(b"EXTERNAL:2 \\\\.\\DISPLAY2 ([DISPLAY] EXTERNAL)", self.p.lines)
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [b"DISPLAY1", b"DISPLAY2"])
-            self.tick("Three heads")
-            self.probe.foreground(hwnd)
+            self.tick("Three heads", front=hwnd)
             self.audience_on(self.MONITORS[2], hwnd)
         with self.step("the window menu lists the other monitors; picking one moves everything there at once"):
             self.probe.foreground(self.p.checklist)
@@ -91,8 +88,7 @@ class ThreeMonitorsStory(Story):
             self.p.close()
             self.start(self.sample_settings("[DISPLAY]\nEXTERNAL=2\n"))
             self.assertIn(b"EXTERNAL:2 \\\\.\\DISPLAY2 ([DISPLAY] EXTERNAL)", self.p.lines)
-            self.tick("Three heads")
-            self.probe.foreground(hwnd)
+            self.tick("Three heads", front=hwnd)
             self.audience_on(self.MONITORS[2], hwnd)
 
 
@@ -116,8 +112,7 @@ class ScaledMonitorsStory(Story):
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [])
             self.assertIn(b"MATCH:scale 0.800", self.p.lines)
         with self.step("the mirror stands at the window's place scaled into the middle, in the window's colours"):
-            self.tick("Plain")
-            self.probe.foreground(hwnd)
+            self.tick("Plain", front=hwnd)
             self.d.pointer(1270, 790)  # off the window: its disc would cover the colour
             self.shows(hwnd)
             self.in_colours(hwnd)
@@ -200,8 +195,7 @@ class WindowsDesktopStory(Story):
             self.probe.prop(other, "VtRefuse", 0)
         # Cloaked, a ticked window loses row and mirror till uncloaked, an unticked one leaves; the disc is scaled.
         with self.step("cloaked and back"):
-            self.tick("Typing")
-            self.probe.foreground(typing)
+            self.tick("Typing", front=typing)
             self.shows(typing)
             self.probe.prop(typing, "VtCloaked", 1)
             self.wait_rows(["Other"])

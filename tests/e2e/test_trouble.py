@@ -23,8 +23,7 @@ def bmp_header(width, height):
 
 class TroubleStory(Story):
     def still_works(self, hwnd):
-        self.tick("Still here")
-        self.probe.foreground(hwnd)
+        self.tick("Still here", front=hwnd)
         self.shows(hwnd)
         self.assertEqual((self.p.close(), self.p.lines[-1]), (0, b"App end"))
 
@@ -105,8 +104,7 @@ class TroubleStory(Story):
         with self.step("while nobody reads the trace for 30 s"):
             moving = self.probe.open("Moving", 100, 100, 300, 200, seed=5)
             busy = self.probe.open("Busy", 500, 300, 300, 200, cls="C" * 250, seed=6)  # its class on every turn
-            self.tick("Moving")
-            self.probe.foreground(busy)
+            self.tick("Moving", front=busy)
             mark, started = p.mark(), time.monotonic()
             p.reading.clear()
             try:
@@ -127,8 +125,7 @@ class TroubleStory(Story):
         self.clear()
         with self.step("a second copy says so, brings the checklist to the front, and leaves the first alone"):
             shown = self.probe.open("Shown", 300, 250, 400, 300, seed=4)
-            self.tick("Shown")
-            self.probe.foreground(shown)
+            self.tick("Shown", front=shown)
             self.d.pointer(1000, 740)  # a fresh desktop's pointer is at its centre: the disc would be in the mirror
             self.same_pixels(shown)
             second = Program(self.d, self.exe, ASSETS, self.d.env(WINEDEBUG="trace+system"))
