@@ -1,5 +1,4 @@
-// The backdrop: whether the curtain holds, whose rectangles a pass reads, the windows of others named as they
-// come onto the external monitor, whether the wallpaper shows and its picture's height.
+// The backdrop: the curtain, the rectangles a pass reads, others' windows named, the wallpaper and its height.
 #include "backdrop/backdrop_rules.h"
 #include "rows.h"
 #include <algorithm>

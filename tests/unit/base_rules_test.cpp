@@ -1,5 +1,4 @@
-// The settings file's text, the two-way settings read, and the byte tests on raw code-page-932 text: the
-// cases no end-to-end run meets (a path at its limit, double-byte titles).
+// The settings file, two-way settings, byte tests on code-page-932 text: cases no end-to-end run meets.
 #include "backdrop/backdrop_rules.h"
 #include "base/byte_text.h"
 #include "base/dpi_rules.h"

@@ -18,7 +18,6 @@ struct Desk {
     std::vector<std::pair<WindowId, std::string>> rows;
     std::vector<WindowId> gone;
 
-    // Whether each slot's window still lives.
     const bool *alive()
     {
         static bool lives[MAX_WINDOWS];

@@ -1,5 +1,4 @@
-// The presenter's controls: where the toggle button goes for foreground windows the stories do not stage,
-// every way of writing a key, the checklist's size at every scale, and the preview's place, status and reads.
+// The presenter's controls: the button's place, every way of writing a key, the checklist's size, the preview.
 #include "controls/button_rules.h"
 #include "controls/checklist_rules.h"
 #include "controls/hotkey_rules.h"
