@@ -51,7 +51,6 @@ TEST(Settings, EachTwoWaySettingInAnyCaseItsDefaultWhenEmptyOrUnreadable)
     const std::string long_yes(1000, 'y');
     const auto method_is_copy = reads_second<MirrorMethod, read_mirror_method, METHOD_AUTO, METHOD_COPY>;
     const auto match_is_scale = reads_second<DisplayMatch, read_display_match, MATCH_RESOLUTION, MATCH_SCALE>;
-    // readable, read_as: what the reader answers, and what it reads the value as.
     const struct { bool (*read)(const char *, bool *); const char *value; bool readable, read_as; } rows[] = {
         {read_curtain_setting, "", true, false}, {read_curtain_setting, "YES", true, true},
         {read_curtain_setting, "No", true, false}, {read_curtain_setting, "maybe", false, false},

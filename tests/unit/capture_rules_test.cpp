@@ -21,7 +21,6 @@ TEST(Thumbnail, AskedForOnceReleasedWhenUntickedOrItsTargetChanges)
 TEST(Copy, AtOneToOneTheMirrorsSizeAtMostTheMainMonitorsOtherwiseTheWholeWindowStretched)
 {
     const MonitorArea main = {0, 0, 1024, 768};
-    // copied: the part, the size drawn, stretched.
     const struct { ScreenRect mirror, target; bool scaled; Ints copied; } rows[] = {
         {{1100, 50, 1500, 350}, {}, false, {0, 0, 400, 300, 400, 300, false}},
         {{1000, -10, 2200, 900}, {}, false, {0, 0, 1024, 768, 1024, 768, false}},  // larger than the main monitor

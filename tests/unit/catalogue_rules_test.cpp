@@ -1,5 +1,4 @@
-// The picks through ticks, unticks and rebuilds (in orders the stories cannot stage); the shell's desktop by its
-// class; how often a window is asked; the title order and which windows get the rows.
+// Picks through ticks and rebuilds in orders no story stages; the desktop's class; asking; title order; rows.
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/pick_rules.h"
 #include "catalogue/responding_rules.h"

@@ -1,5 +1,4 @@
-// Which monitor the audience sees, when the monitors have changed, the common resolution, the set-up's modes and
-// areas (no test desktop grants a mode that moves a monitor), and where the main monitor's picture lands.
+// The audience's monitor, monitor changes, the modes and the areas after them (no test desktop moves one), mappings.
 #include "display/audience_rules.h"
 #include "display/mapping_rules.h"
 #include "display/monitor_rules.h"

@@ -1,5 +1,4 @@
-// Where mirrors stand, which show, in which order, how they are cut to the external monitor, the marker, and
-// what the spotlight and zoom keys leave on: the rows the end-to-end stories cannot stage or see.
+// Where mirrors stand, which show, their order, the marker, and the spotlight and zoom keys: rows no story stages.
 #include "mirror/marker_rules.h"
 #include "mirror/placement_rules.h"
 #include "mirror/screen_mode_rules.h"
@@ -63,7 +62,6 @@ TEST(Stacking, TheMirrorsStandAsTheirWindowsThoseNotMetYetInFrontInTheirEntriesO
 
 TEST(ScreenModes, TheSpotlightAndTheZoomEndEachOther)
 {
-    // after_...: spotlight, zoom.
     const struct { ScreenModes now; bool front_mirrored; Ints after_spotlight_key, after_zoom_key; } rows[] = {
         {{false, false}, true, {true, false}, {false, true}}, {{true, false}, false, {false, false}, {false, true}},
         {{false, false}, false, {false, false}, {false, true}},  // refused over a window not mirrored
