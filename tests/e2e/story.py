@@ -63,9 +63,8 @@ class Story:
         self.addCleanup(self.probe.close_all)
 
     def mode_failures(self, cwd=ASSETS, external=None):
-        # The warnings of a set-up that may change modes (settings in cwd, or the monitor picked: external). Both
-        # monitors are asked for the narrower one's mode (equal widths: the audience's); the 32-bit bed refuses every
-        # mode change, the 64-bit bed grants only the main monitor's own mode.
+        # The warnings of a set-up that may change modes: both monitors are asked for the narrower one's mode (equal
+        # widths: the audience's); the 32-bit bed refuses every mode change, the 64-bit one all but the main's own.
         ini = asset("Vantoscope.ini", cwd)
         if len(self.heads) < 2 or re.search(rb"(?im)^\s*MATCH\s*=\s*scale\s*$", ini):
             return []
