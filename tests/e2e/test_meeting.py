@@ -35,7 +35,6 @@ class Meeting(Story):
         return r[0] + inset, r[1] + inset, r[2] - inset, r[3] - inset
 
     def fills(self, hwnd, colour):
-        # Waits until the window's colour fills its place in the picture.
         def filled():
             img, (x0, y0, x1, y1) = self.picture(), self.place(hwnd)
             return x1 > x0 and y1 > y0 and all(img.rows[y][x] == colour for y in range(y0, y1) for x in range(x0, x1))
