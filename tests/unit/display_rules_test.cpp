@@ -95,7 +95,6 @@ TEST(Monitors, TheAudiencesMonitorByNumberByNameOrPickedElseTheLastFound)
     EXPECT_FALSE(choice(std::string(1000, '7').c_str())[0]);
 }
 
-// A rectangle of the main monitor on the external one.
 Ints mapped(const Mapping &m, const ScreenRect &r) { return ints(map_rect(m, r)); }
 
 TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
