@@ -15,7 +15,6 @@ COPIES = re.compile(rb"^hwMir\[\d+\] copies its window: no thumbnail \(0x8000400
 
 
 class Audience(Story):
-    # What the stories of the audience's screen share.
     def face(self, state):
         # Waits for the button to show this face, as much of it as its client area holds.
         x0, y0, x1, y1 = self.probe.info(self.probe.find("VantoscopeButton")[0])["client"]
@@ -136,8 +135,7 @@ class AudienceStory(Audience):
             r, mirror = self.probe.info(picture)["rect"], self.mirror_of("Picture ")
             self.marker(mirror, (r[0] + 200, r[1] + 150), (190, 120))
         with self.step("a disc centred on the pointer in a Chrome window's mirror; none in another window's"):
-            self.tick("Web")
-            self.probe.foreground(browser)
+            self.tick("Web", front=browser)
             self.shows(picture, browser)  # placed: its client area tells where the disc goes
             r, mirror = self.probe.info(browser)["rect"], self.mirror_of("Web ")
             self.marker(mirror, (r[0] + 150, r[1] + 100), (150, 100))
@@ -184,8 +182,7 @@ class AudienceStory(Audience):
             # (Wine copies no pixels of a window's part off the screen: the mirror's own part is not compared.)
             left = self.probe.open("Zebra", -200, -20, 400, 300, seed=23)
             try:
-                self.tick("Zebra")
-                self.probe.foreground(left)
+                self.tick("Zebra", front=left)
                 self.shows(left, picture)
                 # An area of a window that nothing paints keeps the pixels beneath: only a new picture tells.
                 self.probe.fill(under, 0x0000C0)
@@ -308,8 +305,7 @@ class CurtainStory(Audience):
             self.assertIn(b"CURTAIN:yes", self.p.lines)
             stranger.open("Stranger", 1300, 100, 300, 200, fill=0x12EE34)
             stranger.topmost(tray)  # raised again above everything
-            self.tick("Picture")
-            self.probe.foreground(picture)
+            self.tick("Picture", front=picture)
             self.shows(picture)
             strangers = lambda: {(0x12, 0xEE, 0x34), (0xEE, 0x12, 0xA0)} & {  # noqa: E731
                 c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row}
@@ -343,8 +339,7 @@ class PreviewStory(Audience):
             self.wait_rows(["Green", "Red"])
         with self.step("the picked window's colour in its share of the picture, the wallpaper around it, the unpicked "
                        "window's nowhere"):
-            self.tick("Red")
-            self.probe.foreground(red)
+            self.tick("Red", front=red)
             self.d.pointer(1000, 740)
             tiles = [(x, y, c) for x, y, c in self.tile_centres() if not (200 <= x - 1024 < 500 and 150 <= y < 350)]
             shown = lambda img, at: at(1374, 250) == RED_ and all(at(x, y) == c for x, y, c in tiles) and not (  # noqa
@@ -414,8 +409,7 @@ class ZoomStory(Audience):
         colours = lambda: {c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row}  # noqa: E731
         with self.step("the region around the pointer fills the external monitor twice as large; only the picked "
                        "window shows there; the presenter's screen is as it was"):
-            self.tick("Picked")
-            self.probe.foreground(picked)
+            self.tick("Picked", front=picked)
             self.d.pointer(512, 384)
             self.p.wait_iterations(5)
             main = self.screen.grab(0, 0, 1024, 768).rows
