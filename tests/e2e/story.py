@@ -1,5 +1,4 @@
-# What the end-to-end stories share: the desktop, the program (64-bit and 32-bit), steps, checks.
-# Each story runs on both builds; each step is a subTest whose failure shows the trace's tail.
+# What the stories share: the desktop, the program on both builds, steps (failing with the trace's tail), checks.
 
 import atexit
 import contextlib
@@ -64,10 +63,8 @@ class Story:
         self.addCleanup(self.probe.close_all)
 
     def mode_failures(self, cwd=ASSETS, external=None):
-        # The warnings of a set-up that may change modes, with the settings in cwd (MATCH, EXTERNAL) or the audience's
-        # monitor picked (external: its number). Matched by resolution, the main and the audience's monitor are
-        # both asked for the narrower one's mode (on equal widths, the audience's). The 32-bit bed refuses every
-        # mode change, even to the current mode; the 64-bit bed grants only the main monitor's own mode.
+        # The warnings of a set-up that may change modes: both monitors are asked for the narrower one's mode (equal
+        # widths: the audience's); the 32-bit bed refuses every mode change, the 64-bit one all but the main's own.
         ini = asset("Vantoscope.ini", cwd)
         if len(self.heads) < 2 or re.search(rb"(?im)^\s*MATCH\s*=\s*scale\s*$", ini):
             return []
@@ -78,9 +75,7 @@ class Story:
         return [MODE_FAILED] * 2 if self.exe == EXES["x86"] or common != main[:2] else []
 
     def start(self, cwd=None, env=None, boxes=()):
-        # Starts the program (in cwd; by default with the sample settings, the preview closed), answers the
-        # warning boxes it must show (the refused modes', then these; any other fails at once) and waits for its
-        # main loop; answers the boxes' owners. A story of thumbnails gets the stand-in.
+        # Starts the program, answers the boxes it must show (any other fails at once); answers the boxes' owners.
         cwd = cwd or self.sample_settings("")
         if self.p and self.p.proc.poll() is None:
             self.p.kill()  # left by a step that failed
@@ -131,8 +126,7 @@ class Story:
         return math.floor(size * self.dpi / 96 + 0.5)
 
     def caption_buttons(self, hwnd):
-        # The caption buttons as the stand-in compositor reports them, on the screen: three of 46 x 30
-        # scaled, at the right edge inside the invisible border (22 high, at the monitor's edge, when maximised).
+        # The stand-in's caption buttons: 3 of 46 x 30 inside the invisible border (22 high at the edge, maximised).
         info, right, top, height = self.probe.info(hwnd), self.main[2], self.main[1], self.sc(22)
         if not info["style"] & WS_MAXIMIZE:
             right, top = info["rect"][2] - (7 if info["style"] & WS_THICKFRAME else 1), info["rect"][1] + 1
@@ -140,8 +134,7 @@ class Story:
         return right - 3 * self.sc(46), top, right, top + height
 
     def button_place(self, hwnd):
-        # Where the button belongs on this window: left of the caption buttons that the stand-in reports,
-        # centred in their height; without them, 140 pixels left of the window's right edge at its top.
+        # The button's place: left of the stand-in's caption buttons, centred; else 140 left of the right edge.
         w, h, r = self.sc(30), self.sc(20), self.probe.info(hwnd)["rect"]
         x, y = r[2] - 140, r[1]
         if self.thumbnails:
@@ -169,7 +162,6 @@ class Story:
         return self.probe.shown("#32768")
 
     def ticked(self):
-        # Titles of the ticked rows of listed windows.
         return sorted(r["text"] for r in self.probe.rows(self.p.checklist)[:listed(self.p)] if r["check"])
 
     def wait_rows(self, texts):
@@ -179,22 +171,22 @@ class Story:
                  what=lambda: "rows %r (now %r)" % (want, self.texts(len(want) + 1)))
 
     def row_of(self, title):
-        # The title's row, once the rows have stood still for a while: the list has taken in every window the story
-        # has opened, and no rebuild moves the row before it is used.
+        # The title's row once the rows stand still: every window opened is listed, no rebuild moves the row.
         def still(before):
             time.sleep(0.25)
             return before == self.texts() and t(title) in before and [before.index(t(title))]
         return wait_for(lambda: still(self.texts()), what="row %r" % title)[0]
 
-    def tick(self, title):
-        # Ticks the title's row with a message, as a click would; waits for the trace of the tick.
+    def tick(self, title, front=None):
+        # Ticks the title's row with a message, as a click would, and waits for its trace; brings `front` forward.
         mark, row = self.p.mark(), self.row_of(title)
         self.probe.send(self.p.checklist, WM_COMMAND, row)
         self.assertEqual(self.p.next_lines(self.p.wait_line("check ID: %d" % row, mark), 1), [t(title)])
+        if front:
+            self.probe.foreground(front)
 
     def press(self, keys, line, start=None):
-        # Presses keys as a user does and waits for this trace line after start (now by default); answers
-        # the line's index.
+        # Presses keys as a user does; waits for this trace line after start (default: now); answers its index.
         start = self.p.mark() if start is None else start
         self.d.xdotool("key", keys)
         return self.p.wait_line(line, start)
@@ -205,27 +197,22 @@ class Story:
         self.d.pointer(1000, 740)
 
     def click_row(self, title, ticked):
-        # Clicks the title's row with the mouse; waits for these ticked titles.
         r = self.probe.rows(self.p.checklist)[self.row_of(title)]["rect"]
         self.d.click(r[0] + 12, (r[1] + r[3]) // 2)
         wait_for(lambda: self.ticked() == sorted(t(x) for x in ticked), what=lambda: "ticks %r" % self.ticked())
 
     def clear(self):
-        # Closes every sample and waits for the empty catalogue: the next step starts afresh.
         self.probe.close_all()
         wait_for(lambda: listed(self.p) == 0, what="an empty catalogue")
 
     def visible_bounds(self, hwnd):
-        # What a mirror shows of its window: all of it, or for a thumbnail what the stand-in says is
-        # visible (7 pixels of invisible border left, right and below a sizable window).
+        # What a mirror shows: the window, for a thumbnail less a sizable window's 7-pixel invisible border.
         info = self.probe.info(hwnd)
         inset = 7 if self.thumbnails and info["style"] & WS_THICKFRAME else 0
         return tuple(v + d for v, d in zip(info["rect"], (inset, 0, -inset, -inset)))
 
     def land(self, r, shown=None):
-        # Where a rectangle of the main monitor (at the origin) lands on the external one: moved 1:1, or fitted
-        # and centred edge by edge (the whole main monitor where the monitors are matched by scale, one window
-        # in the spotlight), each edge rounded as the program rounds it.
+        # Where a rectangle lands on the external monitor: 1:1, or fitted, centred and rounded as the program does.
         shown, (ex, ey, ew, eh) = shown or (self.scaled and self.main), self.ext_area
         if not shown:
             return r[0] + ex, r[1] + ey, r[2] + ex, r[3] + ey
@@ -244,8 +231,7 @@ class Story:
         return [(t, (max(r[0], e[0]), max(r[1], e[1]), min(r[2], e[2]), min(r[3], e[3]))) for t, r in places]
 
     def shows(self, *hwnds, spotlight=False, pixels=None):
-        # Waits until exactly these windows have visible mirrors, each at its window's place; then, for the window
-        # `pixels`, until its mirror shows its pixels.
+        # Waits until exactly these windows have mirrors at their places; then for `pixels`' mirror to show its pixels.
         if pixels:
             self.shows(*hwnds, spotlight=spotlight)
             return self.same_pixels(pixels)
@@ -253,8 +239,7 @@ class Story:
             "mirrors of %r only (now %r)" % (self.places(hwnds, spotlight), visible_mirrors(self.probe))))
 
     def disc_at(self, x, y):
-        # A red disc of 20 pixels (scaled to the DPI) centred there and no red around it. A capture may fall
-        # between a paint's copy and its disc: the first capture that shows the disc counts.
+        # A red disc of 20 (scaled) there, no red around; a capture may fall between a paint's copy and its disc.
         d = self.sc(20)
 
         def disc():
@@ -271,9 +256,7 @@ class Story:
             x0 + self.ext[0], y0 + self.ext[1], x1 - x0, y1 - y0).rows, what="the mirror's pixels", interval=0.1)
 
     def tile_centres(self, area=(0, 0, 1024, 768)):
-        # A point of each tile of the sample wallpaper (1024 x 560 on the external monitor, tiles of 64 x 80) that
-        # overlaps this area of the main monitor, on the external one: the middle of the tile's part in the area,
-        # 4 pixels or more inside the tile (clear of its stretched edges), with the bitmap's colour.
+        # Each wallpaper tile's middle of its part in this area, clear of its stretched edges, with the bitmap's colour.
         parts = [(c, r, max(64 * c + 4, area[0]), max(80 * r + 4, area[1]), min(64 * c + 60, area[2] - 1),
                   min(80 * r + 76, area[3] - 1)) for c in range(16) for r in range(7)]
         return [(self.ext[0] + (x0 + x1) // 2, self.ext[1] + (y0 + y1) // 2, WALLPAPER.pixel(20 * c + 10, 25 * r + 12))
@@ -287,9 +270,7 @@ class Story:
 
 
 def both(story, thumbnails=False):
-    # The story as a test case of its module for the 64-bit and for the 32-bit program, where this
-    # machine runs 32-bit programs (the test command says so where it does not); with thumbnails,
-    # on the stand-in compositor.
+    # The story as a test case of the 64-bit program and, where this machine runs them, of the 32-bit one.
     module = sys.modules[story.__module__]
     for k, exe in EXES.items():
         if k == "x64" or wine.runs_32bit():

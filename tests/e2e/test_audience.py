@@ -1,5 +1,4 @@
-# What the audience sees on the external monitor, and the button the presenter clicks: with mirrors
-# that copy their windows, and again with the compositor's thumbnails (a stand-in under Wine).
+# What the audience sees and the presenter's button: with mirrors that copy, and with thumbnails (a stand-in).
 
 import os
 import re
@@ -16,7 +15,6 @@ COPIES = re.compile(rb"^hwMir\[\d+\] copies its window: no thumbnail \(0x8000400
 
 
 class Audience(Story):
-    # What the stories of the audience's screen share.
     def face(self, state):
         # Waits for the button to show this face, as much of it as its client area holds.
         x0, y0, x1, y1 = self.probe.info(self.probe.find("VantoscopeButton")[0])["client"]
@@ -24,8 +22,7 @@ class Audience(Story):
             row[:x1 - x0] for row in FACES[state].rows[:y1 - y0]], what="the button's '%s' face" % state, interval=0.1)
 
     def marker(self, mirror, pointer, offset):
-        # The disc for the pointer there: in a copy, at this offset in the mirror's client area; over a
-        # thumbnail, centred on the pointer's place on the external monitor.
+        # The pointer's disc: at this offset in a copy's client area; over a thumbnail, at the pointer's place there.
         self.d.pointer(*pointer)
         if self.thumbnails:
             return self.disc_at(pointer[0] + self.ext[0], pointer[1] + self.ext[1])
@@ -38,10 +35,8 @@ class Audience(Story):
         return wait_for(mirrors, what="the mirror %r" % title)[0]
 
     def popups(self, *hwnds):
-        # Waits until exactly these windows have pop-up mirrors, each at its place cut to the external monitor,
-        # stacked as the pop-ups are (the front-most on top: a sub-menu's mirror over its menu's), showing the
-        # window's pixels. (Where they overlap, the screen cannot tell the order: a copy, or the stand-in's
-        # thumbnail, reads the screen with the sub-menu.)
+        # Waits for exactly these pop-ups' mirrors, cut to the monitor, stacked as they are, showing their pixels
+        # (stacked is read from the mirrors' order: where they overlap, a copy reads the screen with the sub-menu).
         x, y = self.ext
         cut = lambda r: (max(r[0] + x, x), max(r[1] + y, y), min(r[2] + x, x + 1024), min(r[3] + y, y + 768))  # noqa: E731
         want = [cut(self.probe.info(h)["rect"]) for h, v, c, title in self.probe.top() if h in hwnds]
@@ -51,8 +46,7 @@ class Audience(Story):
             self.same_pixels(hwnd)
 
     def registrations(self):
-        # Live thumbnail registrations, as the stand-in compositor counts them, and the ticked rows of
-        # windows that are still there.
+        # Live thumbnail registrations (the stand-in's count), and the ticked rows of windows still there.
         count = next(int(title) for h, v, c, title in self.probe.top() if c == b"VtDwmStandIn")
         return count, len(set(self.ticked()) & set(self.probe.samples.values()))
 
@@ -89,8 +83,7 @@ class AudienceStory(Audience):
             self.shows(picture, pixels=picture)
             self.probe.fill(picture, 0x3366CC)
             self.same_pixels(picture)
-        # A menu and its sub-menu, a pop-up hanging below the window and a tooltip owned through it follow the ticked
-        # window in front, at their places, moving, and go when they close.
+        # A menu, its sub-menu, a pop-up below the window and its tooltip follow, move and go with the window.
         with self.step("pop-ups follow the ticked window in front"):
             r = self.probe.info(picture)["rect"]
             hanging = self.probe.open("", r[0] + 30, r[3] - 40, 220, 120, fill=0xC000C0, popup=True, owner=picture,
@@ -112,8 +105,7 @@ class AudienceStory(Audience):
             self.probe.close(hanging)  # and with it the tooltip it owns
             self.popups()
             self.wallpaper_shows((r[0] + 30, r[3] + 1, r[0] + 390, r[3] + 85))
-        # Nothing that was not picked follows: not the pop-ups of an unticked window of the same thread in front, nor
-        # another program's pop-up beside the ticked window; the blank hides what does.
+        # Not an unticked same-thread window's pop-ups, nor another program's beside; the blank hides the rest.
         with self.step("nothing unpicked follows"):
             r = self.probe.info(picture)["rect"]
             other = self.probe.open("Unticked", r[2] + 60, r[1], 300, 200, seed=26, host=picture)
@@ -143,8 +135,7 @@ class AudienceStory(Audience):
             r, mirror = self.probe.info(picture)["rect"], self.mirror_of("Picture ")
             self.marker(mirror, (r[0] + 200, r[1] + 150), (190, 120))
         with self.step("a disc centred on the pointer in a Chrome window's mirror; none in another window's"):
-            self.tick("Web")
-            self.probe.foreground(browser)
+            self.tick("Web", front=browser)
             self.shows(picture, browser)  # placed: its client area tells where the disc goes
             r, mirror = self.probe.info(browser)["rect"], self.mirror_of("Web ")
             self.marker(mirror, (r[0] + 150, r[1] + 100), (150, 100))
@@ -191,8 +182,7 @@ class AudienceStory(Audience):
             # (Wine copies no pixels of a window's part off the screen: the mirror's own part is not compared.)
             left = self.probe.open("Zebra", -200, -20, 400, 300, seed=23)
             try:
-                self.tick("Zebra")
-                self.probe.foreground(left)
+                self.tick("Zebra", front=left)
                 self.shows(left, picture)
                 # An area of a window that nothing paints keeps the pixels beneath: only a new picture tells.
                 self.probe.fill(under, 0x0000C0)
@@ -201,8 +191,7 @@ class AudienceStory(Audience):
                          what="the window's new picture under the mirror's place on the main monitor")
             finally:
                 self.probe.close(left)
-        # Helper windows are owned by an invisible window (so no taskbar button); a copy keeps the frame of its
-        # window, a thumbnail mirror has none.
+        # Helpers owned by an invisible window (no taskbar button); a copy keeps its window's frame, a thumbnail none.
         with self.step("the helpers' owner and the mirrors' frames"):
             self.probe.foreground(picture)
             self.shows(picture)
@@ -212,8 +201,7 @@ class AudienceStory(Audience):
                 self.assertTrue(owner and not self.probe.info(owner)["visible"], self.probe.info(hwnd))
             style = self.probe.info(self.mirror_of("Picture "))["style"] & (WS_CAPTION_THICKFRAME | WS_BORDER)
             self.assertEqual(style, 0 if self.thumbnails else WS_CAPTION_THICKFRAME)
-        # A click on a mirror or on the wallpaper takes no foreground; closing them or the button does nothing; the
-        # checklist closes the program.
+        # Clicks on a mirror or the wallpaper take no foreground; closing them or the button does nothing.
         with self.step("helpers take no foreground and stay open"):
             for helper in (self.mirror_of("Picture "), self.probe.find("WallPaper")[0]):
                 self.d.click(*[v - 20 for v in self.probe.info(helper)["rect"][2:]])
@@ -242,8 +230,7 @@ class AudienceStory(Audience):
                 self.assertEqual(self.ticked(), ticks)
             self.same_pixels(picture)
             self.assertEqual(self.probe.foreground(), picture)
-        # The blank key leaves the wallpaper alone within a pass, its switch off or not; a tick and a window opened
-        # while blank do not show; pressed again, exactly the ticked windows.
+        # The blank shows the wallpaper, its switch off or not; a tick or window made while blank shows only after.
         with self.step("the blank key"):
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)  # off
             self.press("ctrl+alt+F10", "SET_BLANK:1")
@@ -260,8 +247,7 @@ class AudienceStory(Audience):
             self.press("ctrl+alt+F10", "SET_BLANK:0")
             self.shows(picture, browser, zebra)
             self.probe.send(p.checklist, WM_SYSCOMMAND, ID_WALLPAPER)
-        # The spotlight key fits the window in front to the external monitor alone, filling its width or height;
-        # pressed again, all are back; minimising or unticking the window ends it.
+        # The spotlight fits the front window to the monitor; the key again, minimising or unticking ends it.
         with self.step("the spotlight key"):
             self.keys_to(picture)
             self.press("ctrl+alt+F11", "SET_SPOTLIGHT:1")
@@ -280,8 +266,7 @@ class AudienceStory(Audience):
             self.click_row("Picture", ["Web", "Zebra"])  # unticked, it ends the spotlight too
             p.wait_line("SET_SPOTLIGHT:0", mark)
             self.shows(browser, zebra)
-        # A copy says once per mirror that it has no thumbnail; after a churn, a thumbnail mirror has one live
-        # registration per ticked window.
+        # A copy says once per mirror it has no thumbnail; after a churn, one registration per ticked window.
         with self.step("no thumbnail said once; registrations after a churn"):
             if not self.thumbnails:
                 self.assertIn(p.count(COPIES), range(1, 6), "at most one line for each of the five mirrors")
@@ -302,8 +287,7 @@ class CurtainStory(Audience):
         # A task bar along the external monitor's bottom edge, as Windows 11 shows one on every monitor.
         tray = stranger.open("", 1024, 728, 1024, 40, cls="Shell_SecondaryTrayWnd", fill=0xEE12A0, popup=True)
         stranger.topmost(tray)
-        # Without the curtain, the trace names each window of others that comes to lie on the external monitor, once
-        # while it stays there, and never the shell's desktop across the monitors.
+        # Without the curtain, each window of others on the external monitor is named once, the shell's desktop never.
         with self.step("windows of others on the external monitor named once, the desktop never"):
             shell = stranger.open("Program Manager", 0, 0, 2048, 768, cls="Progman", fill=0x303030, popup=True)
             self.start()
@@ -321,8 +305,7 @@ class CurtainStory(Audience):
             self.assertIn(b"CURTAIN:yes", self.p.lines)
             stranger.open("Stranger", 1300, 100, 300, 200, fill=0x12EE34)
             stranger.topmost(tray)  # raised again above everything
-            self.tick("Picture")
-            self.probe.foreground(picture)
+            self.tick("Picture", front=picture)
             self.shows(picture)
             strangers = lambda: {(0x12, 0xEE, 0x34), (0xEE, 0x12, 0xA0)} & {  # noqa: E731
                 c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row}
@@ -337,8 +320,7 @@ class CurtainStory(Audience):
 
 class PreviewStory(Audience):
     def picture(self):
-        # The preview's picture, 320 x 240 at the top of its client area, and where a point of the external monitor
-        # lands in it.
+        # The preview's 320 x 240 picture, and where a point of the external monitor lands in it.
         x, y = self.probe.info(self.preview)["client"][:2]
         img = self.screen.grab(x, y, 320, 240)
         return img, lambda px, py: img.pixel(x + (px - self.ext[0]) * 320 // 1024, y + (py - self.ext[1]) * 240 // 768)
@@ -357,8 +339,7 @@ class PreviewStory(Audience):
             self.wait_rows(["Green", "Red"])
         with self.step("the picked window's colour in its share of the picture, the wallpaper around it, the unpicked "
                        "window's nowhere"):
-            self.tick("Red")
-            self.probe.foreground(red)
+            self.tick("Red", front=red)
             self.d.pointer(1000, 740)
             tiles = [(x, y, c) for x, y, c in self.tile_centres() if not (200 <= x - 1024 < 500 and 150 <= y < 350)]
             shown = lambda img, at: at(1374, 250) == RED_ and all(at(x, y) == c for x, y, c in tiles) and not (  # noqa
@@ -428,8 +409,7 @@ class ZoomStory(Audience):
         colours = lambda: {c for row in self.screen.grab(1024, 0, 1024, 768).rows for c in row}  # noqa: E731
         with self.step("the region around the pointer fills the external monitor twice as large; only the picked "
                        "window shows there; the presenter's screen is as it was"):
-            self.tick("Picked")
-            self.probe.foreground(picked)
+            self.tick("Picked", front=picked)
             self.d.pointer(512, 384)
             self.p.wait_iterations(5)
             main = self.screen.grab(0, 0, 1024, 768).rows

@@ -45,8 +45,6 @@ class ChecklistStory(Story):
             self.assertEqual(self.probe.info(p.checklist)["rect"], (0, 0, 300, 124))
         with self.step("the checklist, not the button, has the foreground after start-up"):
             self.assertEqual(self.probe.foreground(), p.checklist)
-        # Excluded windows are left out, the others listed; the checklist grows and shrinks, and the window ticked in
-        # the last of six rows keeps its tick and its mirror in fewer rows.
         with self.step("excluded windows left out; a tick kept as the list shrinks"):
             others = [self.probe.open(title, 400 + 9 * i, 300, 200, 150, cls, show) for i, (title, cls, show) in
                       enumerate(EXCLUDED + LISTED)]

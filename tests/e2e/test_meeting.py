@@ -1,5 +1,4 @@
-# The audience's screen as a window that a meeting app shares: its own picture (read as a compositing manager
-# keeps it, whatever covers the window), on one monitor and moved to and from the external one at run time.
+# The audience's screen as a window a meeting app shares (its own picture, however covered), moved between monitors.
 
 import math
 import re
@@ -22,13 +21,11 @@ class Meeting(Story):
         return c[0] - r[0], c[1] - r[1], c[2] - c[0], c[3] - c[1]
 
     def picture(self):
-        # The window's own pixels, covered or not (the part on the screen: the compositing manager's picture of
-        # a window ends at the screen's edge).
+        # The window's own pixels, covered or not (the compositing manager's picture ends at the screen's edge).
         return self.screen.window_picture(self.d.x_window(HOST))
 
     def place(self, hwnd, inset=2):
-        # Where the window's client area lands in the picture: the main monitor fitted into the client area with
-        # its proportions kept, centred; inset, so that a rounded edge does not count.
+        # Where a client area lands in the picture (the main monitor fitted, centred); inset past rounded edges.
         x, y, w, h = self.client()
         s = min(w / 1024, h / 768)
         o = (x + (w - s * 1024) / 2, y + (h - s * 768) / 2)
@@ -38,7 +35,6 @@ class Meeting(Story):
         return r[0] + inset, r[1] + inset, r[2] - inset, r[3] - inset
 
     def fills(self, hwnd, colour):
-        # Waits until the window's colour fills its place in the picture.
         def filled():
             img, (x0, y0, x1, y1) = self.picture(), self.place(hwnd)
             return x1 > x0 and y1 > y0 and all(img.rows[y][x] == colour for y in range(y0, y1) for x in range(x0, x1))
@@ -62,8 +58,7 @@ class OneMonitorStory(Meeting):
             self.meeting()
 
     def meeting(self):
-        # The picked window on the left; the unpicked one right of it, over the picked window's place in the
-        # window's picture, but not over the picked window itself (a copy reads the screen under Wine).
+        # The unpicked window over the picked one's place in the picture, not over it (a copy reads the screen).
         picked = self.probe.open("Picked", 20, 500, 120, 100, fill=0xFF0000)
         unpicked = self.probe.open("Unpicked", 170, 470, 150, 130, fill=0x00FF00)
         self.start(self.sample_settings("[DISPLAY]\nAUDIENCE=window\n", preview=True))
@@ -73,8 +68,7 @@ class OneMonitorStory(Meeting):
             self.assertEqual(self.client()[2:], (1280, 720))
             self.assertNotIn(t(HOST), self.texts())
         with self.step("the picked window fills its place in the window's own picture, covered by the unpicked one"):
-            self.tick("Picked")
-            self.probe.foreground(picked)
+            self.tick("Picked", front=picked)
             self.fills(picked, RED)
             x0, y0, x1, y1 = self.place(picked)
             r = self.probe.info(self.host())["rect"]
@@ -146,8 +140,7 @@ class TwoMonitorsStory(Meeting):
         picked = self.probe.open("Picked", 20, 500, 120, 100, fill=0xFF0000)
         self.start(env=self.d.env(WINEDEBUG="trace+system"))
         p = self.p
-        self.tick("Picked")
-        self.probe.foreground(picked)
+        self.tick("Picked", front=picked)
         self.shows(picked)
         self.assertIn(b"AUDIENCE:monitor", p.lines)
         modes = MODE_REQUEST.findall(p.stderr)

@@ -1,6 +1,4 @@
-# Monitor set-ups other than two equal ones: a single monitor, three of unequal sizes with the
-# external one lower than the main one, and an external monitor smaller than the main one that the
-# main monitor's picture is scaled to fit.
+# Monitor set-ups: a single monitor, three unequal ones, and a smaller external one the picture is scaled to fit.
 
 from .story import CAPTION, MODE_FAILED, MODE_REQUEST, WALLPAPER, Story, both, monitor_line, t, wait_for
 
@@ -21,8 +19,7 @@ class OneMonitorStory(Story):
             c = self.probe.info(self.preview_says("No external monitor"))["client"]
             self.assertEqual({px for row in self.screen.grab(c[0], c[1], 320, 240).rows for px in row}, {(0, 0, 0)})
         with self.step("a ticked window's mirror stands left of the screen"):
-            self.tick("Lonely")
-            self.probe.foreground(hwnd)
+            self.tick("Lonely", front=hwnd)
             self.shows(hwnd)
 
 
@@ -57,19 +54,16 @@ class ThreeMonitorsStory(Story):
             self.assertEqual(self.p.stderr.count(b"dmFields=PELSWIDTH,PELSHEIGHT dmPelsWidth=800 dmPelsHeight=600"), 2)
             self.assertEqual(owners, [0, 0])
         with self.step("mirrors go to the last monitor, at its height, pixel for pixel"):
-            self.tick("Three heads")
-            self.probe.foreground(hwnd)
+            self.tick("Three heads", front=hwnd)
             self.shows(hwnd, pixels=hwnd)
-        # EXTERNAL by device name: the audience's things stand on that monitor, and it and the main one alone are
-        # asked for a mode.
+        # EXTERNAL by device name: the audience's things on that monitor; only it and the main one asked for a mode.
         with self.step("EXTERNAL by device name"):
             self.p.close()
             by_name = self.sample_settings("[DISPLAY]\nEXTERNAL=\\\\.\\DISPLAY2\n")
             self.start(by_name, env=self.d.env(WINEDEBUG="trace+system"))
             self.assertIn(b"EXTERNAL:2 \\\\.\\DISPLAY2 ([DISPLAY] EXTERNAL)", self.p.lines)
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [b"DISPLAY1", b"DISPLAY2"])
-            self.tick("Three heads")
-            self.probe.foreground(hwnd)
+            self.tick("Three heads", front=hwnd)
             self.audience_on(self.MONITORS[2], hwnd)
         with self.step("the window menu lists the other monitors; picking one moves everything there at once"):
             self.probe.foreground(self.p.checklist)
@@ -94,8 +88,7 @@ class ThreeMonitorsStory(Story):
             self.p.close()
             self.start(self.sample_settings("[DISPLAY]\nEXTERNAL=2\n"))
             self.assertIn(b"EXTERNAL:2 \\\\.\\DISPLAY2 ([DISPLAY] EXTERNAL)", self.p.lines)
-            self.tick("Three heads")
-            self.probe.foreground(hwnd)
+            self.tick("Three heads", front=hwnd)
             self.audience_on(self.MONITORS[2], hwnd)
 
 
@@ -119,8 +112,7 @@ class ScaledMonitorsStory(Story):
             self.assertEqual(MODE_REQUEST.findall(self.p.stderr), [])
             self.assertIn(b"MATCH:scale 0.800", self.p.lines)
         with self.step("the mirror stands at the window's place scaled into the middle, in the window's colours"):
-            self.tick("Plain")
-            self.probe.foreground(hwnd)
+            self.tick("Plain", front=hwnd)
             self.d.pointer(1270, 790)  # off the window: its disc would cover the colour
             self.shows(hwnd)
             self.in_colours(hwnd)
@@ -131,8 +123,7 @@ class ScaledMonitorsStory(Story):
         with self.step("the red disc is at the pointer's scaled place"):
             self.d.pointer(450, 350)
             self.disc_at(*self.land((450, 350, 450, 350))[:2])
-        # The external monitor turns 800 x 600, then is plugged out and in: the wallpaper and the mirror stand on its
-        # new area, fitted anew, and no mode is ever requested.
+        # The external monitor turns 800 x 600, is plugged out and in: all fitted anew on it, no mode ever requested.
         with self.step("the external monitor changes, goes and comes"):
             self.addCleanup(self.probe.monitor, 1, 1280, 0, 2304, 768)
             wallpaper, mark = self.probe.find("WallPaper")[0], self.p.mark()
@@ -162,8 +153,7 @@ both(ScaledMonitorsStory, thumbnails=True)
 
 
 class WindowsDesktopStory(Story):
-    # What Windows 10 and 11 have and the test desktop lacks, from the stand-in compositor: cloaked windows and
-    # caption buttons 46 pixels wide at 96 DPI; at the desktop's DPI, the checklist, the button and the disc.
+    # Windows 10 and 11's cloaking and caption buttons (from the stand-in); the checklist, button and disc at this DPI.
     thumbnails = True
 
     def ink(self, title):
@@ -203,11 +193,9 @@ class WindowsDesktopStory(Story):
             self.thumbnails = True
             self.assertEqual(self.texts(2), [b"Other", b"Typing"])
             self.probe.prop(other, "VtRefuse", 0)
-        # A ticked window cloaked loses its row and mirror, and gets both back with its tick; an unticked window
-        # cloaked leaves the list; the disc is scaled.
+        # Cloaked, a ticked window loses row and mirror till uncloaked, an unticked one leaves; the disc is scaled.
         with self.step("cloaked and back"):
-            self.tick("Typing")
-            self.probe.foreground(typing)
+            self.tick("Typing", front=typing)
             self.shows(typing)
             self.probe.prop(typing, "VtCloaked", 1)
             self.wait_rows(["Other"])

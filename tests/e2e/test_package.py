@@ -1,5 +1,4 @@
-# The release package: both programs, each with the sample settings and bitmaps beside it, the
-# how-to text, and programs that carry their version and a per-monitor DPI-aware manifest.
+# The release package: both programs with the samples and the how-to, their version and a DPI-aware manifest.
 
 import os
 import re

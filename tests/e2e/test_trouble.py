@@ -1,6 +1,4 @@
-# Trouble: broken or foreign settings, extreme titles, a hung window, a second copy, a crowded and a
-# restless desktop.
-# The program says what went wrong where it has words for it, and goes on listing, ticking, mirroring.
+# Trouble (bad settings, extreme titles, a hung window, a second copy, a crowded desktop): told; the program runs on.
 
 import os
 import re
@@ -25,8 +23,7 @@ def bmp_header(width, height):
 
 class TroubleStory(Story):
     def still_works(self, hwnd):
-        self.tick("Still here")
-        self.probe.foreground(hwnd)
+        self.tick("Still here", front=hwnd)
         self.shows(hwnd)
         self.assertEqual((self.p.close(), self.p.lines[-1]), (0, b"App end"))
 
@@ -56,9 +53,7 @@ class TroubleStory(Story):
                 self.assertNotIn(BITMAP_LINE, self.p.lines)
                 self.wallpaper_shows()
                 self.still_works(hwnd)
-        # A key set to empty does nothing; a key that another program holds, settings that cannot be read (printed
-        # cut short, control bytes as "?") and the spotlight over an unticked window are named in the trace; the
-        # program runs on.
+        # An empty key does nothing; a taken key, unreadable settings and a refused spotlight are named; it runs on.
         with self.step("keys off or taken, settings unreadable"):
             self.probe.hotkey(3, 0x79)  # Ctrl+Alt+F10, held by the sample helper
             self.addCleanup(self.probe.hotkey, 0, 0)
@@ -105,13 +100,11 @@ class TroubleStory(Story):
             wait_for(lambda: self.ticked() == sorted([long_title[:1023], titles[2]]),
                      what=lambda: "both ticks kept (now %r)" % [x[:20] for x in self.ticked()])
         self.clear()
-        # While nobody reads the trace for 30 s, the program runs on: a mirror follows its window, a key and a tick
-        # work; read again, a line says how many lines were dropped, then the usual ones come.
+        # With the trace unread for 30 s the program runs on; read again, a line counts those dropped, then as usual.
         with self.step("while nobody reads the trace for 30 s"):
             moving = self.probe.open("Moving", 100, 100, 300, 200, seed=5)
             busy = self.probe.open("Busy", 500, 300, 300, 200, cls="C" * 250, seed=6)  # its class on every turn
-            self.tick("Moving")
-            self.probe.foreground(busy)
+            self.tick("Moving", front=busy)
             mark, started = p.mark(), time.monotonic()
             p.reading.clear()
             try:
@@ -132,8 +125,7 @@ class TroubleStory(Story):
         self.clear()
         with self.step("a second copy says so, brings the checklist to the front, and leaves the first alone"):
             shown = self.probe.open("Shown", 300, 250, 400, 300, seed=4)
-            self.tick("Shown")
-            self.probe.foreground(shown)
+            self.tick("Shown", front=shown)
             self.d.pointer(1000, 740)  # a fresh desktop's pointer is at its centre: the disc would be in the mirror
             self.same_pixels(shown)
             second = Program(self.d, self.exe, ASSETS, self.d.env(WINEDEBUG="trace+system"))

@@ -7,12 +7,8 @@ namespace {
 
 TEST(Elapsed, BorrowsAcrossMinutesHoursAndMidnight)
 {
-    const struct {
-        int start[3], now[3], seconds, minutes, hours;
-    } cases[] = {
-        {{10, 0, 0}, {11, 2, 3}, 3, 2, 1},
-        {{10, 59, 30}, {11, 0, 10}, 40, 0, 0},
-        {{23, 59, 50}, {0, 0, 5}, 15, 0, 0},
+    const struct { int start[3], now[3], seconds, minutes, hours; } cases[] = {
+        {{10, 0, 0}, {11, 2, 3}, 3, 2, 1}, {{10, 59, 30}, {11, 0, 10}, 40, 0, 0}, {{23, 59, 50}, {0, 0, 5}, 15, 0, 0},
     };
     for (const auto &c : cases) {
         Elapsed e = elapsed_between(c.start[0], c.start[1], c.start[2], c.now[0], c.now[1], c.now[2]);

@@ -1,5 +1,4 @@
-// The backdrop: whether the curtain holds, whose rectangles a pass reads, the windows of others named as they
-// come onto the external monitor, whether the wallpaper shows and its picture's height.
+// The backdrop: the curtain, the rectangles a pass reads, others' windows named, the wallpaper and its height.
 #include "backdrop/backdrop_rules.h"
 #include "rows.h"
 #include <algorithm>
@@ -25,12 +24,9 @@ TEST(Curtain, HoldsWhileNothingOfOthersOnTheExternalMonitorIsAboveItAndTheAudien
 
 TEST(Curtain, AFewRectanglesReadAPassInTurnNeverPastTheWindowsMet)
 {
-    const struct {
-        int start, count;
-        Ints read;
-        int next;
-    } rows[] = {{0, 10, {0, 1, 2, 3}, 4}, {8, 10, {0, 1, 8, 9}, 2}, {2, 3, {0, 1, 2}, 0}, {0, 0, {}, 0},
-                {8, 5, {0, 1, 2, 3}, 4}, {5, 5, {0, 1, 2, 3}, 4}};  // windows closed since the turn was handed on
+    const struct { int start, count; Ints read; int next; } rows[] = {
+        {0, 10, {0, 1, 2, 3}, 4}, {8, 10, {0, 1, 8, 9}, 2}, {2, 3, {0, 1, 2}, 0}, {0, 0, {}, 0},
+        {8, 5, {0, 1, 2, 3}, 4}, {5, 5, {0, 1, 2, 3}, 4}};  // windows closed since the turn was handed on
     for (const auto &r : rows) {
         Ints read;
         for (int i = -1; i <= r.count; ++i)

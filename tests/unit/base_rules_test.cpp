@@ -1,5 +1,4 @@
-// The settings file's text, the two-way settings read, and the byte tests on raw code-page-932 text: the
-// cases no end-to-end run meets (a path at its limit, double-byte titles).
+// The settings file, two-way settings, byte tests on code-page-932 text: cases no end-to-end run meets.
 #include "backdrop/backdrop_rules.h"
 #include "base/byte_text.h"
 #include "base/dpi_rules.h"
@@ -52,11 +51,7 @@ TEST(Settings, EachTwoWaySettingInAnyCaseItsDefaultWhenEmptyOrUnreadable)
     const std::string long_yes(1000, 'y');
     const auto method_is_copy = reads_second<MirrorMethod, read_mirror_method, METHOD_AUTO, METHOD_COPY>;
     const auto match_is_scale = reads_second<DisplayMatch, read_display_match, MATCH_RESOLUTION, MATCH_SCALE>;
-    const struct {
-        bool (*read)(const char *, bool *);
-        const char *value;
-        bool readable, read_as;  // what the reader answers, and what it reads the value as
-    } rows[] = {
+    const struct { bool (*read)(const char *, bool *); const char *value; bool readable, read_as; } rows[] = {
         {read_curtain_setting, "", true, false}, {read_curtain_setting, "YES", true, true},
         {read_curtain_setting, "No", true, false}, {read_curtain_setting, "maybe", false, false},
         {read_preview_setting, "", true, false}, {read_preview_setting, "Yes", true, true},
@@ -77,15 +72,10 @@ TEST(Settings, EachTwoWaySettingInAnyCaseItsDefaultWhenEmptyOrUnreadable)
 
 TEST(Settings, AValueInATraceLineCutAfter40BytesItsControlBytesShownAsQuestionMarks)
 {
-    const struct {
-        std::string value;
-        int out_size;
-        std::string shown;
-    } rows[] = {{std::string(40, 'a'), 64, std::string(40, 'a')},
-                {std::string(41, 'a'), 64, std::string(40, 'a') + "..."},
-                {"\x01y\x7F\ts\x83\x41", 64, "?y??s\x83\x41"},
-                {"abcdefghij", 8, "abcd..."},  // as much as the buffer holds
-                {"", 64, ""}};
+    const struct { std::string value; int out_size; std::string shown; } rows[] = {
+        {std::string(40, 'a'), 64, std::string(40, 'a')}, {std::string(41, 'a'), 64, std::string(40, 'a') + "..."},
+        {"\x01y\x7F\ts\x83\x41", 64, "?y??s\x83\x41"}, {"", 64, ""},
+        {"abcdefghij", 8, "abcd..."}};  // as much as the buffer holds
     for (const auto &r : rows) {
         char out[64];
         excerpt_for_trace(r.value.c_str(), out, r.out_size);
@@ -106,10 +96,9 @@ TEST(ByteText, UnsignedOrderAndMatchesAcrossCharacterBoundaries)
 
 TEST(ByteText, BlanksTrimmedAtEitherEndAndAsciiCaseOnly)
 {
-    struct Row {
-        const char *text, *trimmed;
-    } rows[] = {{" \tCtrl + Alt\t ", "Ctrl + Alt"}, {"F9", "F9"}, {" \t ", ""},
-                {"\x81\x40", "\x81\x40"}};  // the last: a double-byte space, not a blank
+    struct Row { const char *text, *trimmed; } rows[] = {
+        {" \tCtrl + Alt\t ", "Ctrl + Alt"}, {"F9", "F9"}, {" \t ", ""},
+        {"\x81\x40", "\x81\x40"}};  // the last: a double-byte space, not a blank
     for (const Row &r : rows) {
         const char *begin = r.text, *end = r.text + strlen(r.text);
         trim_blanks(begin, end);

@@ -7,10 +7,7 @@ namespace {
 
 TEST(Thumbnail, AskedForOnceReleasedWhenUntickedOrItsTargetChanges)
 {
-    const struct {
-        ThumbnailView v;  // thumbnails on, wanted, registered, same target, refused
-        ThumbnailAction action;
-    } rows[] = {
+    const struct { ThumbnailView v; ThumbnailAction action; } rows[] = {  // v: on, wanted, registered, same, refused
         {{true, true, false, false, false}, THUMBNAIL_REGISTER}, {{false, true, false, false, false}, THUMBNAIL_KEEP},
         {{true, true, false, true, true}, THUMBNAIL_KEEP},  // refused: it copies until its target changes
         {{true, true, false, false, true}, THUMBNAIL_REGISTER}, {{true, false, false, false, false}, THUMBNAIL_KEEP},
@@ -24,11 +21,7 @@ TEST(Thumbnail, AskedForOnceReleasedWhenUntickedOrItsTargetChanges)
 TEST(Copy, AtOneToOneTheMirrorsSizeAtMostTheMainMonitorsOtherwiseTheWholeWindowStretched)
 {
     const MonitorArea main = {0, 0, 1024, 768};
-    const struct {
-        ScreenRect mirror, target;
-        bool scaled;
-        Ints copied;  // the part, the size drawn, stretched
-    } rows[] = {
+    const struct { ScreenRect mirror, target; bool scaled; Ints copied; } rows[] = {
         {{1100, 50, 1500, 350}, {}, false, {0, 0, 400, 300, 400, 300, false}},
         {{1000, -10, 2200, 900}, {}, false, {0, 0, 1024, 768, 1024, 768, false}},  // larger than the main monitor
         {{1100, 50, 1300, 200}, {100, 100, 500, 400}, true, {0, 0, 400, 300, 200, 150, true}},  // at half

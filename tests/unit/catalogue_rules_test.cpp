@@ -1,12 +1,11 @@
-// The picks' bookkeeping through ticks, unticks and rebuilds (the orders of events the stories stage
-// once, and those they cannot); the shell's desktop told by its class; how often a window is asked; the
-// title order and which windows get the rows.
+// Picks through ticks and rebuilds in orders no story stages; the desktop's class; asking; title order; rows.
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/pick_rules.h"
 #include "catalogue/responding_rules.h"
 #include "rows.h"
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -18,7 +17,6 @@ struct Desk {
     std::vector<std::pair<WindowId, std::string>> rows;
     std::vector<WindowId> gone;
 
-    // Whether each slot's window still lives.
     const bool *alive()
     {
         static bool lives[MAX_WINDOWS];
@@ -44,8 +42,7 @@ TEST(Picks, ATickStaysWithItsWindowThroughTicksUnticksAndRebuilds)
 {
     Desk d;
     d.rebuild({{1, "Banana"}, {2, "Cherry"}});
-    EXPECT_TRUE(d.flip(0));
-    EXPECT_TRUE(d.flip(1));
+    EXPECT_EQ((Ints{d.flip(0), d.flip(1)}), (Ints{true, true}));
     // Apple opens above them: the rows move, both ticks follow their windows.
     EXPECT_EQ(d.rebuild({{3, "Apple"}, {1, "Banana"}, {2, "Cherry"}}, {true, false, false}), (B{false, true, true}));
     // Banana, now in row 1, is unticked: its slot 0 is freed, Cherry's slot 1 is left alone.
@@ -63,18 +60,15 @@ TEST(Picks, ATickMadeWhereAnotherLivingWindowsTickIsRememberedMovesThatTickFirst
     d.flip(0);  // Banana's tick in slot 0
     d.rebuild({{3, "Apple"}, {1, "Banana"}, {2, "Cherry"}}, {true, false, false});
     d.flip(0);  // Apple ticked in row 0: Banana's tick moves to the first empty slot
-    EXPECT_EQ(d.picks.slots[0].window, 3u);
-    EXPECT_EQ(d.picks.slots[1].window, 1u);
+    EXPECT_EQ((Ints{(int)d.picks.slots[0].window, (int)d.picks.slots[1].window}), (Ints{3, 1}));
     EXPECT_EQ(d.rebuild({{1, "Banana"}, {2, "Cherry"}, {3, "Apple"}}), (B{true, false, true}));
     // With every slot taken by a living window's tick but one of a window that has gone, that one gives way.
     Desk full;
     for (int j = 0; j < MAX_WINDOWS; ++j)
         full.picks.slots[j] = {"T", WindowId(100 + j)};
-    full.gone = {WindowId(120)};
-    full.rows = {{7, "New"}};
+    full.gone = {WindowId(120)}, full.rows = {{7, "New"}};
     full.flip(0);
-    EXPECT_EQ(full.picks.slots[0].window, 7u);
-    EXPECT_EQ(full.picks.slots[20].window, 100u);
+    EXPECT_EQ((Ints{(int)full.picks.slots[0].window, (int)full.picks.slots[20].window}), (Ints{7, 100}));
 }
 
 TEST(Picks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
@@ -92,17 +86,13 @@ TEST(Picks, ATitleTicksAnotherWindowOnlyAfterItsOwnHasGone)
     EXPECT_EQ(d.rebuild({{11, "Doc"}}, {false}), (B{false}));
     // Only the first row_count slots are looked up by title; a window's own tick counts in any slot.
     Desk six;
-    six.picks.slots[1] = {"Doc", 9};
-    six.picks.slots[5] = {"B", 2};
-    six.gone = {9};
+    six.picks.slots[1] = {"Doc", 9}, six.picks.slots[5] = {"B", 2}, six.gone = {9};
     EXPECT_EQ(six.rebuild({{2, "B"}}), (B{true}));
     EXPECT_EQ(six.rebuild({{8, "Doc"}}), (B{false}));
     // An unticked row's slot never ticks anything by title.
     Desk u;
     u.rebuild({{5, "Doc"}});
-    u.flip(0);
-    u.flip(0);
-    u.gone = {5};
+    u.flip(0), u.flip(0), u.gone = {5};
     EXPECT_EQ(u.rebuild({{6, "Doc"}}), (B{false}));
 }
 
@@ -114,13 +104,9 @@ TEST(Classes, TheShellsDesktopWindowsAcrossEveryMonitorAreTheDesktop)
 
 TEST(Titles, OneExchangePassUnsignedBytesEqualTitlesNeverExchanged)
 {
-    const struct {
-        std::vector<const char *> titles;
-        Ints order;
-    } rows[] = {
+    const struct { std::vector<const char *> titles; Ints order; } rows[] = {
         {{"Cherry", "Banana", "Apple"}, {1, 2, 0}},  // Banana, Apple, Cherry: not a full sort
-        {{"Apple", "Banana", "Cherry"}, {0, 1, 2}},
-        {{"Doc", "Doc"}, {0, 1}},
+        {{"Apple", "Banana", "Cherry"}, {0, 1, 2}}, {{"Doc", "Doc"}, {0, 1}},
         {{"b", "Z", "", "\x83\x41"}, {1, 2, 0, 3}},  // a closed window's title is empty
     };
     for (const auto &r : rows) {
@@ -135,10 +121,8 @@ TEST(Listed, EveryRememberedWindowKeepsARowTheOthersFillTheRestInTheirOrder)
     bool remembered[40] = {};
     remembered[0] = remembered[31] = remembered[33] = true;
     int chosen[MAX_WINDOWS];
-    Ints expected;
-    for (int i = 0; i <= 27; ++i)
-        expected.push_back(i);
-    expected.push_back(31), expected.push_back(33);
+    Ints expected(28);
+    std::iota(expected.begin(), expected.end(), 0), expected.push_back(31), expected.push_back(33);
     EXPECT_EQ(Ints(chosen, chosen + choose_listed(remembered, 35, chosen)), expected);
     EXPECT_EQ(choose_listed(remembered + 1, 10, chosen), 10);  // all fit
     remembered[31] = remembered[33] = false;
@@ -150,10 +134,8 @@ TEST(Answers, AskedAtMostOnceASecondAcrossTheTicksWrapAndNamedOnlyAsTheyChange)
     Answering a = {false, false, 0};
     EXPECT_TRUE(ask_now(a, 4294966000u));
     std::vector<int> changes;
-    const struct {
-        unsigned now;
-        bool hung;
-    } answers[] = {{4294966000u, false}, {4294966999u, true}, {704u, true}, {1704u, true}, {2704u, false}};
+    const struct { unsigned now; bool hung; } answers[] = {
+        {4294966000u, false}, {4294966999u, true}, {704u, true}, {1704u, true}, {2704u, false}};
     for (const auto &x : answers)
         changes.push_back(ask_now(a, x.now) ? record_answer(a, x.hung, x.now) : -1);
     // Not again within the second; past the wrap a second later; the hang said once; its end.

@@ -1,5 +1,4 @@
-// The presenter's controls: where the toggle button goes for foreground windows the stories do not stage,
-// every way of writing a key, the checklist's size at every scale, and the preview's place, status and reads.
+// The presenter's controls: the button's place, every way of writing a key, the checklist's size, the preview.
 #include "controls/button_rules.h"
 #include "controls/checklist_rules.h"
 #include "controls/hotkey_rules.h"
@@ -24,14 +23,12 @@ TEST(Button, InsideAMaximisedCaptionParkedForAMinimisedWindowStaysForItsOwn)
     maximised.rect = {-8, -8, 1928, 1048};
     ButtonPlacement p = place_for_foreground(maximised);
     EXPECT_EQ((Ints{p.move, p.box.x, p.box.y}), (Ints{BUTTON_ON_WINDOW, 1784, -2}));
-    EXPECT_EQ(move_for("Notepad", false, true), BUTTON_PARKED);
-    EXPECT_EQ(move_for("Notepad", true), BUTTON_STAYS);
-    EXPECT_EQ(move_for("Mirror3"), BUTTON_STAYS);
-    EXPECT_EQ(move_for("Progman"), BUTTON_STAYS);
+    EXPECT_EQ((Ints{move_for("Notepad", false, true), move_for("Notepad", true), move_for("Mirror3"),
+                    move_for("Progman")}),
+              (Ints{BUTTON_PARKED, BUTTON_STAYS, BUTTON_STAYS, BUTTON_STAYS}));
 }
 
-// The button's box beside the compositor's caption buttons: 3 x 46 x 30 at 96 DPI inside a 7-pixel invisible
-// border, scaled.
+// The button's box beside the compositor's caption buttons: 3 x 46 x 30 at 96 DPI in a 7-pixel border, scaled.
 Ints on_caption(ScreenRect window, ScreenRect buttons, unsigned dpi, bool maximised = false)
 {
     ForegroundView f = {};
@@ -53,27 +50,15 @@ TEST(Button, LeftOfTheCaptionButtonsWithinTheirHeightAtEveryScale)
 
 TEST(HotKeys, ModifiersKeysBlanksCaseAndWhatCannotBeRead)
 {
-    const struct {
-        const char *value;
-        HotKeyReading reading;
-        unsigned modifiers, key;
-    } cases[] = {
-        {"Ctrl+Alt+F9", HOTKEY_SET, HOTKEY_CTRL | HOTKEY_ALT, 0x78},
-        {" shift + WIN + f1 ", HOTKEY_SET, HOTKEY_SHIFT | HOTKEY_WIN, 0x70},
-        {"F24", HOTKEY_SET, 0, 0x87},
-        {"Alt+a", HOTKEY_SET, HOTKEY_ALT, 'A'},
-        {"Ctrl+Z", HOTKEY_SET, HOTKEY_CTRL, 'Z'},
-        {"Win+0", HOTKEY_SET, HOTKEY_WIN, '0'},
-        {"Ctrl+Shift+9", HOTKEY_SET, HOTKEY_CTRL | HOTKEY_SHIFT, '9'},
-        {"", HOTKEY_OFF, 0, 0},
-        {"F25", HOTKEY_UNREADABLE, 0, 0},
-        {"F0", HOTKEY_UNREADABLE, 0, 0},
-        {"Ctrl+Alt", HOTKEY_UNREADABLE, 0, 0},
-        {"Ctrl++F9", HOTKEY_UNREADABLE, 0, 0},
-        {"Control+F9", HOTKEY_UNREADABLE, 0, 0},
-        {"Ctrl+Esc", HOTKEY_UNREADABLE, 0, 0},
+    const struct { const char *value; HotKeyReading reading; unsigned modifiers, key; } cases[] = {
+        {"Ctrl+Alt+F9", HOTKEY_SET, HOTKEY_CTRL | HOTKEY_ALT, 0x78}, {"F24", HOTKEY_SET, 0, 0x87},
+        {" shift + WIN + f1 ", HOTKEY_SET, HOTKEY_SHIFT | HOTKEY_WIN, 0x70}, {"Alt+a", HOTKEY_SET, HOTKEY_ALT, 'A'},
+        {"Ctrl+Z", HOTKEY_SET, HOTKEY_CTRL, 'Z'}, {"Win+0", HOTKEY_SET, HOTKEY_WIN, '0'},
+        {"Ctrl+Shift+9", HOTKEY_SET, HOTKEY_CTRL | HOTKEY_SHIFT, '9'}, {"", HOTKEY_OFF, 0, 0},
+        {"F25", HOTKEY_UNREADABLE, 0, 0}, {"F0", HOTKEY_UNREADABLE, 0, 0}, {"Ctrl+Alt", HOTKEY_UNREADABLE, 0, 0},
+        {"Ctrl++F9", HOTKEY_UNREADABLE, 0, 0}, {"Control+F9", HOTKEY_UNREADABLE, 0, 0},
+        {"Ctrl+Esc", HOTKEY_UNREADABLE, 0, 0}, {"7", HOTKEY_UNREADABLE, 0, 0},
         {"Shift+A", HOTKEY_UNREADABLE, 0, 0},  // that is typing
-        {"7", HOTKEY_UNREADABLE, 0, 0},
     };
     for (const auto &c : cases) {
         HotKey key;
@@ -122,29 +107,21 @@ TEST(Preview, AtTheMainMonitorsCornerInTheAudiencesProportionsAndNeverOnTheirMon
     EXPECT_STREQ(status, "Audience window: 1280 \x81\x7E 720, blank");
 }
 
-// A scene on a 1024 x 768 external monitor right of a 1920-wide main one: a mirror at (2020, 100) 300 x 200,
-// and one reaching past the monitor's bottom edge.
+// A 1024 x 768 external monitor right of a 1920-wide main one: a mirror at (2020, 100), one past its bottom edge.
 PreviewScene two_places()
 {
     PreviewScene s = {};
-    s.ext = {1920, 0, 1024, 768};
-    s.wallpaper = true;
-    s.place_count = 2;
-    s.places[0] = {2020, 100, 300, 200};
-    s.places[1] = {2500, 700, 200, 200};
+    s.ext = {1920, 0, 1024, 768}, s.wallpaper = true, s.place_count = 2;
+    s.places[0] = {2020, 100, 300, 200}, s.places[1] = {2500, 700, 200, 200};
     return s;
 }
 
 TEST(Preview, ReadsOnlyThePlacesWhileTheSceneStaysAndTheWholeMonitorOtherwise)
 {
     const PreviewClock settled = {true, 5000, 500};
-    struct Row {
-        const char *what;
-        void (*change)(PreviewScene &s);
-        bool seen_before;  // the refresh before already read the changed scene
-        PreviewClock clock;
-        bool whole;
-    } rows[] = {
+    // seen_before: the refresh before already read the changed scene.
+    struct Row { const char *what; void (*change)(PreviewScene &s); bool seen_before; PreviewClock clock; bool whole; };
+    const Row rows[] = {
         {"the same scene: the places", [](PreviewScene &) {}, false, settled, false},
         {"no picture yet", [](PreviewScene &) {}, false, {false, 5000, 500}, true},
         {"a whole read due", [](PreviewScene &) {}, false, {true, 5000, 2000}, true},
@@ -161,12 +138,9 @@ TEST(Preview, ReadsOnlyThePlacesWhileTheSceneStaysAndTheWholeMonitorOtherwise)
         {"a place gone", [](PreviewScene &s) { s.place_count = 1; }, false, settled, true},
         {"a place came", [](PreviewScene &s) { s.places[s.place_count++] = {1920, 0, 10, 10}; }, false, settled, true},
         {"blank, settled", [](PreviewScene &s) { s.blank = true; }, true, settled, false},
-        {"more places than told apart", [](PreviewScene &s) { s.place_count = PREVIEW_MOST_PLACES + 1; }, true,
-         settled, true},
-        {"half the monitor in places", [](PreviewScene &s) { s.places[0] = {1920, 0, 1024, 384}; }, true, settled,
-         true},
-        {"a little less than half", [](PreviewScene &s) { s.places[0] = {1920, 0, 1024, 300}; }, true, settled,
-         false},
+        {"too many places", [](PreviewScene &s) { s.place_count = PREVIEW_MOST_PLACES + 1; }, true, settled, true},
+        {"half the monitor", [](PreviewScene &s) { s.places[0] = {1920, 0, 1024, 384}; }, true, settled, true},
+        {"a little less", [](PreviewScene &s) { s.places[0] = {1920, 0, 1024, 300}; }, true, settled, false},
     };
     for (const Row &row : rows) {
         PreviewScene now = two_places();

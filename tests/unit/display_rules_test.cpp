@@ -1,7 +1,4 @@
-// Which monitor the audience sees and when the monitors have changed, the common resolution on equal widths
-// and on heights, the set-up's modes and the areas after them (the test desktops never grant a mode that
-// moves a monitor), no mode changed when the monitors are matched by scale or merely moved, and where the
-// main monitor's picture lands.
+// The audience's monitor, monitor changes, the modes and the areas after them (no test desktop moves one), mappings.
 #include "display/audience_rules.h"
 #include "display/mapping_rules.h"
 #include "display/monitor_rules.h"
@@ -14,11 +11,9 @@ namespace {
 
 TEST(CommonResolution, OnEqualWidthsTheExternalOnesAndHeightsNeverCompare)
 {
-    Resolution equal = choose_common_resolution({0, 0, 1280, 1024}, {1280, 0, 1280, 720});
-    EXPECT_EQ(equal.height, 720);
+    EXPECT_EQ(choose_common_resolution({0, 0, 1280, 1024}, {1280, 0, 1280, 720}).height, 720);
     Resolution taller = choose_common_resolution({0, 0, 1024, 1280}, {1024, 0, 1280, 720});
-    EXPECT_EQ(taller.width, 1024);
-    EXPECT_EQ(taller.height, 1280);
+    EXPECT_EQ((Ints{taller.width, taller.height}), (Ints{1024, 1280}));
 }
 
 // Three monitors as a dock gives them: the primary enumerated second.
@@ -30,12 +25,8 @@ const MonitorFound DOCK[] = {{{-1920, 0, 1920, 1080}, false, "\\\\.\\DISPLAY2"},
 const MonitorFound DOCK_AFTER[] = {DOCK[0], {{0, 0, 1280, 720}, true, "\\\\.\\DISPLAY1"},
                                    {{1280, 0, 1280, 720}, false, "\\\\.\\DISPLAY3"}};
 
-// A set-up on the dock, whose enumerations find the monitors where the modes asked for so far put them: the
-// modes asked for ("device width"), then the main area and the audience's.
-struct Asked {
-    std::vector<std::string> modes;
-    Ints areas;
-};
+// A set-up on the dock, its monitors where the modes asked for put them: those modes, the main and audience's areas.
+struct Asked { std::vector<std::string> modes; Ints areas; };
 
 Asked set_up(DisplayMatch match, bool may_change_modes)
 {
@@ -104,20 +95,11 @@ TEST(Monitors, TheAudiencesMonitorByNumberByNameOrPickedElseTheLastFound)
     EXPECT_FALSE(choice(std::string(1000, '7').c_str())[0]);
 }
 
-// A rectangle of the main monitor on the external one.
-Ints mapped(const Mapping &m, const ScreenRect &r)
-{
-    return ints(map_rect(m, r));
-}
+Ints mapped(const Mapping &m, const ScreenRect &r) { return ints(map_rect(m, r)); }
 
 TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
 {
-    const struct {
-        MonitorArea main, ext;
-        bool fit;
-        ScreenRect window;
-        Ints lands;
-    } cases[] = {
+    const struct { MonitorArea main, ext; bool fit; ScreenRect window; Ints lands; } cases[] = {
         {{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}, false, {100, 50, 900, 650}, {2020, 50, 2820, 650}},
         // 0.8, bands of 64 above and below
         {{0, 0, 1280, 800}, {1280, 0, 1024, 768}, true, {100, 50, 600, 450}, {1360, 104, 1760, 424}},
@@ -139,10 +121,7 @@ TEST(Mapping, OneToOneOrFittedCentredEdgeByEdge)
 TEST(Mapping, TheSpotlightFitsAWindowOfAnyShapeCentred)
 {
     const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768};
-    const struct {
-        ScreenRect window;
-        Ints lands;
-    } cases[] = {
+    const struct { ScreenRect window; Ints lands; } cases[] = {
         {{100, 100, 300, 250}, {1024, 0, 2048, 768}},  // small: scaled up to the whole monitor
         {{0, 300, 1000, 500}, {1024, 282, 2048, 486}},  // wide: the whole width, centred in height
         {{500, 0, 700, 768}, {1436, 0, 1636, 768}},     // tall: the whole height, centred in width
@@ -156,12 +135,7 @@ TEST(Mapping, TheZoomMagnifiesTheRegionAroundThePointerKeptOnTheMainMonitor)
     const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768}, laptop = {0, 0, 1280, 800};
     const Mapping one = one_to_one(main, ext), fit = fitted({0, 0, 1280, 800}, laptop, {1280, 0, 1024, 768});
     const struct {
-        Mapping base;
-        MonitorArea main;
-        ScreenPoint pointer;
-        double factor;
-        ScreenRect window;
-        Ints lands;
+        Mapping base; MonitorArea main; ScreenPoint pointer; double factor; ScreenRect window; Ints lands;
     } cases[] = {
         {one, main, {512, 384}, 2, {300, 250, 500, 400}, {1112, 116, 1512, 416}},
         {one, main, {100, 100}, 2, {300, 250, 500, 400}, {1624, 500, 2024, 800}},  // the region stops at the corner
@@ -186,18 +160,14 @@ TEST(Mapping, TheZoomMagnifiesTheRegionAroundThePointerKeptOnTheMainMonitor)
 
 TEST(Thumbnail, MirrorAtTheVisibleBoundsCutToTheExternalMonitorPixelForPixel)
 {
-    const struct {
-        ScreenRect window, visible;
-        MonitorArea ext;
-        Ints box, source;  // x, y, width, height; left, top, right, bottom
-    } cases[] = {
+    // box: x, y, width, height; source: left, top, right, bottom.
+    const struct { ScreenRect window, visible; MonitorArea ext; Ints box, source; } cases[] = {
         // Invisible borders of 7 left, right and below: the source starts 7 in.
         {{100, 50, 900, 650}, {107, 50, 893, 643}, {1920, 0, 1920, 1080}, {2027, 50, 786, 593}, {7, 0, 793, 593}},
         // Past the main monitor's left and top edges: cut where the external monitor starts.
         {{-207, -20, 193, 280}, {-200, -20, 186, 273}, {1024, 0, 1024, 768}, {1024, 0, 186, 273}, {207, 20, 393, 293}},
-        // Past the far and lower edges of an external monitor that is lower than the main one.
+        // Past the far and lower edges of an external monitor lower than the main one; one higher; one left of it.
         {{900, 700, 1300, 1000}, {900, 700, 1300, 1000}, {1024, 200, 1024, 768}, {1924, 900, 124, 68}, {0, 0, 124, 68}},
-        // An external monitor higher than the main one, and one left of it.
         {{10, 10, 110, 60}, {10, 10, 110, 60}, {1920, -300, 1280, 1024}, {1930, -290, 100, 50}, {0, 0, 100, 50}},
         {{-8, -8, 1928, 1048}, {0, 0, 1920, 1040}, {-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, {8, 8, 1288, 1032}},
     };
@@ -225,64 +195,44 @@ TEST(Mapping, AScaledMirrorIsCutToTheExternalMonitorAndShowsTheMatchingPart)
 
 TEST(Audience, TheMonitorOrTheWindowInAnyCaseAndBlanksAnythingElseTheMonitor)
 {
-    const struct {
-        const char *value;
-        bool readable;
-        AudienceKind kind;
-    } rows[] = {
+    const struct { std::string value; bool readable; AudienceKind kind; } rows[] = {
         {"", true, AUDIENCE_MONITOR},          {"monitor", true, AUDIENCE_MONITOR}, {"window", true, AUDIENCE_WINDOW},
         {"WINDOW", true, AUDIENCE_WINDOW},     {" Window\t", true, AUDIENCE_WINDOW}, {"MONITOR ", true, AUDIENCE_MONITOR},
         {"windows", false, AUDIENCE_MONITOR},  {"win dow", false, AUDIENCE_MONITOR}, {"win\x01dow", false, AUDIENCE_MONITOR},
         {"\xFF\xFE", false, AUDIENCE_MONITOR}, {"1", false, AUDIENCE_MONITOR},
+        {std::string(996, ' ') + "window", true, AUDIENCE_WINDOW}, {std::string(1000, 'w'), false, AUDIENCE_MONITOR},
     };
     for (const auto &r : rows) {
         AudienceKind kind = AUDIENCE_WINDOW;
-        EXPECT_EQ(read_audience_setting(r.value, &kind), r.readable) << r.value;
+        EXPECT_EQ(read_audience_setting(r.value.c_str(), &kind), r.readable) << r.value;
         EXPECT_EQ(kind, r.kind) << r.value;
     }
-    AudienceKind kind = AUDIENCE_WINDOW;
-    EXPECT_TRUE(read_audience_setting((std::string(996, ' ') + "window").c_str(), &kind));
-    EXPECT_EQ(kind, AUDIENCE_WINDOW);
-    EXPECT_FALSE(read_audience_setting(std::string(1000, 'w').c_str(), &kind));
-    EXPECT_EQ(kind, AUDIENCE_MONITOR);
 }
 
 TEST(Audience, TheWindowsSizeWithinItsLimitsAnythingElse1280x720)
 {
-    const struct {
-        const char *value;
-        bool readable;
-        Ints size;
-    } rows[] = {
+    const struct { std::string value; bool readable; Ints size; } rows[] = {
         {"", true, {1280, 720}},          {"1280x720", true, {1280, 720}},  {"1920X1080", true, {1920, 1080}},
         {" 800 x 600 ", true, {800, 600}}, {"320x180", true, {320, 180}},   {"3840x2160", true, {3840, 2160}},
         {"319x180", false, {1280, 720}},  {"320x179", false, {1280, 720}},  {"3841x2160", false, {1280, 720}},
         {"0x0", false, {1280, 720}},      {"99999x99999", false, {1280, 720}}, {"1280*720", false, {1280, 720}},
         {"1280x", false, {1280, 720}},    {"x720", false, {1280, 720}},     {"-1280x720", false, {1280, 720}},
         {"1280x720x2", false, {1280, 720}}, {"12 80x720", false, {1280, 720}}, {"\x01\xFFx\x02", false, {1280, 720}},
-        {"000001280x720", false, {1280, 720}},
+        {"000001280x720", false, {1280, 720}}, {std::string(1000, '9'), false, {1280, 720}},
+        {std::string(500, '1') + "x" + std::string(499, '1'), false, {1280, 720}},
     };
     for (const auto &r : rows) {
         SurfaceSize size = {1, 1};
-        EXPECT_EQ(read_audience_size(r.value, &size), r.readable) << r.value;
+        EXPECT_EQ(read_audience_size(r.value.c_str(), &size), r.readable) << r.value;
         EXPECT_EQ((Ints{size.width, size.height}), r.size) << r.value;
     }
-    SurfaceSize size = {1, 1};
-    EXPECT_FALSE(read_audience_size(std::string(1000, '9').c_str(), &size));
-    EXPECT_FALSE(read_audience_size((std::string(500, '1') + "x" + std::string(499, '1')).c_str(), &size));
-    EXPECT_EQ((Ints{size.width, size.height}), (Ints{1280, 720}));
 }
 
 TEST(Audience, TheSurfaceIsTheMonitorOrTheWindowsClientAreaTheMainMonitorFittedInIt)
 {
     const MonitorArea main = {0, 0, 1024, 768}, ext = {1024, 0, 1024, 768}, laptop = {0, 0, 1920, 1200};
-    const struct {
-        AudienceKind kind;
-        bool scale;
-        MonitorArea main;
-        SurfaceSize client;
-        Ints area, window;  // the surface; where a window at (100, 100)-(300, 200) lands on it
-    } rows[] = {
+    // area: the surface; window: where a window at (100, 100)-(300, 200) lands on it.
+    const struct { AudienceKind kind; bool scale; MonitorArea main; SurfaceSize client; Ints area, window; } rows[] = {
         {AUDIENCE_MONITOR, false, main, {1280, 720}, {1024, 0, 1024, 768}, {1124, 100, 1324, 200}},
         {AUDIENCE_MONITOR, true, main, {1280, 720}, {1024, 0, 1024, 768}, {1124, 100, 1324, 200}},
         // Bands left and right, whatever MATCH says: the window has no mode to match.

@@ -1,5 +1,4 @@
-// Where mirrors stand, which show, in which order, how they are cut to the external monitor, the marker, and
-// what the spotlight and zoom keys leave on: the rows the end-to-end stories cannot stage or see.
+// Where mirrors stand, which show, their order, the marker, and the spotlight and zoom keys: rows no story stages.
 #include "mirror/marker_rules.h"
 #include "mirror/placement_rules.h"
 #include "mirror/screen_mode_rules.h"
@@ -14,9 +13,8 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
     const ScreenRect rects[4] = {{-8, -8, 1928, 1048}, {10, 10, 20, 20}, {0, 0, 1, 1}, {100, 100, 300, 300}};
     for (int i = 0; i < 4; ++i)
         views[i].has_mirror = views[i].ticked = views[i].target_rect_known = true, views[i].target_rect = rects[i];
-    views[1].target_minimised = true;  // hidden by the visibility pass, not moved
-    views[2].has_mirror = false;
-    views[3].target_is_foreground = true;
+    // The minimised window's mirror is hidden by the visibility pass, not moved.
+    views[1].target_minimised = true, views[2].has_mirror = false, views[3].target_is_foreground = true;
     const MonitorArea main = {0, 0, 1920, 1080}, below_right = {1920, 200, 1920, 1080};
     const Screens screens = {main, below_right, one_to_one(main, below_right)};
     PlacementPlan plan = plan_placement(views, 4, false, screens, false);
@@ -42,19 +40,13 @@ TEST(Placement, MirrorsStandAtTheirTargetsMovedByTheExternalOrigin)
 
 TEST(Visibility, ExactlyTheTickedEntriesWhoseTargetIsThereShowNoneWhileBlankOrInAnotherWindowsSpotlight)
 {
-    const struct {
-        VisibilityView v;  // gone, mirror, ticked, minimised, blank, outside the spotlight
-        VisibilityAction action;
-    } rows[] = {
-        {{false, true, true, false, false, false}, MIRROR_SHOW},
-        {{false, false, true, false, false, false}, MIRROR_MISSING},
-        {{false, true, false, false, false, false}, MIRROR_HIDE},  // unticked
-        {{false, false, false, false, false, false}, MIRROR_KEPT},
-        {{true, true, true, false, false, false}, MIRROR_HIDE},  // its window closed since the rebuild
-        {{true, false, true, false, false, false}, MIRROR_KEPT},
-        {{false, true, true, true, false, false}, MIRROR_HIDE},
-        {{false, true, true, false, true, false}, MIRROR_HIDE},
-        {{false, true, true, false, false, true}, MIRROR_HIDE},
+    const bool F = false, T = true;
+    // v: gone, mirror, ticked, minimised, blank, outside the spotlight.
+    const struct { VisibilityView v; VisibilityAction action; } rows[] = {
+        {{F, T, T, F, F, F}, MIRROR_SHOW}, {{F, F, T, F, F, F}, MIRROR_MISSING}, {{F, F, F, F, F, F}, MIRROR_KEPT},
+        {{F, T, F, F, F, F}, MIRROR_HIDE}, {{T, T, T, F, F, F}, MIRROR_HIDE},  // unticked; closed since the rebuild
+        {{T, F, T, F, F, F}, MIRROR_KEPT},  {{F, T, T, T, F, F}, MIRROR_HIDE},  {{F, T, T, F, T, F}, MIRROR_HIDE},
+        {{F, T, T, F, F, T}, MIRROR_HIDE},
     };
     for (const auto &r : rows)
         EXPECT_EQ(plan_visibility(r.v), r.action) << &r - rows;
@@ -70,15 +62,10 @@ TEST(Stacking, TheMirrorsStandAsTheirWindowsThoseNotMetYetInFrontInTheirEntriesO
 
 TEST(ScreenModes, TheSpotlightAndTheZoomEndEachOther)
 {
-    const struct {
-        ScreenModes now;
-        bool front_mirrored;
-        Ints after_spotlight_key, after_zoom_key;  // spotlight, zoom
-    } rows[] = {
-        {{false, false}, true, {true, false}, {false, true}},
+    const struct { ScreenModes now; bool front_mirrored; Ints after_spotlight_key, after_zoom_key; } rows[] = {
+        {{false, false}, true, {true, false}, {false, true}}, {{true, false}, false, {false, false}, {false, true}},
         {{false, false}, false, {false, false}, {false, true}},  // refused over a window not mirrored
         {{true, false}, true, {false, false}, {false, true}},    // the spotlight ends wherever the key is pressed
-        {{true, false}, false, {false, false}, {false, true}},
         {{false, true}, true, {true, false}, {false, false}},
         {{false, true}, false, {false, false}, {false, false}},  // refused: the zoom ends all the same
     };

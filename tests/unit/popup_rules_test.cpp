@@ -1,5 +1,4 @@
-// Which pop-ups follow a ticked window: owner chains, threads, the window in front, touching, listed
-// windows and the program's own; front-most first and no more than the pool holds.
+// Which pop-ups follow a ticked window (owners, threads, the front window, touching), in order, at most a pool.
 #include "popups/popup_rules.h"
 #include "rows.h"
 #include <gtest/gtest.h>
