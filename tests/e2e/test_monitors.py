@@ -161,7 +161,7 @@ class WindowsDesktopStory(Story):
         r = self.probe.rows(self.p.checklist)[self.row_of(title)]["rect"]
         img = self.screen.grab(r[0] + self.sc(24), r[1], r[2] - r[0] - self.sc(30), r[3] - r[1])
         inked = [y for y, line in enumerate(img.rows) if any(sum(px) < 150 for px in line)]
-        return inked[0], inked[-1], r[3] - r[1]
+        return inked and (inked[0], inked[-1], r[3] - r[1])
 
     def test_a_windows_desktop(self):
         typing = self.probe.open("Typing", 120, 200, 520, 340, seed=31)
@@ -176,7 +176,7 @@ class WindowsDesktopStory(Story):
             c = self.probe.info(self.p.checklist)["client"]
             for r in self.probe.rows(self.p.checklist)[:2]:
                 self.assertTrue(c[0] <= r["rect"][0] and c[1] <= r["rect"][1] and r["rect"][3] <= c[3], (r, c))
-            first, last, height = self.ink("Typing")
+            first, last, height = wait_for(lambda: self.ink("Typing"), 5, "the title painted")
             self.assertTrue(0 < first and last < height - 1 and last - first >= 0.3 * height, (first, last, height))
         with self.step("the button stands left of the caption buttons, within their height, normal and maximised"):
             for show in (9, 3):  # SW_RESTORE, SW_MAXIMIZE
